@@ -1,0 +1,41 @@
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/registry.h"
+#include "kit/fonts.h"
+#include "kit/messenger.h"
+
+namespace {
+
+// Without a display Qt prints a screenful of plugin errors and aborts; one
+// line says what is wrong.
+bool displayAvailable()
+{
+    auto set = [](const char* name) {
+        const char* v = std::getenv(name);
+        return v && *v;
+    };
+    return set("QT_QPA_PLATFORM") || set("DISPLAY") || set("WAYLAND_DISPLAY");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!displayAvailable()) {
+        std::fputs("tavek: no graphical display found (DISPLAY is not set); start it from a desktop session or under xvfb-run\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
+    tavek::installFonts();
+
+    tavek::BoxMessenger messenger;
+    tavek::Registry registry(messenger);
+    registry.mainWindow()->show();
+    return QApplication::exec();
+}

@@ -1,0 +1,226 @@
+#include "kit/form_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QStringListModel>
+
+#include "kit/messenger.h"
+#include "kit/picture.h"
+
+namespace tavek {
+
+FormWindow::FormWindow(FormId id, const Context& context, QWidget* parent)
+    : QMainWindow(parent), id_(id), context_(context)
+{
+    setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id)));
+}
+
+void FormWindow::place(const Placement& placement)
+{
+    placement_ = placement;
+    placed_ = true;
+    setWindowTitle(QString::fromUtf8(placement.caption));
+    if (placement.main) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    } else {
+        // A small caption bar with a close box only.
+        setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    }
+}
+
+void FormWindow::addLink(const char* action, FormId target)
+{
+    links_.emplace_back(action, target);
+}
+
+void FormWindow::setVisible(bool visible)
+{
+    if (visible)
+        ensureBuilt();
+    QMainWindow::setVisible(visible);
+}
+
+void FormWindow::ensureBuilt()
+{
+    if (built_)
+        return;
+    built_ = true;
+    build();
+    applyFrame();
+}
+
+void FormWindow::applyFrame()
+{
+    QWidget* client = centralWidget();
+    if (client) {
+        QPalette pal = client->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        client->setPalette(pal);
+        client->setAutoFillBackground(true);
+    }
+
+    // Pictures find their artwork by window and control name.
+    const QString prefix = QStringLiteral(":/art/form%1/").arg(static_cast<int>(id_));
+    for (Picture* picture : findChildren<Picture*>()) {
+        if (!picture->source().isEmpty())
+            continue;
+        const QString path = prefix + picture->objectName() + QStringLiteral(".svg");
+        if (QFile::exists(path))
+            picture->setSource(path);
+    }
+
+    // Closing an exercise window only hides it (a top-level QWidget's close
+    // does exactly that unless it is deleted on close).
+    if (auto* close = control<QAction>("FecharJanela1"))
+        connect(close, &QAction::triggered, this, &QWidget::close);
+    for (const char* name : {"ConversesdeUnidades1", "Conversesdeunidades1"}) {
+        if (auto* conversions = control<QAction>(name))
+            connect(conversions, &QAction::triggered, this,
+                    [this] { context_.navigator->show(FormId::Form3); });
+    }
+    for (const auto& [name, target] : links_) {
+        if (auto* link = control<QAction>(name)) {
+            const FormId t = target;
+            connect(link, &QAction::triggered, this, [this, t] { context_.navigator->show(t); });
+        }
+    }
+
+    if (placed_) {
+        const int menu = menuBar() ? menuBar()->heightForWidth(placement_.width) : 0;
+        const int menuHeight = menu > 0 ? menu : (menuBar() ? menuBar()->sizeHint().height() : 0);
+        if (client)
+            client->setFixedSize(placement_.width, placement_.height);
+        setGeometry(placement_.left, placement_.top, placement_.width, placement_.height + menuHeight);
+        setFixedSize(placement_.width, placement_.height + menuHeight);
+    }
+}
+
+Cells FormWindow::cells(std::initializer_list<const char*> names) const
+{
+    Cells result;
+    for (const char* name : names) {
+        auto* edit = control<QLineEdit>(name);
+        result.emplace(name, edit ? edit->text().toStdString() : std::string());
+    }
+    return result;
+}
+
+void FormWindow::apply(const Outcome& outcome)
+{
+    QStringList pending; // consecutive list lines go into the list in one call
+    QListView* pendingList = nullptr;
+    auto flush = [&] {
+        if (!pendingList)
+            return;
+        if (auto* model = qobject_cast<QStringListModel*>(pendingList->model())) {
+            QStringList lines = model->stringList();
+            lines += pending;
+            model->setStringList(lines);
+        }
+        pending.clear();
+        pendingList = nullptr;
+    };
+
+    for (const Action& a : outcome.actions) {
+        const QString target = QString::fromStdString(a.target);
+        const QString text = QString::fromStdString(a.text);
+        if (a.kind != Action::Kind::Append)
+            flush();
+        switch (a.kind) {
+        case Action::Kind::Message:
+            context_.messenger->inform(this, text);
+            focusControl(a.target.c_str());
+            break;
+        case Action::Kind::Write:
+            if (auto* edit = findChild<QLineEdit*>(target)) {
+                edit->setText(text);
+            } else if (auto* label = findChild<QLabel*>(target)) {
+                label->setText(text);
+                label->adjustSize();
+                label->show();
+            }
+            break;
+        case Action::Kind::Show:
+            if (auto* w = findChild<QWidget*>(target))
+                w->show();
+            break;
+        case Action::Kind::Hide:
+            if (auto* w = findChild<QWidget*>(target))
+                w->hide();
+            break;
+        case Action::Kind::Append: {
+            auto* list = findChild<QListView*>(target);
+            if (list != pendingList)
+                flush();
+            pendingList = list;
+            pending << text;
+            break;
+        }
+        case Action::Kind::Clear:
+            if (auto* list = findChild<QListView*>(target))
+                if (auto* model = qobject_cast<QStringListModel*>(list->model()))
+                    model->setStringList({});
+            break;
+        }
+    }
+    flush();
+    if (outcome.fault)
+        context_.messenger->fault(this, QString::fromUtf8(fault_text(*outcome.fault).data(),
+                                                         static_cast<qsizetype>(fault_text(*outcome.fault).size())));
+}
+
+void FormWindow::connectButton(const char* button, std::function<void()> handler)
+{
+    if (auto* b = control<QAbstractButton>(button))
+        connect(b, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
+}
+
+void FormWindow::connectAction(const char* action, std::function<void()> handler)
+{
+    if (auto* a = control<QAction>(action))
+        connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+}
+
+void FormWindow::emptyCells(std::initializer_list<const char*> names)
+{
+    setTexts(names, QString());
+}
+
+void FormWindow::setTexts(std::initializer_list<const char*> names, const QString& text)
+{
+    for (const char* name : names)
+        if (auto* edit = control<QLineEdit>(name))
+            edit->setText(text);
+}
+
+void FormWindow::hideControls(std::initializer_list<const char*> names)
+{
+    for (const char* name : names)
+        if (auto* w = control<QWidget>(name))
+            w->hide();
+}
+
+void FormWindow::untick(const char* checkBox)
+{
+    if (auto* box = control<QCheckBox>(checkBox))
+        box->setChecked(false);
+}
+
+void FormWindow::focusControl(const char* name)
+{
+    if (auto* w = control<QWidget>(name))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::inform(const QString& text)
+{
+    context_.messenger->inform(this, text);
+}
+
+} // namespace tavek

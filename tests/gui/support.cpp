@@ -1,0 +1,89 @@
+#include "support.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <QtTest>
+
+#include "kit/fonts.h"
+
+void RecordingMessenger::inform(QWidget* parent, const QString& text)
+{
+    boxes.push_back({false, text, parent ? parent->window()->objectName() : QString()});
+}
+
+void RecordingMessenger::fault(QWidget* parent, const QString& text)
+{
+    boxes.push_back({true, text, parent ? parent->window()->objectName() : QString()});
+}
+
+QStringList RecordingMessenger::texts() const
+{
+    QStringList r;
+    for (const auto& b : boxes)
+        r << b.text;
+    return r;
+}
+
+Program::Program()
+{
+    tavek::installFonts();
+    registry = std::make_unique<tavek::Registry>(messenger);
+    registry->mainWindow()->show();
+}
+
+Program::~Program() = default;
+
+tavek::FormWindow* Program::form(tavek::FormId id) const { return registry->form(id); }
+
+tavek::FormWindow* Program::open(tavek::FormId id)
+{
+    registry->show(id);
+    return registry->form(id);
+}
+
+void type(tavek::FormWindow* w, const char* edit, const QString& text)
+{
+    auto* e = w->control<QLineEdit>(edit);
+    QVERIFY2(e, edit);
+    e->setText(text);
+}
+
+void click(tavek::FormWindow* w, const char* button)
+{
+    auto* b = w->control<QAbstractButton>(button);
+    QVERIFY2(b, button);
+    b->click();
+}
+
+void trigger(tavek::FormWindow* w, const char* action)
+{
+    auto* a = w->control<QAction>(action);
+    QVERIFY2(a, action);
+    a->trigger();
+}
+
+QString textOf(tavek::FormWindow* w, const char* control)
+{
+    if (auto* e = w->control<QLineEdit>(control))
+        return e->text();
+    if (auto* l = w->control<QLabel>(control))
+        return l->text();
+    if (auto* b = w->control<QAbstractButton>(control))
+        return b->text();
+    return QStringLiteral("<no control %1>").arg(QLatin1String(control));
+}
+
+bool visible(tavek::FormWindow* w, const char* control)
+{
+    auto* c = w->control<QWidget>(control);
+    return c && c->isVisible();
+}
+
+QString focused(tavek::FormWindow* w)
+{
+    QWidget* f = w->focusWidget();
+    return f ? f->objectName() : QString();
+}

@@ -1,0 +1,5 @@
+#include "topics/conversions/conversions.h"
+
+namespace tavek {
+
+} // namespace tavek

@@ -1,0 +1,5 @@
+#include "topics/force/force.h"
+
+namespace tavek {
+
+} // namespace tavek

@@ -1,0 +1,25 @@
+#pragma once
+#include <memory>
+
+#include "kit/form_window.h"
+
+namespace Ui {
+class TForm8;
+}
+
+namespace tavek {
+
+class TForm8 : public FormWindow {
+    Q_OBJECT
+public:
+    TForm8(const Context& context, QWidget* parent);
+    ~TForm8() override;
+
+protected:
+    void build() override;
+
+private:
+    std::unique_ptr<Ui::TForm8> ui_;
+};
+
+} // namespace tavek

@@ -1,0 +1,5 @@
+#include "topics/force/more_force_3.h"
+
+namespace tavek {
+
+} // namespace tavek

@@ -1,0 +1,5 @@
+#include "topics/launches/launches.h"
+
+namespace tavek {
+
+} // namespace tavek

@@ -1,0 +1,25 @@
+#pragma once
+#include <memory>
+
+#include "kit/form_window.h"
+
+namespace Ui {
+class TForm4;
+}
+
+namespace tavek {
+
+class TForm4 : public FormWindow {
+    Q_OBJECT
+public:
+    TForm4(const Context& context, QWidget* parent);
+    ~TForm4() override;
+
+protected:
+    void build() override;
+
+private:
+    std::unique_ptr<Ui::TForm4> ui_;
+};
+
+} // namespace tavek

@@ -1,0 +1,5 @@
+#include "topics/power/more_power.h"
+
+namespace tavek {
+
+} // namespace tavek

@@ -1,0 +1,5 @@
+#include "topics/power/power.h"
+
+namespace tavek {
+
+} // namespace tavek

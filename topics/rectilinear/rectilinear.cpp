@@ -1,0 +1,5 @@
+#include "topics/rectilinear/rectilinear.h"
+
+namespace tavek {
+
+} // namespace tavek
