@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <vector>
 
 #include "kit/outcome.h"
@@ -39,6 +40,27 @@ struct Placement {
     int left;
     int top;
     bool main; // borderless main window; the others are fixed-size tool windows
+};
+
+// The teacher's result-cell lock of a window (menu "Opções para Professores"):
+// which answers it hides and which controls it uses.
+struct ResultLockSetup {
+    std::vector<const char*> cells;     // result cells hidden while locked
+    std::vector<const char*> labels;    // result labels painted red while locked
+    const char* list = nullptr;         // a result list painted white while locked
+    const char* revealLabel = nullptr;  // its right press shows the password label
+    const char* passwordLabel = nullptr;
+    const char* disableAction = "DesabilitarcdulasdeResultados1";
+    const char* firstCell = "Edit1";    // focused after a successful "Redigite Senha"
+};
+
+// The quick conversion of a typed speed to m/s (menu "Conversão de velocidade
+// para o SI"), acting on one speed cell while its check box is ticked.
+struct QuickSiSetup {
+    const char* speedCell = nullptr;
+    const char* note = nullptr;         // label that records what was converted
+    const char* checkBox = "CheckBox1";
+    const char* kmhAction = "kmhms1";   // "Kmhms1" in the power windows
 };
 
 class FormWindow : public QMainWindow {
@@ -85,6 +107,10 @@ protected:
 
     void inform(const QString& text);
 
+    // Declared by a window in build(); the kit wires the mechanisms after it.
+    void setResultLock(ResultLockSetup setup) { resultLock_ = std::move(setup); }
+    void setQuickSi(QuickSiSetup setup) { quickSi_ = std::move(setup); }
+
 private:
     void applyFrame();
 
@@ -94,6 +120,8 @@ private:
     bool placed_ = false;
     bool built_ = false;
     std::vector<std::pair<const char*, FormId>> links_;
+    std::optional<ResultLockSetup> resultLock_;
+    std::optional<QuickSiSetup> quickSi_;
 };
 
 } // namespace tavek
