@@ -21,6 +21,10 @@ int main(int argc, char** argv)
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);
     clock.mark("registry");
+    // Showing builds the main window's layout first; done apart here only so
+    // that the milestones tell building from showing.
+    registry.mainWindow()->ensureBuilt();
+    clock.mark("built");
     clock.stopAfterFirstPaint(registry.mainWindow(), "tavek");
     registry.mainWindow()->show();
     clock.mark("shown");
