@@ -92,6 +92,8 @@ private slots:
     void climb7KeepsLabelsAfterFaultAndRefusals();
     void climb7ClearKeepsTexts();
     void malformedCellsStopBeforeChecks();
+    void lockPaintsEveryResultLabel_data();
+    void lockPaintsEveryResultLabel();
 };
 
 void MoreForceTest::designState_data()
@@ -428,6 +430,50 @@ void MoreForceTest::malformedCellsStopBeforeChecks()
     QCOMPARE(p.messenger.texts(), (QStringList{kInvalid, kInvalid}));
     QCOMPARE(focused(w), QString("Edit7"));
     QVERIFY(noneVisible(w, {FORM9_RESULTS_7}));
+}
+
+void MoreForceTest::lockPaintsEveryResultLabel_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QString>("reveal");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("Form8") << static_cast<int>(FormId::Form8)
+                           << QStringList{FORM8_RESULTS, "Label21", "Label22"} << QString("Label13")
+                           << QString("Label34");
+    QTest::newRow("Form9") << static_cast<int>(FormId::Form9) << QStringList{FORM9_RESULTS_6, FORM9_RESULTS_7}
+                           << QString("Label25") << QString("Label42");
+}
+
+void MoreForceTest::lockPaintsEveryResultLabel()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, labels);
+    QFETCH(QString, reveal);
+    QFETCH(QString, password);
+    Program p;
+    FormWindow* w = p.open(static_cast<FormId>(form));
+    FormWindow* other = p.open(form == static_cast<int>(FormId::Form8) ? FormId::Form9 : FormId::Form8);
+    trigger(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", "prof");
+    click(w, "Button7");
+    type(w, "Edit15", "prof");
+    click(w, "Button8");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(focused(w), QString("Edit1"));
+    for (const QString& l : labels) {
+        auto* label = w->control<QLabel>(l.toLatin1().constData());
+        QVERIFY2(label, qPrintable(l));
+        QVERIFY2(label->styleSheet().contains("background-color: #ff0000;"), qPrintable(l));
+        // The other window keeps its answers readable.
+        if (auto* twin = other->control<QLabel>(l.toLatin1().constData()))
+            QVERIFY2(!twin->styleSheet().contains("background-color"), qPrintable(l));
+    }
+    // A right press on the exercise number shows the password.
+    auto* number = w->control<QLabel>(reveal.toLatin1().constData());
+    QTest::mouseClick(number, Qt::RightButton);
+    QVERIFY(visible(w, password.toLatin1().constData()));
+    QCOMPARE(textOf(w, password.toLatin1().constData()), QString("Senha : prof"));
 }
 
 QTEST_MAIN(MoreForceTest)
