@@ -1,5 +1,7 @@
 #include "topics/conversions/conversions_window.h"
 
+#include <QLabel>
+
 #include "topics/conversions/conversions.h"
 #include "ui_form3.h"
 
@@ -13,6 +15,11 @@ void TForm3::build()
 {
     ui_ = std::make_unique<Ui::TForm3>();
     ui_->setupUi(this);
+
+    // Labels fit their text, as the answers written into them do: the
+    // substitute fonts run a little wider than the ones the layout was drawn for.
+    for (QLabel* label : findChildren<QLabel*>())
+        label->adjustSize();
 
     for (const Conversion& c : conversions())
         connectButton(c.button, [this, &c] { convertClick(c); });
