@@ -12,6 +12,8 @@
 
 #include "kit/messenger.h"
 #include "kit/picture.h"
+#include "kit/quick_si.h"
+#include "kit/result_lock.h"
 
 namespace tavek {
 
@@ -88,6 +90,24 @@ void FormWindow::applyFrame()
         if (auto* link = control<QAction>(name)) {
             const FormId t = target;
             connect(link, &QAction::triggered, this, [this, t] { context_.navigator->show(t); });
+        }
+    }
+
+    // The teacher's lock and the quick speed conversion, as the window declared them.
+    if (resultLock_)
+        new ResultLock(this, *resultLock_, context_.messenger);
+    if (quickSi_) {
+        const std::pair<const char*, SpeedUnit> items[] = {
+            {quickSi_->kmhAction, SpeedUnit::Kmh}, {"mihms1", SpeedUnit::Mih}, {"cmsms1", SpeedUnit::Cms}};
+        for (const auto& [item, unit] : items) {
+            const SpeedUnit u = unit;
+            connectAction(item, [this, u] {
+                const QuickSiSetup& si = *quickSi_;
+                auto* box = control<QCheckBox>(si.checkBox);
+                auto* cell = control<QLineEdit>(si.speedCell);
+                apply(convert_speed(box && box->isChecked(), cell ? cell->text().toStdString() : std::string(), u,
+                                    si.speedCell, si.note));
+            });
         }
     }
 

@@ -1,0 +1,159 @@
+#include "kit/result_lock.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QWidget>
+
+#include "kit/messenger.h"
+#include "kit/mouse.h"
+
+namespace tavek {
+
+namespace {
+
+// The lock's paint: red result labels are red boxes whose text cannot be read,
+// and white ones read as on the window's white background. The result list
+// (white text on blue) turns white while locked.
+constexpr const char* kLockedLabel = "#ff0000";
+constexpr const char* kReadableLabel = "#ffffff";
+constexpr const char* kLockedList = "#ffffff";
+constexpr const char* kReadableList = "#0000ff";
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
+QString ResultLock::withBackground(const QString& sheet, const QString& objectName, const QString& color)
+{
+    if (sheet.contains(QLatin1Char('{'))) {
+        // A sheet of rules: a rule on the control's own name outweighs them.
+        return sheet + QStringLiteral("\n#%1 { background-color: %2; }").arg(objectName, color);
+    }
+    // A plain list of declarations, as the forms give them.
+    static const QRegularExpression background(QStringLiteral("background(-color)?\\s*:[^;]*;?"));
+    QString plain = sheet;
+    plain.remove(background);
+    plain = plain.trimmed();
+    if (!plain.isEmpty() && !plain.endsWith(QLatin1Char(';')))
+        plain += QLatin1Char(';');
+    if (!plain.isEmpty())
+        plain += QLatin1Char(' ');
+    return plain + QStringLiteral("background-color: %1;").arg(color);
+}
+
+ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* messenger)
+    : QObject(window), window_(window), setup_(std::move(setup)), messenger_(messenger)
+{
+    if (auto* a = window_->control<QAction>(setup_.disableAction))
+        connect(a, &QAction::triggered, this, [this] { DesabilitarcdulasdeResultados1Click(); });
+    if (auto* a = window_->control<QAction>("ReabilitarcdulasdeResultados1"))
+        connect(a, &QAction::triggered, this, [this] { ReabilitarcdulasdeResultados1Click(); });
+    if (auto* b = window_->control<QAbstractButton>("Button7"))
+        connect(b, &QAbstractButton::clicked, this, [this] { Button7Click(); });
+    if (auto* b = window_->control<QAbstractButton>("Button8"))
+        connect(b, &QAbstractButton::clicked, this, [this] { Button8Click(); });
+    if (setup_.revealLabel) {
+        if (auto* reveal = window_->control<QWidget>(setup_.revealLabel))
+            onMousePress(reveal, [this](Qt::MouseButton button) { revealMouseDown(button); });
+    }
+}
+
+void ResultLock::DesabilitarcdulasdeResultados1Click() { apply(state_.disable()); }
+
+void ResultLock::ReabilitarcdulasdeResultados1Click() { apply(state_.reenable()); }
+
+void ResultLock::Button7Click()
+{
+    auto* edit = window_->control<QLineEdit>("Edit14");
+    apply(state_.create(edit ? edit->text().toStdString() : std::string()));
+}
+
+void ResultLock::Button8Click()
+{
+    auto* edit = window_->control<QLineEdit>("Edit15");
+    apply(state_.retype(edit ? edit->text().toStdString() : std::string()));
+}
+
+void ResultLock::revealMouseDown(Qt::MouseButton button)
+{
+    auto* label = setup_.passwordLabel ? window_->control<QLabel>(setup_.passwordLabel) : nullptr;
+    if (!label)
+        return;
+    if (button == Qt::RightButton) {
+        if (const auto shown = state_.reveal()) {
+            label->setText(QString::fromStdString(*shown));
+            label->adjustSize();
+            label->show();
+        }
+    } else if (button == Qt::LeftButton) {
+        label->hide();
+    }
+}
+
+QWidget* ResultLock::lockControl(LockControl c) const
+{
+    switch (c) {
+    case LockControl::Edit14: return window_->control("Edit14");
+    case LockControl::Button7: return window_->control("Button7");
+    case LockControl::Edit15: return window_->control("Edit15");
+    case LockControl::Button8: return window_->control("Button8");
+    }
+    return nullptr;
+}
+
+void ResultLock::apply(const LockEffects& fx)
+{
+    for (LockControl c : fx.emptied)
+        if (auto* edit = qobject_cast<QLineEdit*>(lockControl(c)))
+            edit->clear();
+    if (fx.message)
+        messenger_->inform(window_, text(*fx.message));
+    for (LockControl c : fx.hidden)
+        if (QWidget* w = lockControl(c))
+            w->hide();
+    for (LockControl c : fx.shown)
+        if (QWidget* w = lockControl(c))
+            w->show();
+    paint(fx.answers);
+
+    QWidget* focus = nullptr;
+    switch (fx.focus) {
+    case LockFocus::None: break;
+    case LockFocus::Edit14: focus = lockControl(LockControl::Edit14); break;
+    case LockFocus::Edit15: focus = lockControl(LockControl::Edit15); break;
+    case LockFocus::FirstCell: focus = window_->control(setup_.firstCell); break;
+    }
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void ResultLock::repaint(QWidget* w, const char* color)
+{
+    auto it = designSheets_.find(w);
+    if (it == designSheets_.end())
+        it = designSheets_.insert(w, w->styleSheet());
+    // A style sheet, unlike a palette, survives the label's later texts,
+    // resizes, hides and shows.
+    w->setStyleSheet(withBackground(*it, w->objectName(), QLatin1String(color)));
+}
+
+void ResultLock::paint(AnswerPaint answers)
+{
+    if (answers == AnswerPaint::Unchanged)
+        return;
+    const bool locked = answers == AnswerPaint::Locked;
+    for (const char* name : setup_.cells)
+        if (QWidget* cell = window_->control(name))
+            cell->setVisible(!locked);
+    for (const char* name : setup_.labels)
+        if (QWidget* label = window_->control(name))
+            repaint(label, locked ? kLockedLabel : kReadableLabel);
+    if (setup_.list)
+        if (QWidget* list = window_->control(setup_.list))
+            repaint(list, locked ? kLockedList : kReadableList);
+}
+
+} // namespace tavek

@@ -1,0 +1,49 @@
+#pragma once
+// The result-cell lock of one exercise window (menu "Opções para
+// Professores"): the window's menu items, lock controls and reveal label
+// driven by a LockState, and the paint of the window's answers.
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include "kit/form_window.h"
+#include "kit/lock_state.h"
+
+class QWidget;
+
+namespace tavek {
+
+class Messenger;
+
+class ResultLock : public QObject {
+    Q_OBJECT
+public:
+    // Connects the window's lock controls; the window owns the lock.
+    ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* messenger);
+
+    const LockState& state() const { return state_; }
+
+    // The style sheet of a control with its background set to `color`
+    // (a "#rrggbb" name), keeping everything else of it.
+    static QString withBackground(const QString& sheet, const QString& objectName, const QString& color);
+
+private:
+    void DesabilitarcdulasdeResultados1Click();
+    void ReabilitarcdulasdeResultados1Click();
+    void Button7Click();
+    void Button8Click();
+    void revealMouseDown(Qt::MouseButton button);
+
+    void apply(const LockEffects& fx);
+    void paint(AnswerPaint answers);
+    QWidget* lockControl(LockControl c) const;
+    void repaint(QWidget* w, const char* color);
+
+    FormWindow* window_;
+    ResultLockSetup setup_;
+    Messenger* messenger_;
+    LockState state_;
+    QHash<QWidget*, QString> designSheets_; // each painted control's own style sheet
+};
+
+} // namespace tavek

@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kit/lock_state.h"
+
+using tavek::AnswerPaint;
+using tavek::LockControl;
+using tavek::LockEffects;
+using tavek::LockFocus;
+using tavek::LockPhase;
+using tavek::LockState;
+
+namespace {
+
+// One teacher action on the lock.
+struct Step {
+    enum Kind { Disable, Reenable, Create, Retype } kind;
+    std::string text; // Edit14 or Edit15 for Create and Retype
+};
+
+LockEffects run(LockState& s, const Step& step)
+{
+    switch (step.kind) {
+    case Step::Disable: return s.disable();
+    case Step::Reenable: return s.reenable();
+    case Step::Create: return s.create(step.text);
+    case Step::Retype: return s.retype(step.text);
+    }
+    return {};
+}
+
+const Step kDisable{Step::Disable, {}};
+const Step kReenable{Step::Reenable, {}};
+Step create(std::string t) { return {Step::Create, std::move(t)}; }
+Step retype(std::string t) { return {Step::Retype, std::move(t)}; }
+
+// Ways to reach each state of the lock from a fresh window.
+using Route = std::vector<Step>;
+const Route kOpen{};
+const Route kCreating{kDisable};
+const Route kConfirmingLock{kDisable, create("abc")};
+const Route kLocked{kDisable, create("abc"), retype("abc")};
+const Route kUnlockingLocked{kDisable, create("abc"), retype("abc"), kReenable};
+const Route kUnlockingWhileCreating{kDisable, kReenable};
+const Route kUnlockingWhileConfirming{kDisable, create("abc"), kReenable};
+const Route kOpenAgain{kDisable, create("abc"), retype("abc"), kReenable, retype("abc")};
+// A second disable request after an earlier lock, abandoned before "Crie senha".
+const Route kAbandonedAfterLock{kDisable, create("abc"), retype("abc"), kReenable, retype("abc"), kDisable, kReenable};
+const Route kEmptyPasswordConfirming{kDisable, create("")};
+
+using Controls = std::vector<LockControl>;
+constexpr auto E14 = LockControl::Edit14;
+constexpr auto B7 = LockControl::Button7;
+constexpr auto E15 = LockControl::Edit15;
+constexpr auto B8 = LockControl::Button8;
+
+struct Row {
+    const char* name;
+    Route from;
+    LockPhase fromPhase;
+    Step event;
+    // expected effects
+    std::optional<std::string> message;
+    Controls emptied;
+    Controls hidden;
+    Controls shown;
+    AnswerPaint answers;
+    LockFocus focus;
+    // expected state afterwards
+    LockPhase to;
+    std::string mode;
+    std::string mark;
+    std::string created;
+    Controls onScreen;
+    bool answersLocked;
+};
+
+const std::string kAlready = "Cédulas Já Desabilitadas";
+const std::string kNotYet = "Cédulas Já Abilitadas";
+const std::string kWrong = "Senha Incorreta";
+
+// clang-format off
+const Row kTransitions[] = {
+    // disable request
+    {"open_disable", kOpen, LockPhase::Open, kDisable,
+     {}, {}, {}, {E14, B7}, AnswerPaint::Unchanged, LockFocus::Edit14,
+     LockPhase::Creating, "FALSO", "2", "", {E14, B7}, false},
+    {"open_again_disable", kOpenAgain, LockPhase::OpenAgain, kDisable,
+     {}, {}, {}, {E14, B7}, AnswerPaint::Unchanged, LockFocus::Edit14,
+     LockPhase::Creating, "FALSO", "2", "abc", {E14, B7}, false},
+    {"creating_disable", kCreating, LockPhase::Creating, kDisable,
+     kAlready, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::None,
+     LockPhase::Creating, "FALSO", "2", "", {E14, B7}, false},
+    {"confirming_lock_disable", kConfirmingLock, LockPhase::ConfirmingLock, kDisable,
+     kAlready, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::None,
+     LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
+    {"locked_disable", kLocked, LockPhase::Locked, kDisable,
+     kAlready, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::None,
+     LockPhase::Locked, "FALSO", "2", "abc", {}, true},
+    {"confirming_unlock_disable", kUnlockingLocked, LockPhase::ConfirmingUnlock, kDisable,
+     kAlready, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::None,
+     LockPhase::ConfirmingUnlock, "OK", "2", "abc", {E15, B8}, true},
+
+    // re-enable request
+    {"open_reenable", kOpen, LockPhase::Open, kReenable,
+     kNotYet, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::None,
+     LockPhase::Open, "", "", "", {}, false},
+    {"open_again_reenable", kOpenAgain, LockPhase::OpenAgain, kReenable,
+     kNotYet, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::None,
+     LockPhase::OpenAgain, "OK", "", "abc", {}, false},
+    {"creating_reenable", kCreating, LockPhase::Creating, kReenable,
+     {}, {}, {}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "", {E14, B7, E15, B8}, false},
+    {"confirming_lock_reenable", kConfirmingLock, LockPhase::ConfirmingLock, kReenable,
+     {}, {}, {}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "abc", {E15, B8}, false},
+    {"locked_reenable", kLocked, LockPhase::Locked, kReenable,
+     {}, {}, {}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "abc", {E15, B8}, true},
+    {"confirming_unlock_reenable", kUnlockingLocked, LockPhase::ConfirmingUnlock, kReenable,
+     {}, {}, {}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "abc", {E15, B8}, true},
+
+    // "Crie senha"
+    {"creating_create", kCreating, LockPhase::Creating, create("abc"),
+     {}, {E14}, {E14, B7}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
+    {"creating_create_empty", kCreating, LockPhase::Creating, create(""),
+     {}, {E14}, {E14, B7}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingLock, "FALSO", "2", "", {E15, B8}, false},
+    {"confirming_unlock_with_edit14_create", kUnlockingWhileCreating, LockPhase::ConfirmingUnlock, create("new"),
+     {}, {E14}, {E14, B7}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "new", {E15, B8}, false},
+
+    // "Redigite Senha", same password
+    {"confirming_lock_retype", kConfirmingLock, LockPhase::ConfirmingLock, retype("abc"),
+     {}, {E15}, {E15, B8}, {}, AnswerPaint::Locked, LockFocus::FirstCell,
+     LockPhase::Locked, "FALSO", "2", "abc", {}, true},
+    {"confirming_lock_retype_empty", kEmptyPasswordConfirming, LockPhase::ConfirmingLock, retype(""),
+     {}, {E15}, {E15, B8}, {}, AnswerPaint::Locked, LockFocus::FirstCell,
+     LockPhase::Locked, "FALSO", "2", "", {}, true},
+    {"confirming_unlock_retype", kUnlockingLocked, LockPhase::ConfirmingUnlock, retype("abc"),
+     {}, {E15}, {E15, B8}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     LockPhase::OpenAgain, "OK", "", "abc", {}, false},
+    {"re_enable_while_confirming_lock_retype", kUnlockingWhileConfirming, LockPhase::ConfirmingUnlock, retype("abc"),
+     {}, {E15}, {E15, B8}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     LockPhase::OpenAgain, "OK", "", "abc", {}, false},
+    // an abandoned disable request: the password never created is the empty text
+    {"abandoned_first_request_retype_empty", kUnlockingWhileCreating, LockPhase::ConfirmingUnlock, retype(""),
+     {}, {E15}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     LockPhase::OpenAgain, "OK", "", "", {}, false},
+    // ... or the one of an earlier lock
+    {"abandoned_later_request_retype_old", kAbandonedAfterLock, LockPhase::ConfirmingUnlock, retype("abc"),
+     {}, {E15}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     LockPhase::OpenAgain, "OK", "", "abc", {}, false},
+
+    // "Redigite Senha", other password: Edit15 stays for another try
+    {"confirming_lock_retype_capitals", kConfirmingLock, LockPhase::ConfirmingLock, retype("ABC"),
+     kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
+    {"confirming_lock_retype_trailing_blank", kConfirmingLock, LockPhase::ConfirmingLock, retype("abc "),
+     kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
+    {"confirming_lock_retype_empty", kConfirmingLock, LockPhase::ConfirmingLock, retype(""),
+     kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
+    {"confirming_unlock_retype_other", kUnlockingLocked, LockPhase::ConfirmingUnlock, retype("abd"),
+     kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "abc", {E15, B8}, true},
+    {"abandoned_first_request_retype_text", kUnlockingWhileCreating, LockPhase::ConfirmingUnlock, retype("abc"),
+     kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "", {E14, B7, E15, B8}, false},
+};
+// clang-format on
+
+Controls onScreen(const LockState& s)
+{
+    Controls r;
+    for (LockControl c : {E14, B7, E15, B8})
+        if (s.shown(c))
+            r.push_back(c);
+    return r;
+}
+
+} // namespace
+
+TEST(LockState, TransitionTable)
+{
+    for (const Row& row : kTransitions) {
+        SCOPED_TRACE(row.name);
+        LockState s;
+        for (const Step& step : row.from)
+            run(s, step);
+        ASSERT_EQ(tavek::phase_name(s.phase()), tavek::phase_name(row.fromPhase));
+
+        const LockEffects fx = run(s, row.event);
+        EXPECT_EQ(fx.message, row.message);
+        EXPECT_EQ(fx.emptied, row.emptied);
+        EXPECT_EQ(fx.hidden, row.hidden);
+        EXPECT_EQ(fx.shown, row.shown);
+        EXPECT_EQ(fx.answers, row.answers);
+        EXPECT_EQ(fx.focus, row.focus);
+
+        EXPECT_EQ(tavek::phase_name(s.phase()), tavek::phase_name(row.to));
+        EXPECT_EQ(s.mode(), row.mode);
+        EXPECT_EQ(s.mark(), row.mark);
+        EXPECT_EQ(s.created(), row.created);
+        EXPECT_EQ(onScreen(s), row.onScreen);
+        EXPECT_EQ(s.answersLocked(), row.answersLocked);
+        if (row.event.kind == Step::Retype) {
+            EXPECT_EQ(s.retyped(), row.event.text);
+        }
+    }
+}
+
+TEST(LockState, RevealShowsTheCreatedPasswordInEveryState)
+{
+    const struct {
+        const char* name;
+        Route route;
+        std::optional<std::string> text;
+    } rows[] = {
+        {"fresh", kOpen, std::nullopt},
+        {"creating", kCreating, std::nullopt},
+        {"confirming", kConfirmingLock, "Senha : abc"},
+        {"locked", kLocked, "Senha : abc"},
+        {"unlocking", kUnlockingLocked, "Senha : abc"},
+        {"survives_re_enabling", kOpenAgain, "Senha : abc"},
+        {"empty_password", {kDisable, create(""), retype("")}, std::nullopt},
+        {"replaced_by_next_create", {kDisable, kReenable, create("nova senha")}, "Senha : nova senha"},
+        {"blank_password", {kDisable, create(" ")}, "Senha :  "},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        LockState s;
+        for (const Step& step : row.route)
+            run(s, step);
+        EXPECT_EQ(s.reveal(), row.text);
+    }
+}
