@@ -519,16 +519,20 @@ def basket(s, rim_x1, rim_x2, rim_y, pole_x, ground_y, board_top, board_bottom):
 
 def player(s, fx, ground_y, head_y, hand, ball_r=7):
     """A flat figure standing at fx with both hands up at hand = (x, y)."""
-    hx = fx
-    neck = head_y + 16
+    neck = head_y + 17
     hip = ground_y - (ground_y - head_y) * 0.47
-    s.line(fx - 6, ground_y, fx, hip, INK, 5)
-    s.line(fx + 7, ground_y, fx + 1, hip, INK, 5)
-    s.line(fx, hip, hx, neck, "#e76f51", 9)
-    sh = neck + 4
-    s.line(hx, sh, hand[0] - 3, hand[1] + ball_r, INK, 4)
-    s.line(hx, sh, hand[0] + 4, hand[1] + ball_r - 1, INK, 4)
-    s.circle(hx, head_y + 7, 8, fill=SKIN, stroke=INK, sw=2)
+    # legs with shoes
+    s.line(fx - 4, hip, fx - 7, ground_y - 3, INK, 6)
+    s.line(fx + 4, hip, fx + 7, ground_y - 3, INK, 6)
+    s.line(fx - 11, ground_y - 2, fx - 4, ground_y - 2, "#000000", 4)
+    s.line(fx + 4, ground_y - 2, fx + 11, ground_y - 2, "#000000", 4)
+    # arms behind the jersey, raised to the ball
+    s.line(fx - 5, neck + 4, hand[0] - 4, hand[1] + ball_r - 2, INK, 5)
+    s.line(fx + 5, neck + 4, hand[0] + 4, hand[1] + ball_r - 2, INK, 5)
+    # shorts and jersey
+    s.rect(fx - 8, hip - 4, 16, 12, fill="#264653", rx=2)
+    s.rect(fx - 8, neck, 16, hip - neck, fill="#e76f51", stroke=INK, sw=1.5, rx=3)
+    s.circle(fx, head_y + 8, 8.5, fill=SKIN, stroke=INK, sw=2)
     s.ball(hand[0], hand[1], ball_r)
 
 
