@@ -9,6 +9,8 @@ class TForm3;
 
 namespace tavek {
 
+struct Conversion;
+
 class TForm3 : public FormWindow {
     Q_OBJECT
 public:
@@ -19,6 +21,12 @@ protected:
     void build() override;
 
 private:
+    // Button1Click .. Button18Click of the sixteen unit buttons.
+    void convertClick(const Conversion& conversion);
+    void Button6Click();
+    void Button13Click();
+    void Button19Click();
+
     std::unique_ptr<Ui::TForm3> ui_;
 };
 

@@ -9,6 +9,8 @@ class TForm6;
 
 namespace tavek {
 
+// The force and motion window: tensions in the ropes of a suspended block, and
+// the acceleration of a block pulled at an angle against an opposing force.
 class TForm6 : public FormWindow {
     Q_OBJECT
 public:
@@ -19,6 +21,11 @@ protected:
     void build() override;
 
 private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+
     std::unique_ptr<Ui::TForm6> ui_;
 };
 

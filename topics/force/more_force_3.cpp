@@ -1,5 +1,162 @@
 #include "topics/force/more_force_3.h"
 
+#include <string>
+
 namespace tavek {
+
+namespace {
+
+constexpr double g = 9.8;
+constexpr double pi = 3.14; // the exercises' own value of π
+
+// Every number of this window is written with width 4 and 2 decimals.
+std::string line(std::string_view prefix, Real x, std::string_view suffix)
+{
+    return answer(prefix, x, 4, 2, suffix);
+}
+
+// The one line that shows both components of A's weight. Mind the names: the
+// along-the-plane part stands after "PY do bloco A" and the across-the-plane
+// part after "PX do bloco B"; the line reads that way on screen.
+std::string components(Real alongPlane, Real acrossPlane)
+{
+    return line("PY do bloco A = ", alongPlane, " N    PX do bloco B =") + line("", acrossPlane, " N");
+}
+
+// The block on the plane, B hanging: the quantities both exercises share.
+struct Incline {
+    Real px;  // A's weight along the plane
+    Real py;  // A's weight across the plane
+    Real fat; // kinetic friction on A
+    Real pb;  // B's weight
+    Real rad; // the angle in radians
+};
+
+Incline incline(Real mu, Real mA, Real mB, Real theta)
+{
+    Incline s;
+    s.rad = pi * theta / 180;
+    s.pb = g * mB;
+    s.px = sin(s.rad) * (g * mA);
+    s.py = cos(s.rad) * (g * mA);
+    s.fat = mu * s.py;
+    return s;
+}
+
+// Checks common to both exercises, in their order; true when all pass.
+bool checkIncline(Outcome& out, Real mu, Real mA, Real mB, Real theta,
+                  const char* muCell, const char* mACell, const char* mBCell, const char* thetaCell)
+{
+    if (mu > 1 || mu <= 0)
+        out.message("Ajuste o valor do Coeficiente de Atrito cinético", muCell);
+    if (mA <= 0)
+        out.message("Massa do bloco A inválida. Ajuste seus dados", mACell);
+    if (mB <= 0)
+        out.message("Massa do bloco B inválida. Ajuste seus dados", mBCell);
+    if (theta <= 0 || theta > 90)
+        out.message("Medida do ângulo inválida. Ajuste seus dados", thetaCell);
+    return mA > 0 && mB > 0 && mu > 0 && mu <= 1 && theta > 0 && theta <= 90;
+}
+
+} // namespace
+
+Outcome more_force_3_calculator6(const Cells& cells)
+{
+    return calculate([&](Outcome& out) {
+        CellReader read(cells, out);
+        const Real mu = read("Edit1");
+        const Real mA = read("Edit2");
+        const Real mB = read("Edit3");
+        const Real theta = read("Edit4");
+        if (!read.ok())
+            return;
+        if (!checkIncline(out, mu, mA, mB, theta, "Edit1", "Edit2", "Edit3", "Edit4"))
+            return;
+
+        const Incline s = incline(mu, mA, mB, theta);
+        // One expression for both directions; only its size is shown.
+        Real a = (s.px + s.fat - s.pb) / (mA + mB);
+        if (a < 0)
+            a = abs(a);
+
+        Real t = 0;
+        if (s.px < s.pb) {
+            out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
+            t = s.pb - mB * a;
+        }
+        if (s.px > s.pb) {
+            out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
+            t = mB * a + s.pb;
+        }
+        // Equal pulls: the direction line keeps what it showed and the tension reads 0.
+
+        out.write("Label13", line("Força de Atrito = ", s.fat, " N"));
+        out.write("Label18", components(s.px, s.py));
+        out.write("Label8", line("Peso do bloco B = ", s.pb, " N"));
+        out.write("Label9", line("Aceleração do sistema = ", a, " m/s²"));
+        out.write("Label10", line("Tensão da corda = ", t, " N"));
+    });
+}
+
+Outcome more_force_3_calculator7(const Cells& cells)
+{
+    return calculate([&](Outcome& out) {
+        CellReader read(cells, out);
+        const Real mu = read("Edit5");
+        const Real mA = read("Edit6");
+        const Real mB = read("Edit7");
+        const Real theta = read("Edit8");
+        const Real ca = read("Edit9");
+        if (!read.ok())
+            return;
+        bool valid = checkIncline(out, mu, mA, mB, theta, "Edit5", "Edit6", "Edit7", "Edit8");
+        if (ca <= 0) {
+            out.message("Medida do comprimento CA inválida. Ajuste seus dados", "Edit9");
+            valid = false;
+        }
+        if (!valid)
+            return;
+        if (theta == 90) {
+            // A vertical plane has no base length to measure along.
+            out.message("Divisão por zero. Ajuste seus dados", "Edit8");
+            return;
+        }
+
+        const Incline s = incline(mu, mA, mB, theta);
+        if (s.pb < s.px) {
+            out.message("PA > PB - Não há movimentação do sistema", "Edit5");
+            return;
+        }
+        if (!(s.pb > s.px))
+            return; // balanced: nothing moves, nothing to show
+
+        // Everything is computed before the first line is written: when the
+        // friction is at least PB - PX the climb time has no value (a <= 0),
+        // and the fault must leave every earlier answer as it was.
+        const Real a = (s.pb - s.px - s.fat) / (mA + mB);
+        const Real tension = s.pb - mB * a;
+        const Real hip = ca / cos(s.rad);
+        const Real co = sin(s.rad) * hip;
+        const Real wpay = s.px * hip;
+        const Real wfat = s.fat * hip;
+        const Real wpb = s.pb * co;
+        const Real wt = tension * hip;
+        const Real time = sqrt(2 * hip / a);
+        const Real speed = a * time;
+
+        out.write("Label24", line("Comprimento CO =", co, " m"));
+        out.write("Label31", line("Comprimento HIP =", hip, " m"));
+        out.write("Label34", line("Aceleração do sistema =", a, " m/s²"));
+        out.write("Label35", line("Tensão nas cordas =", tension, " N"));
+        out.write("Label36", line("Força de atrito =", s.fat, " N"));
+        out.write("Label37", line("WPAY =", wpay, " J"));
+        out.write("Label38", line("WFAT =", wfat, " J"));
+        out.write("Label39", line("WPB =", wpb, " J"));
+        out.write("Label40", line("WTENSÃO =", wt, " J"));
+        out.write("Label41", line("Velocidade de A =", speed, " m/s | Tempo de chegada =") + line("", time, " s"));
+        out.write("Label32", components(s.px, s.py));
+        out.write("Label33", line("Peso do bloco B =", s.pb, " N"));
+    });
+}
 
 } // namespace tavek

@@ -1,5 +1,130 @@
 #include "topics/launches/launches.h"
 
+#include <cmath>
+
+#include "kit/random.h"
+
 namespace tavek {
+
+namespace {
+
+constexpr double kGravity = 9.8;
+// The exercises turn degrees into radians with the value of pi the students
+// use on paper, and state 45 degrees as 0.785 rad.
+constexpr double kPi = 3.14;
+constexpr double kFortyFive = 0.785;
+
+// The basket stands at 3.1 m. Held in extended precision so that a release
+// height that rounds to the double 3.1 still leaves a (tiny) rise: the speed
+// below divides by nothing smaller than that.
+constexpr long double kBasketHeight = 3.1L;
+
+Real radians(Real degrees) { return Real(kPi) * degrees / 180.0; }
+
+} // namespace
+
+Outcome launches_calculator1(const Cells& cells)
+{
+    return calculate([&](Outcome& out) {
+        CellReader read(cells, out);
+        const Real v = read("Edit1");
+        const Real h = read("Edit2");
+        if (!read.ok())
+            return;
+        if (h < 0)
+            out.message("Altura com medida negativa, ajuste seus dados", "Edit2");
+        if (v < 0)
+            out.message("Velocidade com valor negativo, ajuste seus dados", "Edit1");
+        // A zero speed or height has nothing to compute and nothing to say.
+        if (!(h > 0 && v > 0))
+            return;
+
+        const Real t = sqrt(h / (Real(kGravity) / 2.0));
+        out.write("Label8", answer("Tempo de chegada do míssil ao seu alvo = ", t, 4, 4, " s"));
+        const Real d = v * t;
+        out.write("Label10", answer("Distância percorrida do míssil = ", d, 4, 4, "m "));
+    });
+}
+
+Outcome launches_calculator2(const Cells& cells)
+{
+    return calculate([&](Outcome& out) {
+        CellReader read(cells, out);
+        const Real height = read("Edit3");
+        if (!read.ok())
+            return;
+        if (height < 0)
+            out.message("Altura do atleta negativa, ajuste seus dados", "Edit3");
+        if (!(height > 0))
+            return;
+
+        // The ball leaves the hands at 1.46 times the athlete's height.
+        const Real y0 = height + height * 46.0 / 100.0;
+        // A release point above the basket is taken as a rise all the same.
+        const Real dy = Real::checked(
+            static_cast<double>(std::fabs(kBasketHeight - static_cast<long double>(y0.value()))));
+
+        const Real s = sin(Real(kFortyFive));
+        const Real v0 = sqrt(Real(2.0) * kGravity * dy / (s * s));
+        out.write("Label16", answer("V0 = ", v0, 4, 4, "m/s ->") + answer("", Real(3.6) * v0, 4, 4, " km/h"));
+
+        // a t^2 + b t + c = 0 with a = -g/2, b = Vy, c = dy; the larger root.
+        const Real vy = s * v0;
+        const Real a = -kGravity / 2.0;
+        const Real discriminant = vy * vy - Real(4.0) * a * dy;
+        const Real rise = (-vy - sqrt(discriminant)) / (Real(2.0) * a);
+        out.write("Label17", answer("Tempo de subida = ", rise, 4, 4, "s "));
+
+        const Real travel = Real(4.39) / (cos(Real(kFortyFive)) * v0);
+        out.write("Label18", answer("Tempo do percurso = ", travel, 4, 4, "s "));
+    });
+}
+
+Outcome launches_draw_angle(RandomDraw& random, Real& angle)
+{
+    return calculate([&](Outcome& out) {
+        angle = Real(random.angle());
+        out.write("Label10", answer("", angle, 0, 0, ""));
+        out.show("Button2");
+    });
+}
+
+Outcome launches_calculator3(Real angle)
+{
+    return calculate([&](Outcome& out) {
+        const Real theta = radians(angle);
+        const Real s = sin(theta);
+        // 26.852 = 2 g h for the 1.37 m between the release point and the basket.
+        const Real v0 = sqrt(Real(26.852) / (s * s));
+        out.write("Label8", answer("Velocidade Inicial = ", v0, 4, 2, " m/s -> ") +
+                                answer("", Real(3.6) * v0, 4, 2, " km/h"));
+    });
+}
+
+Outcome launches_calculator4(const Cells& cells)
+{
+    return calculate([&](Outcome& out) {
+        CellReader read(cells, out);
+        const Real v0 = read("Edit1");
+        const Real alpha = read("Edit2");
+        if (!read.ok())
+            return;
+        if (v0 < 0)
+            out.message("Velocidade negativa. Ajuste seus dados", "Edit1");
+        if (alpha < 0 || alpha > 90)
+            out.message("Ajuste medida do ângulo", "Edit2");
+        if (!(v0 > 0 && alpha >= 0 && alpha <= 90))
+            return;
+
+        const Real theta = radians(alpha);
+        const Real vy = sin(theta) * v0;
+        const Real hmax = vy * vy / (Real(2.0) * kGravity);
+        out.write("Label12", answer("Altura máxima atingida pela bola = ", hmax, 4, 2, " m"));
+        const Real time = Real(2.0) * vy / kGravity;
+        out.write("Label17", answer("Tempo do Percurso = ", time, 4, 2, " s"));
+        const Real range = sin(Real(2.0) * theta) * (v0 * v0) / kGravity;
+        out.write("Label16", answer("Alcance horizontal = ", range, 4, 2, " m"));
+    });
+}
 
 } // namespace tavek

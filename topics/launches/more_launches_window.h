@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "kit/form_window.h"
+#include "kit/real.h"
 
 namespace Ui {
 class TForm5;
@@ -19,7 +20,15 @@ protected:
     void build() override;
 
 private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+
     std::unique_ptr<Ui::TForm5> ui_;
+    // Degrees of exercise 3; 0 until the first draw, kept through its clear.
+    Real angle_ = 0.0;
 };
 
 } // namespace tavek

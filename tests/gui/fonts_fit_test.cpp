@@ -1,0 +1,179 @@
+// Every fixed text of every window must fit the width it was laid out for.
+// The layouts were made for "MS Sans Serif" and Verdana; the kit maps these to
+// DejaVu fonts, and a text a few pixels wider than its control is cut off.
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QtTest>
+
+#include "support.h"
+
+using tavek::FormId;
+
+namespace {
+
+struct Misfit {
+    QString control;
+    QString text;
+    int needed;
+    int available;
+};
+
+// Width the style gives the text of a button, check box or radio button of
+// the control's designed size.
+int textRoom(QAbstractButton* b)
+{
+    QStyleOptionButton option;
+    option.initFrom(b);
+    option.rect = QRect(QPoint(0, 0), b->size());
+    option.text = b->text();
+    option.fontMetrics = b->fontMetrics();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<QCheckBox*>(b))
+        element = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<QRadioButton*>(b))
+        element = QStyle::SE_RadioButtonContents;
+    else
+        option.features = QStyleOptionButton::None;
+    return b->style()->subElementRect(element, &option, b).width();
+}
+
+// A label hidden at start gets its text from a calculator or a teacher's
+// action and sizes itself then; only labels shown from the start keep the
+// width they were designed with.
+bool fixedLabel(QLabel* label)
+{
+    return !label->isHidden() && !label->text().isEmpty();
+}
+
+// The texts of the controls under root that do not fit their designed width.
+std::vector<Misfit> misfits(QWidget* root)
+{
+    std::vector<Misfit> found;
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (!fixedLabel(label) || label->objectName().isEmpty())
+            continue;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        const int available = label->contentsRect().width();
+        if (needed > available)
+            found.push_back({label->objectName(), label->text(), needed, available});
+    }
+    for (QAbstractButton* button : root->findChildren<QAbstractButton*>()) {
+        if (!qobject_cast<QPushButton*>(button) && !qobject_cast<QCheckBox*>(button) &&
+            !qobject_cast<QRadioButton*>(button))
+            continue;
+        if (button->text().isEmpty())
+            continue;
+        const int needed = button->fontMetrics().horizontalAdvance(button->text());
+        const int available = textRoom(button);
+        if (needed > available)
+            found.push_back({button->objectName(), button->text(), needed, available});
+    }
+    return found;
+}
+
+QString describe(const std::vector<Misfit>& list)
+{
+    QStringList lines;
+    for (const Misfit& m : list)
+        lines << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(m.control, m.text).arg(m.needed).arg(m.available);
+    return lines.join(QStringLiteral("; "));
+}
+
+} // namespace
+
+class FontsFitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void mappingNamesInstalledFonts_data()
+    {
+        QTest::addColumn<QString>("designed");
+        QTest::addColumn<QString>("installed");
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "DejaVu Sans";
+        QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
+    }
+    void mappingNamesInstalledFonts()
+    {
+        QFETCH(QString, designed);
+        QFETCH(QString, installed);
+        Program p;
+        const QFontInfo info{QFont(designed)};
+        QVERIFY2(info.family().startsWith(installed), qPrintable(info.family()));
+    }
+
+    void defaultFontIsTheNarrowOne()
+    {
+        // The window default stands in for an 11 px MS Sans Serif, the
+        // narrower of the two designed fonts.
+        Program p;
+        const QFont app = QApplication::font();
+        QCOMPARE(app.pointSize(), 8);
+        const QString sample = QStringLiteral("Converter para o SI");
+        QVERIFY(QFontMetrics(app).horizontalAdvance(sample) <
+                QFontMetrics(QFont(QStringLiteral("Verdana"), 8)).horizontalAdvance(sample));
+    }
+
+    // The check itself: a text is reported exactly when it is wider than its
+    // control, whatever kind of control holds it.
+    void checkerFindsCutTexts_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("cut");
+        QTest::newRow("label, roomy") << "label" << 300 << false;
+        QTest::newRow("label, narrow") << "label" << 30 << true;
+        QTest::newRow("button, roomy") << "button" << 300 << false;
+        QTest::newRow("button, narrow") << "button" << 40 << true;
+        QTest::newRow("check box, roomy") << "check" << 300 << false;
+        QTest::newRow("check box, text only fits without the box") << "check" << -1 << true;
+        QTest::newRow("radio button, narrow") << "radio" << 40 << true;
+    }
+    void checkerFindsCutTexts()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, width);
+        QFETCH(bool, cut);
+        Program p;
+        QWidget root;
+        const QString text = QStringLiteral("Converter para o SI");
+        QWidget* w = nullptr;
+        if (kind == QLatin1String("label"))
+            w = new QLabel(text, &root);
+        else if (kind == QLatin1String("button"))
+            w = new QPushButton(text, &root);
+        else if (kind == QLatin1String("check"))
+            w = new QCheckBox(text, &root);
+        else
+            w = new QRadioButton(text, &root);
+        w->setObjectName(QStringLiteral("Probe"));
+        if (width < 0) // exactly the text's own width: the indicator pushes it out
+            width = w->fontMetrics().horizontalAdvance(text) + 1;
+        w->setGeometry(0, 0, width, 17);
+        const auto found = misfits(&root);
+        QCOMPARE(!found.empty(), cut);
+    }
+
+    void everyTextFits_data()
+    {
+        QTest::addColumn<int>("form");
+        for (int n = 1; n <= 11; ++n)
+            QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(n))) << n;
+    }
+    void everyTextFits()
+    {
+        QFETCH(int, form);
+        Program p;
+        tavek::FormWindow* w = p.open(static_cast<FormId>(form));
+        QVERIFY(w->isBuilt());
+        const auto found = misfits(w);
+        QVERIFY2(found.empty(), qPrintable(describe(found)));
+    }
+};
+
+QTEST_MAIN(FontsFitTest)
+#include "fonts_fit_test.moc"

@@ -1,0 +1,436 @@
+// What only the windows show: boxes in a row and where the focus ends, answers
+// kept after a refused press, clears, the look of the labels, the menu chain.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QtTest>
+
+#include "support.h"
+
+using tavek::FormId;
+using tavek::FormWindow;
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+const char* const kForm6Results[] = {"Label12", "Label2", "Label3", "Label4", "Label17", "Label18", "Label16"};
+const char* const kForm7Results[] = {"Label4",  "Label15", "Label16", "Label17", "Label18", "Label19",
+                                     "Label29", "Label30", "Label31", "Label32", "Label33"};
+
+// Names of the listed controls in the order Tab visits them from `first`.
+QStringList tabOrder(FormWindow* w, const char* first, const QStringList& names)
+{
+    QStringList order;
+    QWidget* start = w->control(first);
+    QWidget* at = start;
+    do {
+        if (names.contains(at->objectName()))
+            order << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at && at != start && order.size() < names.size());
+    return order;
+}
+
+} // namespace
+
+class ForceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startsWithAnswersAndLockHidden_data();
+    void startsWithAnswersAndLockHidden();
+    void labelsLook();
+    void tabOrders();
+
+    void form6TensionsAndClear();
+    void form6SeveralMessagesFocusLast();
+    void form6RefusedPressKeepsAnswers();
+    void form6SilentZeroChangesNothing();
+    void form6MalformedCellIsRefused();
+
+    void form7RowAndClear();
+    void form7HangingBlockAndClear();
+    void form7SeveralMessagesFocusLast();
+    void form7RefusedPressKeepsAnswers();
+    void form7FaultKeepsWhatCameBefore();
+
+    void menuChain();
+};
+
+void ForceTest::startsWithAnswersAndLockHidden_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("hidden");
+    QStringList six{"Label19", "Edit14", "Edit15", "Button7", "Button8"};
+    for (const char* r : kForm6Results)
+        six << r;
+    QStringList seven{"Label34", "Edit14", "Edit15", "Button7", "Button8"};
+    for (const char* r : kForm7Results)
+        seven << r;
+    QTest::newRow("Form6") << 6 << six;
+    QTest::newRow("Form7") << 7 << seven;
+}
+
+void ForceTest::startsWithAnswersAndLockHidden()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, hidden);
+    Program p;
+    auto* w = p.open(static_cast<FormId>(form));
+    for (const QString& name : hidden) {
+        QVERIFY2(w->control(name.toLatin1().constData()), qPrintable(name));
+        QVERIFY2(!visible(w, name.toLatin1().constData()), qPrintable(name));
+    }
+    QVERIFY(visible(w, "Label14"));
+    QCOMPARE(textOf(w, "Label14"), u("Todos os resultados serão dados na unidade SI"));
+    QCOMPARE(textOf(w, "Button7"), u("Crie senha"));
+    QCOMPARE(textOf(w, "Button8"), u("Redigite Senha"));
+}
+
+void ForceTest::labelsLook()
+{
+    Program p;
+    auto* f6 = p.open(FormId::Form6);
+    auto* f7 = p.open(FormId::Form7);
+    struct Expect {
+        FormWindow* w;
+        const char* name;
+        const char* sheet;
+        bool underline;
+        bool verdana;
+    };
+    std::vector<Expect> expected = {
+        {f6, "Label6", "color: #008080;", true, false},  {f6, "Label1", "color: #008080;", true, false},
+        {f6, "Label9", "color: #008080;", true, false},  {f6, "Label10", "color: #008080;", true, false},
+        {f6, "Label5", "color: #000080;", false, false}, {f6, "Label8", "color: #000080;", false, false},
+        {f6, "Label15", "color: #000000;", false, false}, {f6, "Label14", "color: #ff0000;", false, false},
+        {f7, "Label6", "color: #008080;", true, false},  {f7, "Label3", "color: #008080;", true, false},
+        {f7, "Label22", "color: #008080;", true, false}, {f7, "Label24", "color: #008080;", true, false},
+        {f7, "Label21", "color: #000080;", false, false},
+        {f7, "Label11", "color: #00ff00; background-color: #0000ff;", false, false},
+        {f7, "Label12", "color: #00ff00; background-color: #0000ff;", false, false},
+        {f7, "Label13", "color: #00ff00; background-color: #0000ff;", false, false},
+    };
+    for (const char* r : kForm6Results)
+        expected.push_back({f6, r, "color: #ff0000;", false, true});
+    for (const char* r : kForm7Results)
+        expected.push_back({f7, r, "color: #ff0000;", false, true});
+    for (const Expect& e : expected) {
+        auto* label = e.w->control<QLabel>(e.name);
+        QVERIFY2(label, e.name);
+        const QString where = e.w->objectName() + QLatin1Char('.') + QLatin1String(e.name);
+        QVERIFY2(label->font().bold(), qPrintable(where));
+        QCOMPARE(label->font().underline(), e.underline);
+        QCOMPARE(label->styleSheet(), QLatin1String(e.sheet));
+        QCOMPARE(label->font().family() == QLatin1String("Verdana"), e.verdana);
+        QVERIFY2(!label->wordWrap(), qPrintable(where));
+    }
+    QCOMPARE(textOf(f6, "Label10"), u("movimento,  e a força F2. Determine a aceleração do bloco."));
+    QCOMPARE(textOf(f7, "Label22"), u("Os bocos D,C e B são conectados, sobre uma superfície plana"));
+    QCOMPARE(textOf(f7, "Label11"), u("Bloco1"));
+}
+
+void ForceTest::tabOrders()
+{
+    Program p;
+    const QStringList six{"Edit1", "Button1", "Button2", "Edit2", "Edit3", "Edit4",
+                          "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
+    QCOMPARE(tabOrder(p.open(FormId::Form6), "Edit1", six), six);
+    const QStringList seven{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6",
+                            "Edit7", "Edit8", "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
+    QCOMPARE(tabOrder(p.open(FormId::Form7), "Edit1", seven), seven);
+}
+
+void ForceTest::form6TensionsAndClear()
+{
+    Program p;
+    auto* w = p.open(FormId::Form6);
+    type(w, "Edit1", "10");
+    click(w, "Button1");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(textOf(w, "Label12"), u("Tensão A = 69.50 N"));
+    QCOMPARE(textOf(w, "Label2"), u("Tensão B = 89.43 N"));
+    QCOMPARE(textOf(w, "Label3"), u("Tensão C = 98.00 N"));
+    QCOMPARE(textOf(w, "Label4"), u("Peso do Bloco = 98.00 N"));
+    for (const char* l : {"Label12", "Label2", "Label3", "Label4"}) {
+        QVERIFY2(visible(w, l), l);
+        auto* label = w->control<QLabel>(l);
+        QVERIFY2(label->width() >= label->sizeHint().width(), l); // the whole line shows
+    }
+    QVERIFY(!visible(w, "Label16")); // the other exercise is untouched
+
+    click(w, "Button2");
+    for (const char* l : {"Label12", "Label2", "Label3", "Label4"})
+        QVERIFY2(!visible(w, l), l);
+    QCOMPARE(textOf(w, "Edit1"), QString());
+    QCOMPARE(focused(w), u("Edit1"));
+    QCOMPARE(textOf(w, "Label4"), u("Peso do Bloco = 98.00 N")); // hidden, not emptied
+
+    type(w, "Edit1", "1");
+    click(w, "Button1");
+    QVERIFY(visible(w, "Label12"));
+    QCOMPARE(textOf(w, "Label12"), u("Tensão A = 6.95 N"));
+    QCOMPARE(textOf(w, "Label4"), u("Peso do Bloco = 9.80 N"));
+
+    type(w, "Edit2", "10");
+    type(w, "Edit3", "98");
+    type(w, "Edit4", "20");
+    click(w, "Button3");
+    QCOMPARE(textOf(w, "Label16"), u("Aceleração = 0.5765 m/s²"));
+    QCOMPARE(textOf(w, "Label17"), u("Componente do vetor F2 em X = 15.7654 N"));
+    QCOMPARE(textOf(w, "Label18"), u("Massa do Bloco= 10.00 kg"));
+    click(w, "Button4");
+    for (const char* l : {"Label16", "Label17", "Label18"})
+        QVERIFY2(!visible(w, l), l);
+    for (const char* e : {"Edit2", "Edit3", "Edit4"})
+        QCOMPARE(textOf(w, e), QString());
+    QCOMPARE(focused(w), u("Edit2"));
+    QVERIFY(visible(w, "Label12")); // clear 2 leaves exercise 1 alone
+}
+
+void ForceTest::form6SeveralMessagesFocusLast()
+{
+    Program p;
+    auto* w = p.open(FormId::Form6);
+    for (const char* e : {"Edit2", "Edit3", "Edit4"})
+        type(w, e, "-1");
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), QStringList({u("F1 com valor negativo. Ajuste seus dados"),
+                                               u("F2 com valor negativo. Ajuste seus dados"),
+                                               u("Peso com valor negativo. Ajuste seus dados")}));
+    QCOMPARE(focused(w), u("Edit3"));
+    for (const char* l : {"Label16", "Label17", "Label18"})
+        QVERIFY2(!visible(w, l), l);
+    for (const auto& box : p.messenger.boxes) {
+        QVERIFY(!box.fault);
+        QCOMPARE(box.window, u("Form6"));
+    }
+}
+
+void ForceTest::form6RefusedPressKeepsAnswers()
+{
+    Program p;
+    auto* w = p.open(FormId::Form6);
+    type(w, "Edit1", "10");
+    click(w, "Button1");
+    type(w, "Edit1", "-1");
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), QStringList({u("Massa com medida negativa. Ajuste seus dados")}));
+    QCOMPARE(focused(w), u("Edit1"));
+    QVERIFY(visible(w, "Label12"));
+    QCOMPARE(textOf(w, "Label12"), u("Tensão A = 69.50 N"));
+
+    type(w, "Edit2", "10");
+    type(w, "Edit3", "98");
+    type(w, "Edit4", "20");
+    click(w, "Button3");
+    type(w, "Edit2", "20");
+    w->control("Edit4")->setFocus(); // so the move to Edit2 is seen
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts().last(), u("F2 < F1 - Ajuste seus dados"));
+    QCOMPARE(focused(w), u("Edit2"));
+    QVERIFY(visible(w, "Label16"));
+    QCOMPARE(textOf(w, "Label16"), u("Aceleração = 0.5765 m/s²"));
+    QCOMPARE(textOf(w, "Label18"), u("Massa do Bloco= 10.00 kg"));
+}
+
+void ForceTest::form6SilentZeroChangesNothing()
+{
+    Program p;
+    auto* w = p.open(FormId::Form6);
+    click(w, "Button1"); // empty mass
+    type(w, "Edit2", "0");
+    type(w, "Edit3", "98");
+    type(w, "Edit4", "20");
+    click(w, "Button3");
+    QVERIFY(p.messenger.boxes.empty());
+    for (const char* l : kForm6Results)
+        QVERIFY2(!visible(w, l), l);
+}
+
+void ForceTest::form6MalformedCellIsRefused()
+{
+    Program p;
+    auto* w = p.open(FormId::Form6);
+    type(w, "Edit1", "1,5");
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), QStringList({u("Valor inválido. Ajuste seus dados")}));
+    QCOMPARE(focused(w), u("Edit1"));
+    QVERIFY(!visible(w, "Label12"));
+    QCOMPARE(textOf(w, "Edit1"), u("1,5")); // the cell is left for the student to mend
+}
+
+void ForceTest::form7RowAndClear()
+{
+    Program p;
+    auto* w = p.open(FormId::Form7);
+    for (const char* e : {"Edit1", "Edit2", "Edit3"})
+        type(w, e, "98");
+    type(w, "Edit4", "30");
+    click(w, "Button1");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(textOf(w, "Label4"), u("Massa do Bloco 1 =10.00 kg"));
+    QCOMPARE(textOf(w, "Label15"), u("Massa do Bloco 2 =10.00 kg"));
+    QCOMPARE(textOf(w, "Label16"), u("Massa do Bloco 3 =10.00 kg"));
+    QCOMPARE(textOf(w, "Label17"), u("Aceleração do Sistema = 1.0000 m/s²"));
+    QCOMPARE(textOf(w, "Label18"), u("Tensão 1 = 20.0000 N"));
+    QCOMPARE(textOf(w, "Label19"), u("Tensão 2 = 10.0000 N"));
+    const char* const row[] = {"Label4", "Label15", "Label16", "Label17", "Label18", "Label19"};
+    for (const char* l : row)
+        QVERIFY2(visible(w, l), l);
+
+    click(w, "Button2");
+    for (const char* l : row)
+        QVERIFY2(!visible(w, l), l);
+    for (const char* e : {"Edit1", "Edit2", "Edit3", "Edit4"})
+        QCOMPARE(textOf(w, e), QString());
+    QCOMPARE(focused(w), u("Edit1"));
+
+    for (const char* e : {"Edit1", "Edit2", "Edit3"})
+        type(w, e, "9.8");
+    type(w, "Edit4", "0");
+    click(w, "Button1");
+    QCOMPARE(textOf(w, "Label4"), u("Massa do Bloco 1 =1.00 kg"));
+    QCOMPARE(textOf(w, "Label17"), u("Aceleração do Sistema = 0.0000 m/s²"));
+    QVERIFY(visible(w, "Label19"));
+}
+
+void ForceTest::form7HangingBlockAndClear()
+{
+    Program p;
+    auto* w = p.open(FormId::Form7);
+    for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
+        type(w, e, "1");
+    click(w, "Button3");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco A = 9.80 N"));
+    QCOMPARE(textOf(w, "Label33"), u("Aceleração do sistema = 2.4500 m/s²"));
+    QCOMPARE(textOf(w, "Label30"), u("Tensão 1 = 7.3500 N"));
+    QCOMPARE(textOf(w, "Label31"), u("Tensão 2 = 4.9000 N"));
+    QCOMPARE(textOf(w, "Label32"), u("Tensão 3 = 2.4500 N"));
+    const char* const hanging[] = {"Label29", "Label30", "Label31", "Label32", "Label33"};
+    for (const char* l : hanging)
+        QVERIFY2(visible(w, l), l);
+
+    click(w, "Button4");
+    for (const char* l : hanging)
+        QVERIFY2(!visible(w, l), l);
+    for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
+        QCOMPARE(textOf(w, e), QString());
+    QCOMPARE(focused(w), u("Edit5"));
+
+    type(w, "Edit5", "1");
+    type(w, "Edit6", "2");
+    type(w, "Edit7", "3");
+    type(w, "Edit8", "4");
+    click(w, "Button3");
+    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco A = 39.20 N"));
+    QCOMPARE(textOf(w, "Label31"), u("Tensão 2 = 11.7600 N"));
+    QVERIFY(visible(w, "Label32"));
+}
+
+void ForceTest::form7SeveralMessagesFocusLast()
+{
+    Program p;
+    auto* w = p.open(FormId::Form7);
+    click(w, "Button1"); // all four empty: the force reads 0 and passes
+    QCOMPARE(p.messenger.texts(), QStringList(3, u("Peso inválido. Ajuste seus dados")));
+    QCOMPARE(focused(w), u("Edit3"));
+
+    p.messenger.clear();
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), QStringList({u("Massa A inválida. Ajuste seus dados"),
+                                               u("Massa B inválida. Ajuste seus dados"),
+                                               u("Massa C inválida. Ajuste seus dados"),
+                                               u("Massa D inválida. Ajuste seus dados")}));
+    QCOMPARE(focused(w), u("Edit8"));
+
+    p.messenger.clear();
+    type(w, "Edit1", "abc");
+    type(w, "Edit4", "-1 ");
+    type(w, "Edit2", "1");
+    type(w, "Edit3", "-1,5");
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), QStringList(2, u("Valor inválido. Ajuste seus dados")));
+    QCOMPARE(focused(w), u("Edit3"));
+    for (const char* l : kForm7Results)
+        QVERIFY2(!visible(w, l), l);
+}
+
+void ForceTest::form7RefusedPressKeepsAnswers()
+{
+    Program p;
+    auto* w = p.open(FormId::Form7);
+    for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
+        type(w, e, "1");
+    click(w, "Button3");
+    type(w, "Edit6", "0");
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), QStringList({u("Massa B inválida. Ajuste seus dados")}));
+    QCOMPARE(focused(w), u("Edit6"));
+    QVERIFY(visible(w, "Label30"));
+    QCOMPARE(textOf(w, "Label30"), u("Tensão 1 = 7.3500 N"));
+    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco A = 9.80 N"));
+}
+
+void ForceTest::form7FaultKeepsWhatCameBefore()
+{
+    Program p;
+    auto* w = p.open(FormId::Form7);
+    for (const char* e : {"Edit1", "Edit2", "Edit3"})
+        type(w, e, "5e-324"); // masses too small to be told from zero
+    type(w, "Edit4", "1");
+    click(w, "Button1");
+    QCOMPARE(p.messenger.boxes.size(), size_t(1));
+    QVERIFY(p.messenger.boxes[0].fault);
+    QCOMPARE(p.messenger.boxes[0].text, u("Floating point division by zero."));
+    QVERIFY(visible(w, "Label4"));
+    QCOMPARE(textOf(w, "Label4"), u("Massa do Bloco 1 =0.00 kg"));
+    QVERIFY(!visible(w, "Label17"));
+    QVERIFY(!visible(w, "Label18"));
+}
+
+void ForceTest::menuChain()
+{
+    Program p;
+    auto* f6 = p.open(FormId::Form6);
+    auto* more1 = f6->control<QAction>("Maisexercciosdelanamentos1");
+    QVERIFY(more1);
+    QCOMPARE(more1->text(), u("Mais exercícios de Força e Movimento - 1"));
+    QVERIFY(!p.form(FormId::Form7)->isVisible());
+    trigger(f6, "Maisexercciosdelanamentos1");
+    auto* f7 = p.form(FormId::Form7);
+    QVERIFY(f7->isVisible());
+    QVERIFY(f6->isVisible()); // the first window stays open
+    QCOMPARE(f7->windowTitle(), u("TAVEK 1 - Mais Exercicios de Força e Movimento - 1"));
+
+    auto* more2 = f7->control<QAction>("MaisexercciosdeForaeMovimento21");
+    QVERIFY(more2);
+    QCOMPARE(more2->text(), u("Mais exercícios de Força e Movimento - 2"));
+    trigger(f7, "MaisexercciosdeForaeMovimento21");
+    QVERIFY(p.form(FormId::Form8)->isVisible());
+    QVERIFY(f7->isVisible());
+
+    // The windows keep what they hold across being closed and shown again.
+    type(f7, "Edit5", "1");
+    trigger(f7, "FecharJanela1");
+    QVERIFY(!f7->isVisible());
+    trigger(f6, "Maisexercciosdelanamentos1");
+    QVERIFY(f7->isVisible());
+    QCOMPARE(textOf(f7, "Edit5"), u("1"));
+
+    trigger(f6, "Conversesdeunidades1");
+    QVERIFY(p.form(FormId::Form3)->isVisible());
+    for (FormWindow* w : {f6, f7}) {
+        auto* teacher = w->control<QMenu>("OpesparaProfessores1");
+        QVERIFY(teacher);
+        QCOMPARE(teacher->title(), u("Opções para Professores"));
+        QCOMPARE(w->control<QAction>("DesabilitarcdulasdeResultados1")->text(),
+                 u("Desabilitar cédulas de  Resultados"));
+        QCOMPARE(w->control<QAction>("ReabilitarcdulasdeResultados1")->text(), u("Reabilitar cédulas de Resultados"));
+    }
+}
+
+QTEST_MAIN(ForceTest)
+#include "force_test.moc"

@@ -1,0 +1,480 @@
+// The second and third windows of further force and motion exercises (Form8,
+// Form9): what only the windows show, message order and focus, labels kept
+// after a refused press or a fault, the clears, the design state and the menus.
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "support.h"
+
+using tavek::FormId;
+using tavek::FormWindow;
+
+namespace {
+
+const QString kMassA = QString::fromUtf8("Massa do bloco A inválida. Ajuste seus dados");
+const QString kMassB = QString::fromUtf8("Massa do bloco B inválida. Ajuste seus dados");
+const QString kAngle = QString::fromUtf8("Medida do ângulo inválida. Ajuste seus dados");
+const QString kKinetic = QString::fromUtf8("Ajuste o valor do Coeficiente de Atrito cinético");
+const QString kLength = QString::fromUtf8("Medida do comprimento CA inválida. Ajuste seus dados");
+const QString kInvalid = QString::fromUtf8("Valor inválido. Ajuste seus dados");
+
+void typeAll(FormWindow* w, std::initializer_list<std::pair<const char*, const char*>> cells)
+{
+    for (const auto& [cell, text] : cells)
+        type(w, cell, QString::fromUtf8(text));
+}
+
+QStringList texts(FormWindow* w, std::initializer_list<const char*> labels)
+{
+    QStringList r;
+    for (const char* l : labels)
+        r << textOf(w, l);
+    return r;
+}
+
+bool allVisible(FormWindow* w, std::initializer_list<const char*> labels)
+{
+    for (const char* l : labels)
+        if (!visible(w, l))
+            return false;
+    return true;
+}
+
+bool noneVisible(FormWindow* w, std::initializer_list<const char*> labels)
+{
+    for (const char* l : labels)
+        if (visible(w, l))
+            return false;
+    return true;
+}
+
+// The named controls in the order Tab visits them, from the first one.
+QStringList tabOrder(FormWindow* w, const QStringList& names)
+{
+    QStringList order;
+    QWidget* start = w->control<QWidget>(names.first().toLatin1().constData());
+    QWidget* at = start;
+    do {
+        if (names.contains(at->objectName()))
+            order << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at && at != start);
+    return order;
+}
+
+#define FORM8_RESULTS "Label17", "Label18", "Label8", "Label9", "Label10"
+#define FORM9_RESULTS_6 "Label17", "Label18", "Label8", "Label9", "Label10", "Label13"
+#define FORM9_RESULTS_7                                                                                           \
+    "Label24", "Label31", "Label32", "Label33", "Label34", "Label35", "Label36", "Label37", "Label38", "Label39", \
+        "Label40", "Label41"
+
+} // namespace
+
+class MoreForceTest : public QObject {
+    Q_OBJECT
+private slots:
+    void designState_data();
+    void designState();
+    void looks_data();
+    void looks();
+    void tabOrders();
+    void menus();
+
+    void incline5SeveralMessages();
+    void incline5KeepsLabelsWhenRefusedOrBalanced();
+    void clears8();
+    void wall6MessagesAndClear();
+
+    void friction6ResultsAndClear();
+    void climb7SeveralMessages();
+    void climb7KeepsLabelsAfterFaultAndRefusals();
+    void climb7ClearKeepsTexts();
+    void malformedCellsStopBeforeChecks();
+    void lockPaintsEveryResultLabel_data();
+    void lockPaintsEveryResultLabel();
+};
+
+void MoreForceTest::designState_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QRect>("geometry");
+
+    auto row = [](const char* tag, FormId f, const char* name, const char* text, bool shown, QRect g) {
+        QTest::newRow(tag) << static_cast<int>(f) << QString::fromLatin1(name) << QString::fromUtf8(text) << shown
+                           << g;
+    };
+    const FormId f8 = FormId::Form8, f9 = FormId::Form9;
+    row("8 notice", f8, "Label14", "Todos os resultados serão dados na unidade SI", true, {304, 8, 271, 13});
+    row("8 statement 3", f8, "Label2", " para que lado que o sistema se move, o  pesos dos blocos,", true,
+        {8, 144, 341, 13});
+    row("8 Edit3", f8, "Edit3", "", true, {144, 328, 57, 21});
+    row("8 Button1", f8, "Button1", "Calcular", true, {16, 248, 97, 17});
+    row("8 Button4", f8, "Button4", "Limpar Campos", true, {528, 208, 97, 17});
+    row("8 Edit5", f8, "Edit5", "", true, {512, 160, 57, 21});
+    row("8 Label17", f8, "Label17", "MOVIMENTO DO SISTEMA", false, {8, 370, 160, 13});
+    row("8 Label22", f8, "Label22", "PESO A", false, {536, 378, 46, 13});
+    row("8 password", f8, "Label34", "SENHA", false, {376, 32, 43, 13});
+    row("8 Edit15", f8, "Edit15", "", false, {685, 0, 57, 21});
+    row("8 Button8", f8, "Button8", "Redigite Senha", false, {670, 24, 81, 17});
+    row("9 statement 7.4", f9, "Label20",
+        "pelas forças em A  e B, a velocidade com que o corpo A chega ao topo do plano", true, {264, 80, 460, 13});
+    row("9 HIP mark", f9, "Label29", "HIP", true, {592, 152, 22, 13});
+    row("9 CO mark", f9, "Label28", "CO", true, {760, 192, 18, 13});
+    row("9 Edit9", f9, "Edit9", "", true, {704, 264, 57, 21});
+    row("9 Button3", f9, "Button3", "Calcular", true, {384, 216, 81, 17});
+    row("9 Label13", f9, "Label13", "FAT", false, {8, 426, 25, 13});
+    row("9 Label41", f9, "Label41", "VEL e TEMPO", false, {392, 474, 82, 13});
+    row("9 password", f9, "Label42", "SENHA", false, {592, 8, 43, 13});
+    row("9 Edit14", f9, "Edit14", "", false, {104, 0, 57, 21});
+    row("9 Button7", f9, "Button7", "Crie senha", false, {96, 24, 65, 17});
+}
+
+void MoreForceTest::designState()
+{
+    QFETCH(int, form);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(bool, shown);
+    QFETCH(QRect, geometry);
+    Program p;
+    FormWindow* w = p.open(static_cast<FormId>(form));
+    const QByteArray name = control.toLatin1();
+    auto* c = w->control<QWidget>(name.constData());
+    QVERIFY2(c, name.constData());
+    QCOMPARE(c->parentWidget(), w->centralWidget());
+    QCOMPARE(textOf(w, name.constData()), text);
+    QCOMPARE(visible(w, name.constData()), shown);
+    QCOMPARE(c->geometry(), geometry);
+}
+
+void MoreForceTest::looks_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("underline");
+    QTest::addColumn<QString>("style");
+
+    auto row = [](const char* tag, FormId f, const char* name, const char* family, bool underline, const char* style) {
+        QTest::newRow(tag) << static_cast<int>(f) << QString::fromLatin1(name) << QString::fromLatin1(family)
+                           << underline << QString::fromLatin1(style);
+    };
+    const FormId f8 = FormId::Form8, f9 = FormId::Form9;
+    row("8 number", f8, "Label13", "MS Sans Serif", false, "color: #000080;");
+    row("8 statement", f8, "Label12", "MS Sans Serif", true, "color: #008080;");
+    row("8 Verdana caption", f8, "Label20", "Verdana", false, "color: #000000;");
+    row("8 result", f8, "Label21", "Verdana", false, "color: #ff0000;");
+    row("8 notice", f8, "Label14", "MS Sans Serif", false, "color: #ff0000;");
+    row("9 teal line", f9, "Label16", "MS Sans Serif", true, "color: #008080;");
+    row("9 blue line 3", f9, "Label19", "MS Sans Serif", true, "color: #0000ff;");
+    row("9 blue line 5", f9, "Label26", "MS Sans Serif", true, "color: #0000ff;");
+    row("9 HIP", f9, "Label29", "MS Sans Serif", false, "color: #000000; background-color: #ffff00;");
+    row("9 result", f9, "Label40", "Verdana", false, "color: #ff0000;");
+    row("9 lock cell", f9, "Edit15", "MS Sans Serif", false, "background-color: #ff0000; color: #ffffff;");
+}
+
+void MoreForceTest::looks()
+{
+    QFETCH(int, form);
+    QFETCH(QString, control);
+    QFETCH(QString, family);
+    QFETCH(bool, underline);
+    QFETCH(QString, style);
+    Program p;
+    FormWindow* w = p.open(static_cast<FormId>(form));
+    auto* c = w->control<QWidget>(control.toLatin1().constData());
+    QVERIFY(c);
+    QCOMPARE(c->font().family(), family);
+    QVERIFY(c->font().bold());
+    QCOMPARE(c->font().underline(), underline);
+    QCOMPARE(c->font().pointSize(), 8);
+    QCOMPARE(c->styleSheet(), style);
+}
+
+void MoreForceTest::tabOrders()
+{
+    Program p;
+    const QStringList order8 = {"Edit1", "Edit2", "Edit3", "Button1", "Button2", "Edit4", "Edit5",
+                                "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
+    QCOMPARE(tabOrder(p.open(FormId::Form8), order8), order8);
+    const QStringList order9 = {"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6", "Edit7",
+                                "Edit8", "Edit9", "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
+    QCOMPARE(tabOrder(p.open(FormId::Form9), order9), order9);
+}
+
+void MoreForceTest::menus()
+{
+    Program p;
+    FormWindow* form8 = p.open(FormId::Form8);
+    QCOMPARE(form8->windowTitle(), QString::fromUtf8("TAVEK 1 - Mais Exercicios de Força e Movimento - 2"));
+    QCOMPARE(form8->centralWidget()->size(), QSize(755, 489));
+    trigger(form8, "MaisexercciosdeForaeMovimento31");
+    FormWindow* form9 = p.form(FormId::Form9);
+    QVERIFY(form9->isVisible());
+    QVERIFY(form8->isVisible());
+    QCOMPARE(form9->windowTitle(), QString::fromUtf8("TAVEK 1 - Mais Exercicios de Força e Movimento - 3"));
+    QCOMPARE(form9->centralWidget()->size(), QSize(780, 493));
+    // The last window of the chain leads nowhere further.
+    QVERIFY(!form9->control<QAction>("MaisexercciosdeForaeMovimento31"));
+    trigger(form9, "Conversesdeunidades1");
+    QVERIFY(p.form(FormId::Form3)->isVisible());
+    trigger(form9, "FecharJanela1");
+    QVERIFY(!form9->isVisible());
+    QVERIFY(form8->isVisible());
+}
+
+void MoreForceTest::incline5SeveralMessages()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form8);
+    typeAll(w, {{"Edit1", "0"}, {"Edit2", "-3"}, {"Edit3", "120"}});
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), (QStringList{kMassA, kMassB, QString::fromUtf8("Ajuste a medida do ângulo")}));
+    QCOMPARE(focused(w), QString("Edit3"));
+    QVERIFY(noneVisible(w, {FORM8_RESULTS}));
+
+    p.messenger.clear();
+    typeAll(w, {{"Edit1", ""}, {"Edit2", "10"}, {"Edit3", "30"}});
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), QStringList{kMassA});
+    QCOMPARE(focused(w), QString("Edit1"));
+}
+
+void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form8);
+    typeAll(w, {{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}});
+    click(w, "Button1");
+    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(allVisible(w, {FORM8_RESULTS}));
+    const QStringList first = texts(w, {FORM8_RESULTS});
+    QCOMPARE(first.at(0), QString::fromUtf8("|PB > PA | - Sistema se move da esquerda para direita"));
+    QCOMPARE(first.at(4), QString::fromUtf8("Tensão da corda = 73.4887 N"));
+    // A written label fits its text.
+    auto* direction = w->control<QLabel>("Label17");
+    QVERIFY(direction->width() >= direction->sizeHint().width());
+
+    typeAll(w, {{"Edit3", "0"}});
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), QStringList{kAngle});
+    QCOMPARE(texts(w, {FORM8_RESULTS}), first);
+    QVERIFY(allVisible(w, {FORM8_RESULTS}));
+
+    // Equal pulls: weights and a zero acceleration are rewritten; direction and
+    // tension still read what the first press wrote.
+    typeAll(w, {{"Edit1", "1"}, {"Edit2", "0.4997701026431024"}, {"Edit3", "30"}});
+    click(w, "Button1");
+    QCOMPARE(textOf(w, "Label9"), QString::fromUtf8("Aceleração do sistema = 0.0000 m/s²"));
+    QCOMPARE(textOf(w, "Label18"), QString::fromUtf8("Peso do Bloco A = 4.90 N"));
+    QCOMPARE(textOf(w, "Label17"), first.at(0));
+    QCOMPARE(textOf(w, "Label10"), first.at(4));
+}
+
+void MoreForceTest::clears8()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form8);
+    typeAll(w, {{"Edit1", "20"}, {"Edit2", "5"}, {"Edit3", "60"}, {"Edit4", "0.5"}, {"Edit5", "10"}});
+    click(w, "Button1");
+    click(w, "Button3");
+    const QStringList before = texts(w, {FORM8_RESULTS, "Label21", "Label22"});
+
+    click(w, "Button2");
+    QVERIFY(noneVisible(w, {FORM8_RESULTS}));
+    QVERIFY(allVisible(w, {"Label21", "Label22"}));
+    QCOMPARE(texts(w, {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"}),
+             (QStringList{"", "", "", "0.5", "10"}));
+    QCOMPARE(focused(w), QString("Edit1"));
+
+    click(w, "Button4");
+    QVERIFY(noneVisible(w, {"Label21", "Label22"}));
+    QCOMPARE(texts(w, {"Edit4", "Edit5"}), (QStringList{"", ""}));
+    QCOMPARE(focused(w), QString("Edit4"));
+    // Hidden, not emptied.
+    QCOMPARE(texts(w, {FORM8_RESULTS, "Label21", "Label22"}), before);
+}
+
+void MoreForceTest::wall6MessagesAndClear()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form8);
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(),
+             (QStringList{QString::fromUtf8("Massa inválida. Ajuste seus dados"),
+                          QString::fromUtf8("Ajuste o valor do coeficiente de atrito estático.")}));
+    QCOMPARE(focused(w), QString("Edit4"));
+    QVERIFY(noneVisible(w, {"Label21", "Label22"}));
+
+    typeAll(w, {{"Edit4", "0.5"}, {"Edit5", "10"}});
+    click(w, "Button3");
+    QCOMPARE(textOf(w, "Label21"), QString::fromUtf8("Força miníma que deve ser exercida = 196.0000 N"));
+    QCOMPARE(textOf(w, "Label22"), QString::fromUtf8("Peso do Bloco = 98.00 N"));
+    QVERIFY(allVisible(w, {"Label21", "Label22"}));
+}
+
+void MoreForceTest::friction6ResultsAndClear()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form9);
+    typeAll(w, {{"Edit1", "0.2"}, {"Edit2", "20"}, {"Edit3", "5"}, {"Edit4", "60"}});
+    click(w, "Button1");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(texts(w, {FORM9_RESULTS_6}),
+             (QStringList{QString::fromUtf8("|PA > PB | - Sistema se move da direita para esquerda"),
+                          QString::fromUtf8("PY do bloco A = 169.69 N    PX do bloco B =98.09 N"),
+                          QString::fromUtf8("Peso do bloco B = 49.00 N"),
+                          QString::fromUtf8("Aceleração do sistema = 5.61 m/s²"),
+                          QString::fromUtf8("Tensão da corda = 77.06 N"),
+                          QString::fromUtf8("Força de Atrito = 19.62 N")}));
+    QVERIFY(allVisible(w, {FORM9_RESULTS_6}));
+
+    click(w, "Button2");
+    QVERIFY(noneVisible(w, {FORM9_RESULTS_6}));
+    QCOMPARE(texts(w, {"Edit1", "Edit2", "Edit3", "Edit4"}), (QStringList{"", "", "", ""}));
+    QCOMPARE(focused(w), QString("Edit1"));
+
+    // Empty cells: all four checks speak, the focus ends on the angle.
+    click(w, "Button1");
+    QCOMPARE(p.messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle}));
+    QCOMPARE(focused(w), QString("Edit4"));
+    QVERIFY(noneVisible(w, {FORM9_RESULTS_6}));
+}
+
+void MoreForceTest::climb7SeveralMessages()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form9);
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle, kLength}));
+    QCOMPARE(focused(w), QString("Edit9"));
+    QVERIFY(noneVisible(w, {FORM9_RESULTS_7}));
+}
+
+void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form9);
+    typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
+    click(w, "Button3");
+    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
+    const QStringList first = texts(w, {FORM9_RESULTS_7});
+    QCOMPARE(first.at(10), QString::fromUtf8("WTENSÃO =897.44 J"));
+    QCOMPARE(first.at(11), QString::fromUtf8("Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s"));
+
+    // Friction holds A: an error box, and not one line changes.
+    type(w, "Edit5", "1");
+    click(w, "Button3");
+    QCOMPARE(p.messenger.boxes.size(), std::size_t(1));
+    QVERIFY(p.messenger.boxes.front().fault);
+    QCOMPARE(p.messenger.boxes.front().text, QString("Invalid floating point operation."));
+    QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
+    QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
+
+    // Friction takes up the difference exactly: a division by zero.
+    p.messenger.clear();
+    typeAll(w, {{"Edit5", "0.1"}, {"Edit7", "5.863859120836486"}});
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), QStringList{"Floating point division by zero."});
+    QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
+
+    p.messenger.clear();
+    typeAll(w, {{"Edit7", "10"}, {"Edit8", "90"}});
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("Divisão por zero. Ajuste seus dados")});
+    QVERIFY(!p.messenger.boxes.front().fault);
+    QCOMPARE(focused(w), QString("Edit8"));
+    QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
+
+    p.messenger.clear();
+    typeAll(w, {{"Edit6", "20"}, {"Edit7", "5"}, {"Edit8", "60"}});
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("PA > PB - Não há movimentação do sistema")});
+    QCOMPARE(focused(w), QString("Edit5"));
+    QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
+    QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
+}
+
+void MoreForceTest::climb7ClearKeepsTexts()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form9);
+    typeAll(w, {{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}});
+    typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
+    click(w, "Button1");
+    click(w, "Button3");
+    const QStringList before = texts(w, {FORM9_RESULTS_7});
+
+    click(w, "Button4");
+    QVERIFY(noneVisible(w, {FORM9_RESULTS_7}));
+    QCOMPARE(texts(w, {FORM9_RESULTS_7}), before);
+    QCOMPARE(texts(w, {"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"}), (QStringList{"", "", "", "", ""}));
+    QCOMPARE(focused(w), QString("Edit5"));
+    // The other exercise is untouched.
+    QVERIFY(allVisible(w, {FORM9_RESULTS_6}));
+    QCOMPARE(textOf(w, "Edit1"), QString("0.1"));
+}
+
+void MoreForceTest::malformedCellsStopBeforeChecks()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form9);
+    typeAll(w, {{"Edit5", "0,1"}, {"Edit6", ""}, {"Edit7", "10 kg"}, {"Edit8", "30"}, {"Edit9", ""}});
+    click(w, "Button3");
+    QCOMPARE(p.messenger.texts(), (QStringList{kInvalid, kInvalid}));
+    QCOMPARE(focused(w), QString("Edit7"));
+    QVERIFY(noneVisible(w, {FORM9_RESULTS_7}));
+}
+
+void MoreForceTest::lockPaintsEveryResultLabel_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("labels");
+    QTest::addColumn<QString>("reveal");
+    QTest::addColumn<QString>("password");
+    QTest::newRow("Form8") << static_cast<int>(FormId::Form8)
+                           << QStringList{FORM8_RESULTS, "Label21", "Label22"} << QString("Label13")
+                           << QString("Label34");
+    QTest::newRow("Form9") << static_cast<int>(FormId::Form9) << QStringList{FORM9_RESULTS_6, FORM9_RESULTS_7}
+                           << QString("Label25") << QString("Label42");
+}
+
+void MoreForceTest::lockPaintsEveryResultLabel()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, labels);
+    QFETCH(QString, reveal);
+    QFETCH(QString, password);
+    Program p;
+    FormWindow* w = p.open(static_cast<FormId>(form));
+    FormWindow* other = p.open(form == static_cast<int>(FormId::Form8) ? FormId::Form9 : FormId::Form8);
+    trigger(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", "prof");
+    click(w, "Button7");
+    type(w, "Edit15", "prof");
+    click(w, "Button8");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(focused(w), QString("Edit1"));
+    for (const QString& l : labels) {
+        auto* label = w->control<QLabel>(l.toLatin1().constData());
+        QVERIFY2(label, qPrintable(l));
+        QVERIFY2(label->styleSheet().contains("background-color: #ff0000;"), qPrintable(l));
+        // The other window keeps its answers readable.
+        if (auto* twin = other->control<QLabel>(l.toLatin1().constData()))
+            QVERIFY2(!twin->styleSheet().contains("background-color"), qPrintable(l));
+    }
+    // A right press on the exercise number shows the password.
+    auto* number = w->control<QLabel>(reveal.toLatin1().constData());
+    QTest::mouseClick(number, Qt::RightButton);
+    QVERIFY(visible(w, password.toLatin1().constData()));
+    QCOMPARE(textOf(w, password.toLatin1().constData()), QString("Senha : prof"));
+}
+
+QTEST_MAIN(MoreForceTest)
+#include "more_force_test.moc"
