@@ -1,6 +1,7 @@
 // What only the windows show: boxes in a row and where the focus ends, answers
 // kept after a refused press, clears, the look of the labels, the menu chain.
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -33,6 +34,26 @@ QStringList tabOrder(FormWindow* w, const char* first, const QStringList& names)
     return order;
 }
 
+// Every pixel of the label is red: the answer cannot be read.
+bool isRedBox(FormWindow* w, const char* name)
+{
+    auto* label = w->control<QLabel>(name);
+    const QImage image = label->parentWidget()->grab(label->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffffu) != 0xff0000u)
+                return false;
+    return true;
+}
+
+void press(FormWindow* w, const char* label, Qt::MouseButton button)
+{
+    auto* l = w->control<QLabel>(label);
+    QVERIFY2(l, label);
+    QTest::mousePress(l, button, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(l, button, Qt::NoModifier, QPoint(2, 2));
+}
+
 } // namespace
 
 class ForceTest : public QObject {
@@ -56,6 +77,8 @@ private slots:
     void form7FaultKeepsWhatCameBefore();
 
     void menuChain();
+    void lockCoversEveryAnswer_data();
+    void lockCoversEveryAnswer();
 };
 
 void ForceTest::startsWithAnswersAndLockHidden_data()
@@ -430,6 +453,70 @@ void ForceTest::menuChain()
                  u("Desabilitar cédulas de  Resultados"));
         QCOMPARE(w->control<QAction>("ReabilitarcdulasdeResultados1")->text(), u("Reabilitar cédulas de Resultados"));
     }
+}
+
+void ForceTest::lockCoversEveryAnswer_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("reveal");
+    QTest::addColumn<QString>("password");
+    QStringList six, seven;
+    for (const char* r : kForm6Results)
+        six << r;
+    for (const char* r : kForm7Results)
+        seven << r;
+    QTest::newRow("Form6") << 6 << QStringList{"Edit1", "Edit2", "Edit3", "Edit4"}
+                           << QStringList{"Button1", "Button3"} << six << "Label5" << "Label19";
+    QTest::newRow("Form7") << 7 << QStringList{"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6", "Edit7", "Edit8"}
+                           << QStringList{"Button1", "Button3"} << seven << "Label21" << "Label34";
+}
+
+// The window hands all its answer labels to the teacher's lock, and its
+// exercise number reveals the password.
+void ForceTest::lockCoversEveryAnswer()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, buttons);
+    QFETCH(QStringList, answers);
+    QFETCH(QString, reveal);
+    QFETCH(QString, password);
+    Program p;
+    auto* w = p.open(static_cast<FormId>(form));
+    trigger(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", u("prof"));
+    click(w, "Button7");
+    type(w, "Edit15", u("prof"));
+    click(w, "Button8");
+    QVERIFY(p.messenger.boxes.empty());
+    QCOMPARE(focused(w), u("Edit1"));
+
+    // Inputs every calculator of both windows accepts.
+    for (const QString& cell : cells)
+        type(w, cell.toLatin1().constData(), cell == u("Edit2") && form == 6 ? u("1") : u("98"));
+    for (const QString& button : buttons)
+        click(w, button.toLatin1().constData());
+    QVERIFY(p.messenger.boxes.empty());
+    for (const QString& name : answers) {
+        QVERIFY2(visible(w, name.toLatin1().constData()), qPrintable(name));
+        QVERIFY2(isRedBox(w, name.toLatin1().constData()), qPrintable(name));
+    }
+
+    QVERIFY(!visible(w, password.toLatin1().constData()));
+    press(w, reveal.toLatin1().constData(), Qt::RightButton);
+    QVERIFY(visible(w, password.toLatin1().constData()));
+    QCOMPARE(textOf(w, password.toLatin1().constData()), u("Senha : prof"));
+    press(w, reveal.toLatin1().constData(), Qt::LeftButton);
+    QVERIFY(!visible(w, password.toLatin1().constData()));
+
+    trigger(w, "ReabilitarcdulasdeResultados1");
+    type(w, "Edit15", u("prof"));
+    click(w, "Button8");
+    for (const QString& name : answers)
+        QVERIFY2(!isRedBox(w, name.toLatin1().constData()), qPrintable(name));
 }
 
 QTEST_MAIN(ForceTest)
