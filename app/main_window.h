@@ -3,6 +3,8 @@
 
 #include "kit/form_window.h"
 
+class QCloseEvent;
+
 namespace Ui {
 class TForm1;
 }
@@ -18,8 +20,14 @@ public:
 
 protected:
     void build() override;
+    // Whatever closes the main window ends the program, with every window.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void Label3Click();
+    void Label5Click();
+    void Label6Click();
+    void Label7Click();
     void FecharTAVEK1Click();
 
     std::unique_ptr<Ui::TForm1> ui_;

@@ -79,8 +79,22 @@ public:
     void setVisible(bool visible) override;
 
     // Any control or menu item by object name; nullptr if there is none.
+    // The main window owns the other windows, whose controls bear the same
+    // names: the search never enters another window.
     template <class T = QWidget>
-    T* control(const char* name) const { return findChild<T*>(QString::fromLatin1(name)); }
+    T* control(const char* name) const
+    {
+        const QString n = QString::fromLatin1(name);
+        if (T* c = findChild<T*>(n, Qt::FindDirectChildrenOnly))
+            return c;
+        for (QObject* o : children()) {
+            if (o->isWidgetType() && static_cast<QWidget*>(o)->isWindow())
+                continue;
+            if (T* c = o->findChild<T*>(n))
+                return c;
+        }
+        return nullptr;
+    }
 
 protected:
     // Loads the window's Designer form and connects its handlers.

@@ -20,7 +20,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != widget_)
+        // Filters see events before the widget decides to ignore them, so
+        // a disabled widget's presses must be dropped here.
+        if (watched != widget_ || !widget_->isEnabled())
             return false;
         if (event->type() == QEvent::MouseButtonPress && press_) {
             press_(static_cast<QMouseEvent*>(event)->button());

@@ -9,6 +9,8 @@ class TForm2;
 
 namespace tavek {
 
+// Rectilinear motion: average velocity and acceleration, the derivatives of a
+// cubic position equation, and a vertical launch through a drawn height.
 class TForm2 : public FormWindow {
     Q_OBJECT
 public:
@@ -19,6 +21,13 @@ protected:
     void build() override;
 
 private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+
     std::unique_ptr<Ui::TForm2> ui_;
 };
 
