@@ -135,15 +135,15 @@ void FormWindow::apply(const Outcome& outcome)
 {
     QStringList pending; // consecutive list lines go into the list in one call
     QListView* pendingList = nullptr;
+    std::string pendingName;
     auto flush = [&] {
-        if (!pendingList)
-            return;
-        if (auto* model = qobject_cast<QStringListModel*>(pendingList->model())) {
+        auto* model = pendingList ? qobject_cast<QStringListModel*>(pendingList->model()) : nullptr;
+        if (model) {
             QStringList lines = model->stringList();
             lines += pending;
             model->setStringList(lines);
         }
-        pending.clear();
+        pending.clear(); // lines for a missing list go nowhere, not into the next one
         pendingList = nullptr;
     };
 
@@ -175,10 +175,12 @@ void FormWindow::apply(const Outcome& outcome)
                 w->hide();
             break;
         case Action::Kind::Append: {
-            auto* list = findChild<QListView*>(target);
-            if (list != pendingList)
+            // A run of lines (32001 in Form11) looks its list up once.
+            if (!pendingList || a.target != pendingName) {
                 flush();
-            pendingList = list;
+                pendingList = findChild<QListView*>(target);
+                pendingName = a.target;
+            }
             pending << text;
             break;
         }

@@ -4,4 +4,10 @@
 
 namespace tavek {
 
+// Exercise 3: work and mean power of a force F1 pulling a block at constant
+// velocity, one line of ListBox1 per whole second up to the chosen time.
+// Cells Edit1 (velocity, m/s), Edit2 (F1, N), Edit3 (angle, degrees),
+// Edit4 (last second T, s).
+Outcome more_power_calculator(const Cells& cells);
+
 } // namespace tavek

@@ -3,6 +3,8 @@
 
 #include "kit/form_window.h"
 
+class QStringListModel;
+
 namespace Ui {
 class TForm11;
 }
@@ -19,7 +21,11 @@ protected:
     void build() override;
 
 private:
+    void Button1Click();
+    void Button2Click();
+
     std::unique_ptr<Ui::TForm11> ui_;
+    QStringListModel* lines_ = nullptr; // the lines of ListBox1
 };
 
 } // namespace tavek

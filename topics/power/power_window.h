@@ -19,6 +19,11 @@ protected:
     void build() override;
 
 private:
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+
     std::unique_ptr<Ui::TForm10> ui_;
 };
 
