@@ -99,7 +99,7 @@ private slots:
     {
         QTest::addColumn<QString>("designed");
         QTest::addColumn<QString>("installed");
-        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "DejaVu Sans";
+        QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "DejaVu Sans Condensed";
         QTest::newRow("Verdana") << "Verdana" << "DejaVu Sans";
     }
     void mappingNamesInstalledFonts()
@@ -108,7 +108,7 @@ private slots:
         QFETCH(QString, installed);
         Program p;
         const QFontInfo info{QFont(designed)};
-        QVERIFY2(info.family().startsWith(installed), qPrintable(info.family()));
+        QCOMPARE(info.family(), installed);
     }
 
     void defaultFontIsTheNarrowOne()
