@@ -292,11 +292,14 @@ def banner_frame(s, w, h):
     s.rect(1, 1, w - 2, h - 2, fill="url(#bg)", stroke=INK, sw=2, rx=10)
 
 
-def topic_banner(w, h, lines, motif):
+def topic_banner(w, h, lines, motif, drawn=None):
     """Topic banner: the scientist at the left, TAVEK 1 and the topic's name at the
-    right, and a small drawing of the topic along the bottom."""
+    right, and a small drawing of the topic along the bottom. drawn narrows the
+    banner inside its control, leaving the rest of the control empty."""
     s = Svg(w, h)
+    w_full, w = w, drawn or w
     banner_frame(s, w, h)
+    s.w = w_full
     scale = (h - 28) / 118.0
     hx = 12 + 60 * scale
     s.head(hx, h / 2 + 10 * scale, scale)
@@ -516,16 +519,20 @@ def basket(s, rim_x1, rim_x2, rim_y, pole_x, ground_y, board_top, board_bottom):
 
 def player(s, fx, ground_y, head_y, hand, ball_r=7):
     """A flat figure standing at fx with both hands up at hand = (x, y)."""
-    hx = fx
-    neck = head_y + 16
+    neck = head_y + 17
     hip = ground_y - (ground_y - head_y) * 0.47
-    s.line(fx - 6, ground_y, fx, hip, INK, 5)
-    s.line(fx + 7, ground_y, fx + 1, hip, INK, 5)
-    s.line(fx, hip, hx, neck, "#e76f51", 9)
-    sh = neck + 4
-    s.line(hx, sh, hand[0] - 3, hand[1] + ball_r, INK, 4)
-    s.line(hx, sh, hand[0] + 4, hand[1] + ball_r - 1, INK, 4)
-    s.circle(hx, head_y + 7, 8, fill=SKIN, stroke=INK, sw=2)
+    # legs with shoes
+    s.line(fx - 4, hip, fx - 7, ground_y - 3, INK, 6)
+    s.line(fx + 4, hip, fx + 7, ground_y - 3, INK, 6)
+    s.line(fx - 11, ground_y - 2, fx - 4, ground_y - 2, "#000000", 4)
+    s.line(fx + 4, ground_y - 2, fx + 11, ground_y - 2, "#000000", 4)
+    # arms behind the jersey, raised to the ball
+    s.line(fx - 5, neck + 4, hand[0] - 4, hand[1] + ball_r - 2, INK, 5)
+    s.line(fx + 5, neck + 4, hand[0] + 4, hand[1] + ball_r - 2, INK, 5)
+    # shorts and jersey
+    s.rect(fx - 8, hip - 4, 16, 12, fill="#264653", rx=2)
+    s.rect(fx - 8, neck, 16, hip - neck, fill="#e76f51", stroke=INK, sw=1.5, rx=3)
+    s.circle(fx, head_y + 8, 8.5, fill=SKIN, stroke=INK, sw=2)
     s.ball(hand[0], hand[1], ball_r)
 
 
@@ -711,8 +718,11 @@ def motif_box_push(s, x1, y1, x2, y2):
 
 def form6():
     banner = topic_banner(257, 105, ["Força e", "Movimento"], motif_box_push)
-    for n in (6, 7, 8, 9):
+    for n in (6, 7, 8):
         write("form%d/Image1.svg" % n, banner)
+    # In Form9 the statement of exercise 7 starts at x 240 of the picture, over
+    # its right edge: the same banner, kept clear of the text.
+    write("form9/Image1.svg", topic_banner(257, 105, ["Força e", "Movimento"], motif_box_push, drawn=236))
     write("form6/Image4.svg", bar(25, 441))
 
     # Image2 305 x 161: a block hanging from two ropes, A at 28 degrees and B at
@@ -890,8 +900,9 @@ def form8():
     s.block(bx, by, bw, bh, "A", size=15)
     s.arrow(22, by + bh / 2, bx - 2, by + bh / 2, FORCE, 3.5, head=12)
     s.label(52, by + bh / 2 - 9, "F", size=13, fill=FORCE)
-    s.arrow(bx + bw / 2, by + bh - 4, bx + bw / 2, by + bh + 38, "#7b2cbf", 2, head=8)
-    s.label(bx + bw / 2 - 16, by + bh + 34, "P", size=11, fill="#7b2cbf")
+    # the weight stays short of the result line written at 162
+    s.arrow(bx + bw / 2, by + bh - 4, bx + bw / 2, by + bh + 24, "#7b2cbf", 2, head=8)
+    s.label(bx + bw / 2 + 5, by + bh + 22, "P", size=11, fill="#7b2cbf")
     s.arrow(wx - 8, by + bh - 6, wx - 8, by - 30, MOTION, 2, head=8)
     s.label(wx - 36, by - 20, "fat", size=11, fill=MOTION)
     write("form8/Image5.svg", s)
