@@ -292,14 +292,16 @@ def banner_frame(s, w, h):
     s.rect(1, 1, w - 2, h - 2, fill="url(#bg)", stroke=INK, sw=2, rx=10)
 
 
-def topic_banner(w, h, lines, motif, drawn=None):
+def topic_banner(w, h, lines, motif, drawn=None, drawn_h=None):
     """Topic banner: the scientist at the left, TAVEK 1 and the topic's name at the
-    right, and a small drawing of the topic along the bottom. drawn narrows the
-    banner inside its control, leaving the rest of the control empty."""
+    right, and a small drawing of the topic along the bottom. drawn and drawn_h
+    shrink the banner inside its control where statement lines or a separator
+    bar of the window lie over the control's edge; the rest stays empty."""
     s = Svg(w, h)
-    w_full, w = w, drawn or w
+    w_full, h_full = w, h
+    w, h = drawn or w, drawn_h or h
     banner_frame(s, w, h)
-    s.w = w_full
+    s.w, s.h = w_full, h_full
     scale = (h - 28) / 118.0
     hx = 12 + 60 * scale
     s.head(hx, h / 2 + 10 * scale, scale)
@@ -458,7 +460,8 @@ def form1():
 # ---------------------------------------------------------------------------
 
 def form2():
-    write("form2/Image1.svg", topic_banner(249, 97, ["Movimento", "Retilíneo"], motif_line))
+    # the red note starts at the control's right edge
+    write("form2/Image1.svg", topic_banner(249, 97, ["Movimento", "Retilíneo"], motif_line, drawn=246))
     write("form2/Image3.svg", bar(25, 297))
     write("form2/Image2.svg", bar(305, 17))
     write("form2/Image4.svg", bar(417, 17))
@@ -537,9 +540,9 @@ def player(s, fx, ground_y, head_y, hand, ball_r=7):
 
 
 def form4():
-    banner = topic_banner(249, 105, ["Lançamentos"], motif_parabola)
-    write("form4/Image1.svg", banner)
-    write("form5/Image1.svg", banner)
+    write("form4/Image1.svg", topic_banner(249, 105, ["Lançamentos"], motif_parabola))
+    # Form5's separator bar runs across the bottom of its banner's control
+    write("form5/Image1.svg", topic_banner(249, 105, ["Lançamentos"], motif_parabola, drawn_h=96))
     write("form4/Image5.svg", bar(369, 9))
     write("form4/Image3.svg", bar(17, 353))
 
@@ -717,12 +720,14 @@ def motif_box_push(s, x1, y1, x2, y2):
 
 
 def form6():
-    banner = topic_banner(257, 105, ["Força e", "Movimento"], motif_box_push)
-    for n in (6, 7, 8):
-        write("form%d/Image1.svg" % n, banner)
-    # In Form9 the statement of exercise 7 starts at x 240 of the picture, over
-    # its right edge: the same banner, kept clear of the text.
-    write("form9/Image1.svg", topic_banner(257, 105, ["Força e", "Movimento"], motif_box_push, drawn=236))
+    title = ["Força e", "Movimento"]
+    write("form6/Image1.svg", topic_banner(257, 105, title, motif_box_push))
+    # Form7 and Form8 have a separator bar across the bottom of the control
+    banner = topic_banner(257, 105, title, motif_box_push, drawn_h=98)
+    write("form7/Image1.svg", banner)
+    write("form8/Image1.svg", banner)
+    # and in Form9 the statement of exercise 7 also starts at x 240 of it
+    write("form9/Image1.svg", topic_banner(257, 105, title, motif_box_push, drawn=236, drawn_h=98))
     write("form6/Image4.svg", bar(25, 441))
 
     # Image2 305 x 161: a block hanging from two ropes, A at 28 degrees and B at
@@ -944,7 +949,8 @@ def form9():
 # ---------------------------------------------------------------------------
 
 def form10():
-    write("form10/Image1.svg", topic_banner(233, 105, ["Potência"], motif_power))
+    # the statement of exercise 2 starts at x 232 of the control, the bar at y 96
+    write("form10/Image1.svg", topic_banner(233, 105, ["Potência"], motif_power, drawn=228, drawn_h=98))
     write("form10/Image4.svg", bar(385, 17))
     write("form10/Image3.svg", bar(17, 359))
 
@@ -985,7 +991,8 @@ def form10():
     # angle; "Comprimento CA" 32..125 x 176..189 and its cell 128..185 x
     # 168..189, under the CA brace.
     s = Svg(321, 193)
-    foot, top = (14, 156), (262, 20)
+    # the window's vertical bar covers x 5..12 of this control
+    foot, top = (20, 156), (262, 20)
     (fx, fy), (tx, ty) = foot, top
     ang = math.atan2(fy - ty, tx - fx)
     s.poly([(fx, fy), (tx, fy), (tx, ty)], fill="#e3ecf7", stroke=INK, sw=2)
@@ -1024,14 +1031,15 @@ def form10():
     s.brace(tx, fy + 3, fx, fy + 3, depth=9)
     s.brace(tx + 4, ty, tx + 4, fy, depth=10)
     # the corners that name the sides: A at the foot, C at the right angle, O on top
-    s.label(fx - 2, fy + 14, "A", size=11)
-    s.label(tx + 3, fy + 14, "C", size=11)
+    s.label(fx - 8, fy + 1, "A", size=11)
+    s.label(tx + 7, fy + 11, "C", size=11)
     s.label(tx - 32, ty - 3, "O", size=11)
     write("form10/Image5.svg", s)
 
 
 def form11():
-    write("form11/Image1.svg", topic_banner(233, 97, ["Potência"], motif_power))
+    # the statement lines of exercise 3 start at x 219 of the control
+    write("form11/Image1.svg", topic_banner(233, 97, ["Potência"], motif_power, drawn=216))
 
     # Image2 289 x 137: a block pulled along the floor by F1 at an angle.
     # Over it: "Força F1" at 240..291 x 8..21 at the arrow's tip; "ângulo" at

@@ -206,6 +206,10 @@ int shoot(const QString& dirName)
 
 int main(int argc, char** argv)
 {
+    // Grabbing a widget needs no screen: without a display, draw offscreen.
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() >= 2 && args[1] == QStringLiteral("--render")) {

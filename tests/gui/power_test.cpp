@@ -68,7 +68,8 @@ class PowerTest : public QObject {
     Q_OBJECT
 private slots:
     void form10StartsWithResultsAndLockHidden();
-    void form10TabOrder();
+    void tabOrder_data();
+    void tabOrder();
     void elevatorWorkedExampleThenClear();
     void elevatorRefusedPressKeepsEarlierLabels();
     void elevatorEmptyCellsMessagesInOrder();
@@ -106,21 +107,42 @@ void PowerTest::form10StartsWithResultsAndLockHidden()
     QVERIFY(w->control<QLabel>("Label15")->font().underline());
 }
 
-void PowerTest::form10TabOrder()
+void PowerTest::tabOrder_data()
 {
+    QTest::addColumn<int>("form");
+    QTest::addColumn<bool>("listShown");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Form10") << 10 << false
+                            << u({"Edit1", "Edit2", "Edit3", "Button1", "Button2", "Edit8", "CheckBox1", "Edit4",
+                                  "Edit5", "Edit6", "Edit7", "Button3", "Button4"});
+    QTest::newRow("Form11") << 11 << false
+                            << u({"Edit1", "CheckBox1", "Edit4", "Edit2", "Edit3", "Button1", "Button2"});
+    QTest::newRow("Form11 with its list") << 11 << true
+                                          << u({"Edit1", "CheckBox1", "Edit4", "Edit2", "Edit3", "Button1",
+                                                "Button2", "ListBox1"});
+}
+
+void PowerTest::tabOrder()
+{
+    QFETCH(int, form);
+    QFETCH(bool, listShown);
+    QFETCH(QStringList, order);
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(static_cast<FormId>(form));
+    if (listShown) {
+        fillPerSecond(w, "2", "10", "60", "3");
+        click(w, "Button1");
+    }
     // Walk the focus chain as Tab does, skipping what cannot take focus now.
-    QStringList order;
+    QStringList walked;
     QWidget* start = w->control<QWidget>("Edit1");
     QWidget* at = start;
     do {
         if (at->isVisibleTo(w) && at->isEnabled() && (at->focusPolicy() & Qt::TabFocus))
-            order << at->objectName();
+            walked << at->objectName();
         at = at->nextInFocusChain();
-    } while (at != start && order.size() < 40);
-    QCOMPARE(order, u({"Edit1", "Edit2", "Edit3", "Button1", "Button2", "Edit8", "CheckBox1", "Edit4", "Edit5",
-                       "Edit6", "Edit7", "Button3", "Button4"}));
+    } while (at != start && walked.size() < 40);
+    QCOMPARE(walked, order);
 }
 
 void PowerTest::elevatorWorkedExampleThenClear()
