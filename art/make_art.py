@@ -369,8 +369,9 @@ def form1():
     # 222..298 x 248..261, so the bottom right corner stays empty.
     s = Svg(305, 305)
     # formula on a small board at the top left
-    s.rect(8, 22, 86, 40, fill="#eaf6f6", stroke=BANNER_B, sw=2, rx=6)
-    s.label(51, 48, "F = m·a", size=15, fill=BANNER_B, anchor="middle")
+    # (the link "Movimento Retilíneo" ends at x 10 of this picture, y 40..56)
+    s.rect(14, 22, 76, 40, fill="#eaf6f6", stroke=BANNER_B, sw=2, rx=6)
+    s.label(52, 48, "F = m·a", size=15, fill=BANNER_B, anchor="middle")
     # neck, then the lab coat
     s.rect(138, 146, 24, 40, fill=SKIN, stroke=INK, sw=2.5)
     s.path("M100 186Q150 170 200 186L222 298L78 298Z", fill="#ffffff", stroke=INK, sw=3)
@@ -415,11 +416,17 @@ def form1():
     s.label(62, 66, "π", size=22, fill="#ffffff")
     write("form1/Image3.svg", s)
 
-    # topic icons, 33 x 41
+    # topic icons, 33 x 41; the topic links start at the control's right edge,
+    # so the tile is drawn a little smaller and to the left
     def tile():
         t = Svg(33, 41)
+        t.add('<g transform="translate(0.5 2.5) scale(0.88)">')
         t.rect(1, 1, 31, 39, fill="#e8f1fb", stroke=BANNER_A, sw=2, rx=6)
         return t
+
+    def done(t, rel):
+        t.add("</g>")
+        write(rel, t)
 
     t = tile()  # Movimento Retilíneo: a ball running along a straight line
     t.line(5, 29, 28, 29, INK, 2)
@@ -427,25 +434,25 @@ def form1():
     t.line(4, 20, 10, 20, MOTION, 1.5)
     t.circle(17, 20, 6, fill=BALL, stroke=INK, sw=1.5)
     t.arrow(8, 35, 28, 35, FORCE, 2, head=6)
-    write("form1/Image4.svg", t)
+    done(t, "form1/Image4.svg")
 
     t = tile()  # Lançamentos: a launch along a parabola
     t.line(4, 33, 29, 33, GROUND_LINE, 2)
     t.path("M6 32Q16 -2 27 32", stroke=INK, sw=1.5, dash="3 2")
     t.circle(22, 14, 4, fill=BALL, stroke=INK, sw=1.2)
     t.arrow(6, 32, 11, 22, FORCE, 1.5, head=5)
-    write("form1/Image5.svg", t)
+    done(t, "form1/Image5.svg")
 
     t = tile()  # Força e Movimento: a block pushed by a force
     t.line(4, 30, 29, 30, GROUND_LINE, 2)
     t.rect(12, 17, 13, 13, fill=BLOCK, stroke=BLOCK_EDGE, sw=1.2)
     t.arrow(3, 23, 12, 23, FORCE, 2, head=5)
     t.label(5, 13, "F", size=10, fill=FORCE)
-    write("form1/Image6.svg", t)
+    done(t, "form1/Image6.svg")
 
     t = tile()  # Potência: a lightning bolt
     t.poly([(20, 5), (8, 22), (15, 22), (11, 36), (25, 16), (18, 16), (23, 5)], fill=ACCENT, stroke=INK, sw=1.5)
-    write("form1/Image8.svg", t)
+    done(t, "form1/Image8.svg")
 
     # Image7 161 x 33: small banner at the bottom left.
     s = Svg(161, 33)
