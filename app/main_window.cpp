@@ -1,8 +1,12 @@
 #include "app/main_window.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -42,6 +46,20 @@ void TForm1::build()
     onClick(ui_->Label6, [this] { Label6Click(); });
     onClick(ui_->Label7, [this] { Label7Click(); });
     connectAction("FecharTAVEK1", [this] { FecharTAVEK1Click(); });
+
+    connectButton("Button1", [this] { Button1Click(); });
+    connectButton("Button2", [this] { Button2Click(); });
+    onMousePress(ui_->Label4, [this](Qt::MouseButton button) { Label4MouseDown(button); });
+    // A lone radio button would turn off again on a second click; in an
+    // exclusive group of its own it stays on, as the switch must.
+    auto* switchGroup = new QButtonGroup(this);
+    switchGroup->setExclusive(true);
+    switchGroup->addButton(ui_->RadioButton1);
+    // Runs when the switch turns on; nothing ever turns it off again.
+    connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
+        if (checked)
+            RadioButton1Click();
+    });
 }
 
 void TForm1::Label3Click()
@@ -66,7 +84,53 @@ void TForm1::Label7Click()
 
 void TForm1::FecharTAVEK1Click()
 {
-    close();
+    ui_->Panel1->show();
+    enableTopicLinks(false);
+    ui_->Edit1->clear();
+    ui_->Edit1->setFocus(Qt::OtherFocusReason);
+    exitLock_.open(ui_->RadioButton1->isChecked());
+}
+
+void TForm1::Button1Click()
+{
+    if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
+        inform(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
+        close();
+        return;
+    }
+    inform(QString::fromUtf8(kExitRefused.data(), static_cast<qsizetype>(kExitRefused.size())));
+    enableTopicLinks(true);
+    ui_->Panel1->hide();
+}
+
+void TForm1::Label4MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton)
+        ui_->Panel2->show();
+    else if (button == Qt::LeftButton)
+        ui_->Panel2->hide();
+}
+
+void TForm1::RadioButton1Click()
+{
+    ui_->Edit2->show();
+    ui_->Button2->show();
+    ui_->Edit2->setFocus(Qt::OtherFocusReason);
+}
+
+void TForm1::Button2Click()
+{
+    if (!exitLock_.change(ui_->Edit2->text().toStdString())) {
+        inform(QString::fromUtf8(kEmptyNewPassword.data(), static_cast<qsizetype>(kEmptyNewPassword.size())));
+        return;
+    }
+    ui_->Panel2->hide();
+}
+
+void TForm1::enableTopicLinks(bool enabled)
+{
+    for (QLabel* link : {ui_->Label3, ui_->Label5, ui_->Label6, ui_->Label7})
+        link->setEnabled(enabled);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

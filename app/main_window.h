@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 
+#include "app/exit_lock.h"
 #include "kit/form_window.h"
 
 class QCloseEvent;
@@ -30,7 +31,16 @@ private:
     void Label7Click();
     void FecharTAVEK1Click();
 
+    // The exit lock: "Confirma Senha", the presses on "Mecânica" and the
+    // password-change panel.
+    void Button1Click();
+    void Label4MouseDown(Qt::MouseButton button);
+    void RadioButton1Click();
+    void Button2Click();
+    void enableTopicLinks(bool enabled);
+
     std::unique_ptr<Ui::TForm1> ui_;
+    ExitLock exitLock_;
 };
 
 } // namespace tavek

@@ -55,6 +55,7 @@ private slots:
     void form5TabOrder();
     void firstSixAnglesAfterStart();
     void drawsShareTheSeedWithTheRestOfTheProgram();
+    void rectilinearHeightDrawChangesTheFirstAngle();
     void speedUsesTheAngleKeptByTheWindow();
     void clearThreeHidesOnly();
     void kickAnswersAndMessages();
@@ -314,6 +315,31 @@ void LaunchesTest::drawsShareTheSeedWithTheRestOfTheProgram()
     after.percentage();
     after.angle();
     QCOMPARE(p.registry->random().seed(), after.seed());
+}
+
+void LaunchesTest::rectilinearHeightDrawChangesTheFirstAngle()
+{
+    // The same through the windows: exercise 3 of the rectilinear window draws
+    // its generated height (73 %) before the first angle is drawn here.
+    Program p;
+    auto* form2 = p.open(FormId::Form2);
+    type(form2, "Edit13", "10");
+    click(form2, "Button5");
+    QVERIFY(visible(form2, "Label32"));
+    auto* w = p.open(FormId::Form5);
+    click(w, "Button1");
+    tavek::RandomDraw replay;
+    QCOMPARE(replay.percentage(), 73);
+    const QString first = textOf(w, "Label10");
+    QCOMPARE(first, QString::number(replay.angle()));
+    QVERIFY(first != QLatin1String("45"));
+
+    // And an angle drawn here changes the next generated height there.
+    click(form2, "Button5");
+    tavek::RandomDraw without;
+    without.percentage();
+    QVERIFY(replay.percentage() != without.percentage());
+    QCOMPARE(p.registry->random().seed(), replay.seed());
 }
 
 void LaunchesTest::speedUsesTheAngleKeptByTheWindow()

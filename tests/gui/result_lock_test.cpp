@@ -161,6 +161,15 @@ void unlock(FormWindow* w, const QString& password)
     click(w, "Button8");
 }
 
+// The list's colour where no line is drawn.
+QRgb listBackground(FormWindow* w)
+{
+    auto* list = w->control<QListView>("ListBox1");
+    QWidget* view = list->viewport();
+    const QImage image = view->grab().toImage();
+    return image.pixel(view->width() - 3, view->height() - 3) & 0xffffffu;
+}
+
 const QString kAlready = QString::fromUtf8("Cédulas Já Desabilitadas");
 const QString kNotYet = QString::fromUtf8("Cédulas Já Abilitadas");
 const QString kWrong = QStringLiteral("Senha Incorreta");
@@ -175,6 +184,11 @@ private slots:
     void samplePaintSurvivesWritesAndClears();
     void sampleReveal();
     void sampleQuickSi();
+    void everyWindowLocksAndUnlocks();
+    void form2HiddenCellsReceiveTexts();
+    void form4RedBoxesAndReveal();
+    void form11ListColours();
+    void lockingOneWindowLeavesTheOthers();
 };
 
 void ResultLockTest::sampleWalksThroughTheLock()
@@ -360,6 +374,239 @@ void ResultLockTest::sampleQuickSi()
     QCOMPARE(focused(&w), QStringLiteral("Edit1"));
     QCOMPARE(textOf(&w, "Edit1"), QStringLiteral("1,5"));
     QCOMPARE(textOf(&w, "Label9"), QStringLiteral("3.4301 cm/s -> m/s"));
+}
+
+// The lock of every topic window: its own reveal and password labels, the
+// focus on its own Edit1, nothing asked of any other window.
+void ResultLockTest::everyWindowLocksAndUnlocks()
+{
+    Program p;
+    const struct {
+        FormId id;
+        const char* disable;
+        const char* reveal;   // nullptr: no reveal
+        const char* password; // the password label
+    } windows[] = {
+        {FormId::Form2, "Desabilotarcdulasderesultados1", "Label3", "Label39"},
+        {FormId::Form4, "DesabilitarcdulasdeResultados1", "Label3", "Label14"},
+        {FormId::Form5, "DesabilitarcdulasdeResultados1", "Label3", "Label18"},
+        {FormId::Form6, "DesabilitarcdulasdeResultados1", "Label5", "Label19"},
+        {FormId::Form7, "DesabilitarcdulasdeResultados1", "Label21", "Label34"},
+        {FormId::Form8, "DesabilitarcdulasdeResultados1", "Label13", "Label34"},
+        {FormId::Form9, "DesabilitarcdulasdeResultados1", "Label25", "Label42"},
+        {FormId::Form10, "DesabilitarcdulasdeResultados1", "Label25", "Label34"},
+        {FormId::Form11, "DesabilitarcdulasdeResultados1", nullptr, nullptr},
+    };
+    for (const auto& row : windows) {
+        FormWindow* w = p.open(row.id);
+        const QByteArray name = w->objectName().toLatin1();
+        QVERIFY2(!visible(w, "Edit14") && !visible(w, "Edit15"), name);
+        trigger(w, row.disable);
+        QVERIFY2(visible(w, "Edit14") && visible(w, "Button7"), name);
+        QCOMPARE(focused(w), QStringLiteral("Edit14"));
+        type(w, "Edit14", QString::fromLatin1(name));
+        click(w, "Button7");
+        QCOMPARE(focused(w), QStringLiteral("Edit15"));
+        type(w, "Edit15", QString::fromLatin1(name));
+        click(w, "Button8");
+        QVERIFY2(!visible(w, "Edit15") && !visible(w, "Button8"), name);
+        QCOMPARE(focused(w), QStringLiteral("Edit1"));
+        if (row.reveal) {
+            press(w, row.reveal, Qt::RightButton);
+            QCOMPARE(textOf(w, row.password), QStringLiteral("Senha : ") + QString::fromLatin1(name));
+            QVERIFY2(visible(w, row.password), name);
+            press(w, row.reveal, Qt::LeftButton);
+            QVERIFY2(!visible(w, row.password), name);
+        }
+    }
+    QVERIFY(p.messenger.texts().isEmpty());
+    // each window is locked with its own password
+    for (const auto& row : windows) {
+        FormWindow* w = p.form(row.id);
+        trigger(w, row.disable);
+        QCOMPARE(p.messenger.boxes.back().text, kAlready);
+        QCOMPARE(p.messenger.boxes.back().window, w->objectName());
+        unlock(w, QStringLiteral("Form4"));
+        if (row.id == FormId::Form4) {
+            QVERIFY(!visible(w, "Edit15"));
+        } else {
+            QCOMPARE(p.messenger.boxes.back().text, kWrong);
+            QVERIFY(visible(w, "Edit15"));
+        }
+    }
+}
+
+void ResultLockTest::form2HiddenCellsReceiveTexts()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form2);
+    const char* const cells[] = {"Edit5", "Edit6", "Edit11", "Edit12"};
+    type(w, "Edit2", QStringLiteral("10"));
+    type(w, "Edit4", QStringLiteral("2"));
+    click(w, "Button1");
+    QCOMPARE(textOf(w, "Edit5"), QStringLiteral("5.0000 m/s"));
+
+    lock(w, "Desabilotarcdulasderesultados1", QStringLiteral("prof"));
+    for (const char* cell : cells)
+        QVERIFY2(!visible(w, cell), cell);
+    QVERIFY(w->control<QAction>("DesabilitarcdulasdeResultados1") == nullptr);
+
+    // the calculators still write, unseen
+    type(w, "Edit2", QStringLiteral("20"));
+    click(w, "Button1");
+    type(w, "Edit8", QStringLiteral("2"));
+    type(w, "Edit9", QStringLiteral("1"));
+    type(w, "Edit10", QStringLiteral("2"));
+    click(w, "Button3");
+    for (const char* cell : cells)
+        QVERIFY2(!visible(w, cell), cell);
+    // a clear puts the placeholder back, unseen too
+    click(w, "Button4");
+    QVERIFY(!visible(w, "Edit11"));
+
+    // the result labels of exercise 3 are red boxes from their first showing,
+    // through a clear and a second press
+    type(w, "Edit13", QStringLiteral("19.6"));
+    click(w, "Button5");
+    const char* const labels[] = {"Label32", "Label33", "Label34", "Label35", "Label36", "Label37"};
+    for (const char* label : labels) {
+        QVERIFY2(visible(w, label), label);
+        QVERIFY2(isRedBox(w, label), label);
+    }
+    QCOMPARE(textOf(w, "Label34"), QStringLiteral("Tempo de chegada =2.0000 s"));
+    click(w, "Button6");
+    QVERIFY(!visible(w, "Label34"));
+    type(w, "Edit13", QStringLiteral("9.8"));
+    click(w, "Button5");
+    for (const char* label : labels)
+        QVERIFY2(isRedBox(w, label), label);
+
+    press(w, "Label3", Qt::RightButton);
+    QCOMPARE(textOf(w, "Label39"), QStringLiteral("Senha : prof"));
+    QVERIFY(visible(w, "Label39"));
+
+    unlock(w, QStringLiteral("prof"));
+    for (const char* cell : cells)
+        QVERIFY2(visible(w, cell), cell);
+    QCOMPARE(textOf(w, "Edit5"), QStringLiteral("10.0000 m/s"));
+    QCOMPARE(textOf(w, "Edit6"), QStringLiteral("5.0000 m/s²"));
+    QCOMPARE(textOf(w, "Edit11"), QStringLiteral("       Resposta"));
+    for (const char* label : labels)
+        QVERIFY2(isReadable(w, label), label);
+    QCOMPARE(textOf(w, "Label34"), QStringLiteral("Tempo de chegada =1.0000 s"));
+    QVERIFY(p.messenger.texts().isEmpty());
+}
+
+void ResultLockTest::form4RedBoxesAndReveal()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form4);
+    type(w, "Edit1", QStringLiteral("100"));
+    type(w, "Edit2", QStringLiteral("490"));
+    click(w, "Button1");
+    QVERIFY(isReadable(w, "Label8") && isReadable(w, "Label10"));
+
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("Aula7"));
+    QVERIFY(isRedBox(w, "Label8") && isRedBox(w, "Label10"));
+    QCOMPARE(textOf(w, "Label8"), QStringLiteral("Tempo de chegada do míssil ao seu alvo = 10.0000 s"));
+
+    const struct {
+        Qt::MouseButton button;
+        bool shown;
+    } presses[] = {{Qt::MiddleButton, false}, {Qt::RightButton, true}, {Qt::MiddleButton, true},
+                   {Qt::LeftButton, false},   {Qt::RightButton, true}};
+    for (const auto& row : presses) {
+        press(w, "Label3", row.button);
+        QCOMPARE(visible(w, "Label14"), row.shown);
+    }
+    QCOMPARE(textOf(w, "Label14"), QStringLiteral("Senha : Aula7"));
+
+    unlock(w, QStringLiteral("Aula7"));
+    QVERIFY(isReadable(w, "Label8") && isReadable(w, "Label10"));
+    // the password survives the re-enabling
+    press(w, "Label3", Qt::LeftButton);
+    press(w, "Label3", Qt::RightButton);
+    QCOMPARE(textOf(w, "Label14"), QStringLiteral("Senha : Aula7"));
+    // and locks again when confirmed
+    trigger(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", QStringLiteral("Aula8"));
+    click(w, "Button7");
+    type(w, "Edit15", QStringLiteral("Aula7"));
+    click(w, "Button8");
+    QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    QVERIFY(isReadable(w, "Label8"));
+    type(w, "Edit15", QStringLiteral("Aula8"));
+    click(w, "Button8");
+    QVERIFY(isRedBox(w, "Label8"));
+}
+
+void ResultLockTest::form11ListColours()
+{
+    Program p;
+    FormWindow* w = p.open(FormId::Form11);
+    type(w, "Edit1", QStringLiteral("2"));
+    type(w, "Edit2", QStringLiteral("10"));
+    type(w, "Edit3", QStringLiteral("60"));
+    type(w, "Edit4", QStringLiteral("3"));
+    click(w, "Button1");
+    QVERIFY(visible(w, "ListBox1"));
+    QCOMPARE(listBackground(w), QRgb(0x0000ff));
+
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    QCOMPARE(listBackground(w), kWhite);
+    // white on white: nothing of the lines can be read
+    QCOMPARE(coloursOf(w->control<QListView>("ListBox1")->viewport()), QSet<QRgb>{kWhite});
+    // a new calculation and a clear keep the paint
+    click(w, "Button2");
+    type(w, "Edit1", QStringLiteral("1"));
+    type(w, "Edit2", QStringLiteral("5"));
+    type(w, "Edit3", QStringLiteral("30"));
+    type(w, "Edit4", QStringLiteral("2"));
+    click(w, "Button1");
+    QCOMPARE(coloursOf(w->control<QListView>("ListBox1")->viewport()), QSet<QRgb>{kWhite});
+
+    unlock(w, QStringLiteral("p"));
+    QCOMPARE(listBackground(w), QRgb(0x0000ff));
+    QVERIFY(coloursOf(w->control<QListView>("ListBox1")->viewport()).contains(kWhite));
+    QVERIFY(p.messenger.texts().isEmpty());
+}
+
+void ResultLockTest::lockingOneWindowLeavesTheOthers()
+{
+    Program p;
+    FormWindow* form4 = p.open(FormId::Form4);
+    FormWindow* form2 = p.open(FormId::Form2);
+    FormWindow* form10 = p.open(FormId::Form10);
+    lock(form4, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
+
+    // another window's answers stay readable and its lock open
+    type(form2, "Edit13", QStringLiteral("19.6"));
+    click(form2, "Button5");
+    QVERIFY(isReadable(form2, "Label34"));
+    QVERIFY(visible(form2, "Edit5"));
+    trigger(form2, "ReabilitarcdulasdeResultados1");
+    QCOMPARE(p.messenger.texts(), QStringList{kNotYet});
+    QCOMPARE(p.messenger.boxes.back().window, QStringLiteral("Form2"));
+    QVERIFY(!visible(form2, "Edit15"));
+    // Form10 starts its own lock, which Form4's password does not open
+    trigger(form10, "DesabilitarcdulasdeResultados1");
+    QCOMPARE(p.messenger.texts().size(), 1);
+    QVERIFY(visible(form10, "Edit14"));
+    QVERIFY(!visible(form4, "Edit14"));
+    press(form10, "Label25", Qt::RightButton);
+    QVERIFY(!visible(form10, "Label34"));
+
+    // Form4 stays locked: its next answers are red boxes
+    type(form4, "Edit1", QStringLiteral("100"));
+    type(form4, "Edit2", QStringLiteral("490"));
+    click(form4, "Button1");
+    QVERIFY(isRedBox(form4, "Label8"));
+    // closing and showing the window again keeps its lock
+    trigger(form4, "FecharJanela1");
+    p.open(FormId::Form4);
+    QVERIFY(isRedBox(form4, "Label8"));
+    trigger(form4, "DesabilitarcdulasdeResultados1");
+    QCOMPARE(p.messenger.texts().back(), kAlready);
 }
 
 QTEST_MAIN(ResultLockTest)

@@ -1,0 +1,314 @@
+// The way out of the program: "Fechar TAVEK", the exit password, and the
+// hidden panel on "Mecânica" that replaces it.
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+
+#include <functional>
+
+#include "support.h"
+
+using tavek::FormId;
+using tavek::FormWindow;
+
+namespace {
+
+const QString kFarewell = QStringLiteral("Obrigado por Usar este Programa - Visite | www.tavek.example | ");
+const QString kWrong = QStringLiteral("Senha Incorreta");
+const QString kEmpty = QString::fromUtf8("Cédula vazia. Ajuste Senha");
+const char* const kLinks[] = {"Label3", "Label5", "Label6", "Label7"};
+
+void press(FormWindow* w, const char* label, Qt::MouseButton button)
+{
+    auto* l = w->control<QLabel>(label);
+    QVERIFY2(l, label);
+    QTest::mousePress(l, button, Qt::NoModifier, QPoint(3, 3));
+    QTest::mouseRelease(l, button, Qt::NoModifier, QPoint(3, 3));
+}
+
+int enabledLinks(FormWindow* w)
+{
+    int n = 0;
+    for (const char* link : kLinks)
+        if (auto* l = w->control<QLabel>(link); l && l->isEnabled())
+            ++n;
+    return n;
+}
+
+// Runs the steps inside the event loop; true when the program ended by
+// itself (the loop returned before the safety timeout).
+bool endsProgram(const std::function<void()>& steps)
+{
+    bool timedOut = false;
+    QTimer::singleShot(0, steps);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        timedOut = true;
+        QCoreApplication::quit();
+    });
+    guard.start(3000);
+    QCoreApplication::exec();
+    return !timedOut;
+}
+
+void tryPassword(FormWindow* main, const QString& typed)
+{
+    trigger(main, "FecharTAVEK1");
+    type(main, "Edit1", typed);
+    click(main, "Button1");
+}
+
+// Right press on "Mecânica", the switch, a new password confirmed.
+void changePassword(FormWindow* main, const QString& password)
+{
+    press(main, "Label4", Qt::RightButton);
+    if (!main->control<QRadioButton>("RadioButton1")->isChecked())
+        click(main, "RadioButton1");
+    type(main, "Edit2", password);
+    click(main, "Button2");
+}
+
+} // namespace
+
+class ExitLockTest : public QObject {
+    Q_OBJECT
+private slots:
+    void designState();
+    void openingTheLock();
+    void wrongPasswordsReopenTheLinks();
+    void linksIgnoreClicksWhileOpen();
+    void conversionsWorkWhileOpen();
+    void zorpFromStartEndsTheProgram();
+    void farewellClosesEveryWindow();
+    void mecanicaPresses();
+    void switchRevealsTheEntry();
+    void emptyNewPasswordRefused();
+    void newPasswordReplacesZorp();
+    void switchBeforeFecharKeepsZorp();
+    void fecharWithoutSwitchRestoresZorp();
+};
+
+void ExitLockTest::designState()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    QVERIFY(!visible(m, "Panel1"));
+    QVERIFY(!visible(m, "Panel2"));
+    QCOMPARE(enabledLinks(m), 4);
+    QVERIFY(!m->control<QRadioButton>("RadioButton1")->isChecked());
+    QVERIFY(m->control<QWidget>("Edit2")->isHidden());
+    QVERIFY(m->control<QWidget>("Button2")->isHidden());
+}
+
+void ExitLockTest::openingTheLock()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    trigger(m, "FecharTAVEK1");
+    QVERIFY(visible(m, "Panel1"));
+    QCOMPARE(enabledLinks(m), 0);
+    QCOMPARE(textOf(m, "Edit1"), QString());
+    QCOMPARE(focused(m), QStringLiteral("Edit1"));
+    QVERIFY(m->isVisible());
+    // chosen again while open: the entry is emptied again
+    type(m, "Edit1", QStringLiteral("zo"));
+    trigger(m, "FecharTAVEK1");
+    QCOMPARE(textOf(m, "Edit1"), QString());
+    QVERIFY(visible(m, "Panel1"));
+    QVERIFY(p.messenger.texts().isEmpty());
+}
+
+void ExitLockTest::wrongPasswordsReopenTheLinks()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    const QString wrong[] = {QStringLiteral("ZORP"), QStringLiteral("zorp "), QStringLiteral(" zorp"),
+                             QStringLiteral("Zorp"), QString()};
+    int boxes = 0;
+    for (const QString& typed : wrong) {
+        tryPassword(m, typed);
+        ++boxes;
+        QCOMPARE(p.messenger.texts().size(), boxes);
+        QCOMPARE(p.messenger.texts().back(), kWrong);
+        QVERIFY(!visible(m, "Panel1"));
+        QCOMPARE(enabledLinks(m), 4);
+        QCOMPARE(textOf(m, "Edit1"), typed); // kept until the next opening
+        QVERIFY(m->isVisible());
+    }
+    // the links work again
+    QTest::mouseClick(m->control<QLabel>("Label5"), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QVERIFY(p.form(FormId::Form4)->isVisible());
+}
+
+void ExitLockTest::linksIgnoreClicksWhileOpen()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    trigger(m, "FecharTAVEK1");
+    const std::pair<const char*, FormId> links[] = {
+        {"Label3", FormId::Form2}, {"Label5", FormId::Form4}, {"Label6", FormId::Form6}, {"Label7", FormId::Form10}};
+    for (const auto& [label, form] : links) {
+        QTest::mouseClick(m->control<QLabel>(label), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+        QVERIFY2(!p.form(form)->isVisible(), label);
+    }
+}
+
+void ExitLockTest::conversionsWorkWhileOpen()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* form2 = p.open(FormId::Form2);
+    trigger(m, "FecharTAVEK1");
+    trigger(m, "ConversesdeUnidades1");
+    QVERIFY(p.form(FormId::Form3)->isVisible());
+    // an exercise window already open stays usable, and so does its own link
+    trigger(form2, "FecharJanela1");
+    QVERIFY(!form2->isVisible());
+    QVERIFY(visible(m, "Panel1"));
+    QCOMPARE(enabledLinks(m), 0);
+}
+
+void ExitLockTest::zorpFromStartEndsTheProgram()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
+    QCOMPARE(p.messenger.texts(), QStringList{kFarewell});
+    QCOMPARE(p.messenger.boxes.front().window, QStringLiteral("Form1"));
+    QVERIFY(!m->isVisible());
+}
+
+void ExitLockTest::farewellClosesEveryWindow()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    p.open(FormId::Form4);
+    p.open(FormId::Form3);
+    // a wrong try first: the lock can be opened again and then succeed
+    tryPassword(m, QStringLiteral("senha"));
+    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
+    QCOMPARE(p.messenger.texts(), (QStringList{kWrong, kFarewell}));
+    for (int id = 1; id <= 11; ++id)
+        QVERIFY2(!p.form(static_cast<FormId>(id))->isVisible(), qPrintable(QString::number(id)));
+}
+
+void ExitLockTest::mecanicaPresses()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    const struct {
+        Qt::MouseButton button;
+        bool panelAfter;
+    } presses[] = {
+        {Qt::MiddleButton, false}, {Qt::LeftButton, false}, {Qt::RightButton, true}, {Qt::MiddleButton, true},
+        {Qt::RightButton, true},   {Qt::LeftButton, false}, {Qt::MiddleButton, false},
+    };
+    for (const auto& row : presses) {
+        press(m, "Label4", row.button);
+        QCOMPARE(visible(m, "Panel2"), row.panelAfter);
+    }
+    // the panel opens whether or not the exit lock is open, and the
+    // heading has no click action of its own
+    trigger(m, "FecharTAVEK1");
+    press(m, "Label4", Qt::RightButton);
+    QVERIFY(visible(m, "Panel2"));
+    QVERIFY(visible(m, "Panel1"));
+    QVERIFY(visible(m, "RadioButton1"));
+    QVERIFY(!visible(m, "Edit2") && !visible(m, "Button2"));
+    QVERIFY(p.messenger.texts().isEmpty());
+}
+
+void ExitLockTest::switchRevealsTheEntry()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    press(m, "Label4", Qt::RightButton);
+    click(m, "RadioButton1");
+    QVERIFY(m->control<QRadioButton>("RadioButton1")->isChecked());
+    QVERIFY(visible(m, "Edit2") && visible(m, "Button2"));
+    QCOMPARE(focused(m), QStringLiteral("Edit2"));
+    // a second click leaves it checked
+    click(m, "RadioButton1");
+    QVERIFY(m->control<QRadioButton>("RadioButton1")->isChecked());
+    // hidden and shown again: the entry stays with the switch
+    press(m, "Label4", Qt::LeftButton);
+    press(m, "Label4", Qt::RightButton);
+    QVERIFY(visible(m, "Edit2") && visible(m, "Button2") && visible(m, "RadioButton1"));
+}
+
+void ExitLockTest::emptyNewPasswordRefused()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    changePassword(m, QString());
+    QCOMPARE(p.messenger.texts(), QStringList{kEmpty});
+    QVERIFY(visible(m, "Panel2"));
+    // the password stays the default
+    tryPassword(m, QString());
+    QCOMPARE(p.messenger.texts().back(), kWrong);
+    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
+    QCOMPARE(p.messenger.texts().back(), kFarewell);
+}
+
+void ExitLockTest::newPasswordReplacesZorp()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    trigger(m, "FecharTAVEK1");
+    changePassword(m, QStringLiteral("Prof 2"));
+    QVERIFY(!visible(m, "Panel2"));
+    QVERIFY(p.messenger.texts().isEmpty());
+    // shown again, the entry still holds the new password
+    press(m, "Label4", Qt::RightButton);
+    QCOMPARE(textOf(m, "Edit2"), QStringLiteral("Prof 2"));
+    press(m, "Label4", Qt::LeftButton);
+
+    for (const char* typed : {"zorp", "prof 2", "Prof 2 ", ""}) {
+        tryPassword(m, QString::fromLatin1(typed));
+        QCOMPARE(p.messenger.texts().back(), kWrong);
+    }
+    // a blank is a password like any other
+    changePassword(m, QStringLiteral(" "));
+    tryPassword(m, QStringLiteral("Prof 2"));
+    QCOMPARE(p.messenger.texts().back(), kWrong);
+    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral(" ")); }));
+    QCOMPARE(p.messenger.texts().back(), kFarewell);
+    QCOMPARE(p.messenger.texts().size(), 6);
+}
+
+void ExitLockTest::switchBeforeFecharKeepsZorp()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    press(m, "Label4", Qt::RightButton);
+    click(m, "RadioButton1");
+    press(m, "Label4", Qt::LeftButton);
+    // an empty entry must not end the program
+    tryPassword(m, QString());
+    QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    QVERIFY(m->isVisible());
+    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
+    QCOMPARE(p.messenger.texts(), (QStringList{kWrong, kFarewell}));
+}
+
+void ExitLockTest::fecharWithoutSwitchRestoresZorp()
+{
+    // The new-password button cannot be reached without the switch, and the
+    // switch once on stays on: so a password set stays set. Without the
+    // switch, each opening puts the default back.
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    for (int i = 0; i < 3; ++i) {
+        tryPassword(m, QStringLiteral("ZORP"));
+        QCOMPARE(p.messenger.texts().back(), kWrong);
+    }
+    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
+    QCOMPARE(p.messenger.texts().size(), 4);
+}
+
+QTEST_MAIN(ExitLockTest)
+#include "exit_lock_test.moc"
