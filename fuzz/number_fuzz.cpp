@@ -10,7 +10,9 @@
 // use and read back: the text must be a complete number with the same sign
 // and lie within half a unit of its last written decimal of the double,
 // allowing for the 17-place / 18-digit expansion the writing rounds from and
-// for the reading's own rounding to a double.
+// for the reading's own rounding to a double. Larger doubles must come out in
+// the scientific form and read back to their written digits; infinities and
+// NaN must at least not crash the writing.
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -121,6 +123,54 @@ void check_round_trip(double x)
     }
 }
 
+// From 10^36 on the writing switches to the scientific form: a blank or a
+// minus, one digit, a point, max(2, min(18, w - 8)) significant digits in
+// all, E, the exponent's sign and four digits. Read back, it must be the
+// double to within half a unit of its last digit, or overflow where that
+// digit rounds the magnitude beyond the largest double.
+void check_scientific(double x)
+{
+    if (!std::isfinite(x)) {
+        for (const auto& f : kFormats)
+            tavek::write_number(x, f.width, f.decimals); // must not crash; never shown
+        return;
+    }
+    if (std::fabs(x) < 1e36)
+        return;
+    for (const auto& f : kFormats) {
+        const std::string text = tavek::write_number(x, f.width, f.decimals);
+        const int digits = std::max(2, std::min(18, f.width - 8));
+        const std::size_t length = static_cast<std::size_t>(1 + digits + 1 + 2 + 4);
+        if (text.size() != std::max(length, static_cast<std::size_t>(f.width)))
+            fail("scientific text of unexpected length", text, x);
+        const std::string_view core = std::string_view(text).substr(text.size() - length);
+        if (core[0] != (std::signbit(x) ? '-' : ' ') || core[1] < '1' || core[1] > '9' || core[2] != '.' ||
+            core.substr(1 + digits + 1, 2) != "E+")
+            fail("scientific text of unexpected shape", text, x);
+        for (std::size_t i = 3; i < length; ++i)
+            if (i != static_cast<std::size_t>(2 + digits) && i != static_cast<std::size_t>(3 + digits) &&
+                (core[i] < '0' || core[i] > '9'))
+                fail("scientific text of unexpected shape", text, x);
+        const int exponent = std::atoi(std::string(core.substr(length - 4)).c_str());
+        const tavek::Reading r = tavek::read_number(text);
+        if (r.malformed)
+            fail("scientific text does not read back as a number", text, x);
+        if (r.overflow) {
+            if (std::fabs(x) < 1.75e308)
+                fail("scientific text overflows far below the largest double", text, x);
+            continue;
+        }
+        if (std::signbit(r.value) != std::signbit(x))
+            fail("sign lost on the way", text, x, r.value);
+        const long double unit = std::pow(10.0L, exponent - (digits - 1));
+        const double above = std::nextafter(std::fabs(r.value), INFINITY);
+        const long double allowed = 0.5L * unit + 0.5L * unit * 1e-16L + (static_cast<long double>(above) - std::fabs(r.value));
+        const long double diff = std::fabs(static_cast<long double>(r.value) - static_cast<long double>(x));
+        if (diff > allowed)
+            fail("scientific text read back too far from the number written", text, x, r.value);
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -129,12 +179,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check_reading(text);
 
     const tavek::Reading r = tavek::read_number(text);
-    if (!r.malformed && !r.overflow)
+    if (!r.malformed && !r.overflow) {
         check_round_trip(r.value);
+        check_scientific(r.value);
+    }
     if (size >= sizeof(double)) {
         double x;
         std::memcpy(&x, data, sizeof x);
         check_round_trip(x);
+        check_scientific(x);
     }
     return 0;
 }
