@@ -8,26 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
-
 #include "kit/mouse.h"
 #include "ui_form1.h"
 
 namespace tavek {
-
-namespace {
-
-// The labels were laid out for narrower fonts than the ones installed here;
-// growing each to its text keeps every caption whole at its place.
-void fitLabels(QWidget* client)
-{
-    for (QLabel* label : client->findChildren<QLabel*>()) {
-        const QSize hint = label->sizeHint();
-        label->resize(std::max(label->width(), hint.width()), std::max(label->height(), hint.height()));
-    }
-}
-
-} // namespace
 
 TForm1::TForm1(const Context& context) : FormWindow(FormId::Form1, context, nullptr) {}
 
@@ -37,7 +21,6 @@ void TForm1::build()
 {
     ui_ = std::make_unique<Ui::TForm1>();
     ui_->setupUi(this);
-    fitLabels(centralWidget());
 
     // A disabled label receives no mouse events, so while the exit lock has
     // the links disabled these clicks simply do not arrive.

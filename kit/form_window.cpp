@@ -1,5 +1,7 @@
 #include "kit/form_window.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -67,9 +69,22 @@ void FormWindow::applyFrame()
         client->setAutoFillBackground(true);
     }
 
+    // The layouts were drawn for narrower fonts than the free ones installed
+    // here: growing each caption to its text keeps it whole at its place.
+    if (client) {
+        auto grow = [](QWidget* w) {
+            const QSize hint = w->sizeHint();
+            w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
+        };
+        for (QLabel* label : client->findChildren<QLabel*>())
+            grow(label);
+        for (QAbstractButton* box : client->findChildren<QCheckBox*>())
+            grow(box);
+    }
+
     // Pictures find their artwork by window and control name.
     const QString prefix = QStringLiteral(":/art/form%1/").arg(static_cast<int>(id_));
-    for (Picture* picture : findChildren<Picture*>()) {
+    for (Picture* picture : client ? client->findChildren<Picture*>() : QList<Picture*>{}) {
         if (!picture->source().isEmpty())
             continue;
         const QString path = prefix + picture->objectName() + QStringLiteral(".svg");
@@ -148,7 +163,6 @@ void FormWindow::apply(const Outcome& outcome)
     };
 
     for (const Action& a : outcome.actions) {
-        const QString target = QString::fromStdString(a.target);
         const QString text = QString::fromStdString(a.text);
         if (a.kind != Action::Kind::Append)
             flush();
@@ -158,34 +172,34 @@ void FormWindow::apply(const Outcome& outcome)
             focusControl(a.target.c_str());
             break;
         case Action::Kind::Write:
-            if (auto* edit = findChild<QLineEdit*>(target)) {
+            if (auto* edit = control<QLineEdit>(a.target.c_str())) {
                 edit->setText(text);
-            } else if (auto* label = findChild<QLabel*>(target)) {
+            } else if (auto* label = control<QLabel>(a.target.c_str())) {
                 label->setText(text);
                 label->adjustSize();
                 label->show();
             }
             break;
         case Action::Kind::Show:
-            if (auto* w = findChild<QWidget*>(target))
+            if (auto* w = control<QWidget>(a.target.c_str()))
                 w->show();
             break;
         case Action::Kind::Hide:
-            if (auto* w = findChild<QWidget*>(target))
+            if (auto* w = control<QWidget>(a.target.c_str()))
                 w->hide();
             break;
         case Action::Kind::Append: {
             // A run of lines (32001 in Form11) looks its list up once.
             if (!pendingList || a.target != pendingName) {
                 flush();
-                pendingList = findChild<QListView*>(target);
+                pendingList = control<QListView>(a.target.c_str());
                 pendingName = a.target;
             }
             pending << text;
             break;
         }
         case Action::Kind::Clear:
-            if (auto* list = findChild<QListView*>(target))
+            if (auto* list = control<QListView>(a.target.c_str()))
                 if (auto* model = qobject_cast<QStringListModel*>(list->model()))
                     model->setStringList({});
             break;

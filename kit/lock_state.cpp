@@ -48,7 +48,7 @@ LockEffects LockState::disable()
     }
     show(fx, LockControl::Edit14);
     show(fx, LockControl::Button7);
-    mark_ = kDisabledMark;
+    mark_ = std::string(kDisabledMark); // a temporary: GCC 12 -O3 misreads the direct assignment as overlapping
     mode_ = kDisabling;
     fx.focus = LockFocus::Edit14;
     return fx;

@@ -16,10 +16,6 @@ void TForm3::build()
     ui_ = std::make_unique<Ui::TForm3>();
     ui_->setupUi(this);
 
-    // Labels fit their text, as the answers written into them do: the
-    // substitute fonts run a little wider than the ones the layout was drawn for.
-    for (QLabel* label : findChildren<QLabel*>())
-        label->adjustSize();
 
     for (const Conversion& c : conversions())
         connectButton(c.button, [this, &c] { convertClick(c); });

@@ -15,9 +15,6 @@ void TForm7::build()
 {
     ui_ = std::make_unique<Ui::TForm7>();
     ui_->setupUi(this);
-    // Labels fit their text, whatever font stands in for the designed one.
-    for (QLabel* label : centralWidget()->findChildren<QLabel*>())
-        label->adjustSize();
 
     connectButton("Button1", [this] { Button1Click(); });
     connectButton("Button2", [this] { Button2Click(); });

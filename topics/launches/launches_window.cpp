@@ -19,12 +19,6 @@ void TForm4::build()
     ui_ = std::make_unique<Ui::TForm4>();
     ui_->setupUi(this);
 
-    // Labels fit their text, as the answers written into them do: the
-    // substitute fonts run a little wider than the ones the layout was drawn for.
-    for (QLabel* label : findChildren<QLabel*>())
-        label->adjustSize();
-    if (auto* box = control<QCheckBox>("CheckBox1"))
-        box->resize(std::max(box->width(), box->sizeHint().width()), box->height());
 
     connectButton("Button1", [this] { Button1Click(); });
     connectButton("Button2", [this] { Button2Click(); });

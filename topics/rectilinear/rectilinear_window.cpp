@@ -15,21 +15,6 @@ namespace {
 // What a result cell shows until its exercise is calculated.
 const QString kPlaceholder = QStringLiteral("       Resposta");
 
-// The layout was drawn for narrower fonts than the ones installed here;
-// growing each label and check box to its text keeps every caption whole at
-// its place. Nothing stands to the right of them.
-void fitCaptions(QWidget* client)
-{
-    auto grow = [](QWidget* w) {
-        const QSize hint = w->sizeHint();
-        w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
-    };
-    for (QLabel* label : client->findChildren<QLabel*>())
-        grow(label);
-    for (QCheckBox* box : client->findChildren<QCheckBox*>())
-        grow(box);
-}
-
 } // namespace
 
 TForm2::TForm2(const Context& context, QWidget* parent) : FormWindow(FormId::Form2, context, parent) {}
@@ -40,7 +25,6 @@ void TForm2::build()
 {
     ui_ = std::make_unique<Ui::TForm2>();
     ui_->setupUi(this);
-    fitCaptions(centralWidget());
 
     connectButton("Button1", [this] { Button1Click(); });
     connectButton("Button2", [this] { Button2Click(); });
