@@ -2,13 +2,19 @@
 // The layouts were made for "MS Sans Serif" and Verdana; the kit maps these to
 // DejaVu fonts, and a text a few pixels wider than its control is cut off.
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QXmlStreamReader>
 #include <QtTest>
+
+#include <map>
 
 #include "support.h"
 
@@ -23,13 +29,79 @@ struct Misfit {
     int available;
 };
 
+// The sizes the layouts give their controls, read from the window's Designer
+// form: a window may grow a label to its text when it is built, but the text
+// must fit the size it was laid out with.
+using Designed = std::map<QString, QSize>;
+
+QString formFile(int form)
+{
+    static const char* const files[] = {"app/form1.ui", "topics/rectilinear/form2.ui", "topics/conversions/form3.ui",
+                                        "topics/launches/form4.ui", "topics/launches/form5.ui", "topics/force/form6.ui",
+                                        "topics/force/form7.ui", "topics/force/form8.ui", "topics/force/form9.ui",
+                                        "topics/power/form10.ui", "topics/power/form11.ui"};
+    // this file is tests/gui/fonts_fit_test.cpp in the source tree
+    QDir root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
+    root.cdUp();
+    root.cdUp();
+    return root.filePath(QString::fromLatin1(files[form - 1]));
+}
+
+Designed designedSizes(const QString& path)
+{
+    Designed sizes;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return sizes;
+    QXmlStreamReader xml(&file);
+    QStringList widgets;   // enclosing <widget> names
+    QString property;      // enclosing <property> name
+    QStringList elements;
+    int width = -1;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement()) {
+            const QString tag = xml.name().toString();
+            elements << tag;
+            if (tag == QLatin1String("widget"))
+                widgets << xml.attributes().value(QLatin1String("name")).toString();
+            else if (tag == QLatin1String("property"))
+                property = xml.attributes().value(QLatin1String("name")).toString();
+            else if (property == QLatin1String("geometry") && !widgets.isEmpty() &&
+                     (tag == QLatin1String("width") || tag == QLatin1String("height"))) {
+                const int v = xml.readElementText().toInt();
+                elements.removeLast();
+                if (tag == QLatin1String("width"))
+                    width = v;
+                else
+                    sizes[widgets.last()] = QSize(width, v);
+            }
+        } else if (xml.isEndElement()) {
+            const QString tag = xml.name().toString();
+            if (!elements.isEmpty())
+                elements.removeLast();
+            if (tag == QLatin1String("widget") && !widgets.isEmpty())
+                widgets.removeLast();
+            else if (tag == QLatin1String("property"))
+                property.clear();
+        }
+    }
+    return sizes;
+}
+
+QSize designedSize(QWidget* w, const Designed& designed)
+{
+    const auto it = designed.find(w->objectName());
+    return it == designed.end() ? w->size() : it->second;
+}
+
 // Width the style gives the text of a button, check box or radio button of
 // the control's designed size.
-int textRoom(QAbstractButton* b)
+int textRoom(QAbstractButton* b, QSize size)
 {
     QStyleOptionButton option;
     option.initFrom(b);
-    option.rect = QRect(QPoint(0, 0), b->size());
+    option.rect = QRect(QPoint(0, 0), size);
     option.text = b->text();
     option.fontMetrics = b->fontMetrics();
     QStyle::SubElement element = QStyle::SE_PushButtonContents;
@@ -51,7 +123,7 @@ bool fixedLabel(QLabel* label)
 }
 
 // The texts of the controls under root that do not fit their designed width.
-std::vector<Misfit> misfits(QWidget* root, int* checked = nullptr)
+std::vector<Misfit> misfits(QWidget* root, const Designed& designed = {}, int* checked = nullptr)
 {
     std::vector<Misfit> found;
     int count = 0;
@@ -60,7 +132,8 @@ std::vector<Misfit> misfits(QWidget* root, int* checked = nullptr)
             continue;
         ++count;
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
-        const int available = label->contentsRect().width();
+        const QMargins m = label->contentsMargins();
+        const int available = designedSize(label, designed).width() - m.left() - m.right();
         if (needed > available)
             found.push_back({label->objectName(), label->text(), needed, available});
     }
@@ -72,7 +145,7 @@ std::vector<Misfit> misfits(QWidget* root, int* checked = nullptr)
             continue;
         ++count;
         const int needed = button->fontMetrics().horizontalAdvance(button->text());
-        const int available = textRoom(button);
+        const int available = textRoom(button, designedSize(button, designed));
         if (needed > available)
             found.push_back({button->objectName(), button->text(), needed, available});
     }
@@ -169,6 +242,7 @@ private slots:
         for (int n = 1; n <= 11; ++n)
             QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(n))) << n;
     }
+    // As the window shows them: no caption is cut.
     void everyTextFits()
     {
         QFETCH(int, form);
@@ -176,8 +250,27 @@ private slots:
         tavek::FormWindow* w = p.open(static_cast<FormId>(form));
         QVERIFY(w->isBuilt());
         int checked = 0;
-        const auto found = misfits(w, &checked);
+        const auto found = misfits(w, {}, &checked);
         QVERIFY(checked > 0);
+        QVERIFY2(found.empty(), qPrintable(describe(found)));
+    }
+
+    // Against the sizes of the layouts. The substitute fonts run 1 to 3 %
+    // wider than the fonts the layouts were drawn with, and the first five
+    // windows grow a few captions to their text when they are built (nothing
+    // stands to the right of them) instead of cutting them; the others fit as
+    // laid out. A window that comes to fit, or one that stops fitting, shows here.
+    void everyTextFitsItsDesignedWidth_data() { everyTextFits_data(); }
+    void everyTextFitsItsDesignedWidth()
+    {
+        QFETCH(int, form);
+        Program p;
+        tavek::FormWindow* w = p.open(static_cast<FormId>(form));
+        const Designed designed = designedSizes(formFile(form));
+        QVERIFY2(!designed.empty(), qPrintable(formFile(form)));
+        const auto found = misfits(w, designed);
+        if (form <= 5)
+            QEXPECT_FAIL("", "captions grown to their text when the window is built", Continue);
         QVERIFY2(found.empty(), qPrintable(describe(found)));
     }
 };
