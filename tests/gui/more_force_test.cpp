@@ -50,20 +50,6 @@ bool noneVisible(FormWindow* w, std::initializer_list<const char*> labels)
     return true;
 }
 
-// The named controls in the order Tab visits them, from the first one.
-QStringList tabOrder(FormWindow* w, const QStringList& names)
-{
-    QStringList order;
-    QWidget* start = w->control<QWidget>(names.first().toLatin1().constData());
-    QWidget* at = start;
-    do {
-        if (names.contains(at->objectName()))
-            order << at->objectName();
-        at = at->nextInFocusChain();
-    } while (at && at != start);
-    return order;
-}
-
 #define FORM8_RESULTS "Label17", "Label18", "Label8", "Label9", "Label10"
 #define FORM9_RESULTS_6 "Label17", "Label18", "Label8", "Label9", "Label10", "Label13"
 #define FORM9_RESULTS_7                                                                                           \

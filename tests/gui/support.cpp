@@ -87,3 +87,16 @@ QString focused(tavek::FormWindow* w)
     QWidget* f = w->focusWidget();
     return f ? f->objectName() : QString();
 }
+
+QStringList tabOrder(tavek::FormWindow* w, const QStringList& names)
+{
+    QStringList order;
+    QWidget* start = w->control<QWidget>(names.first().toLatin1().constData());
+    QWidget* at = start;
+    do {
+        if (names.contains(at->objectName()))
+            order << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at && at != start);
+    return order;
+}

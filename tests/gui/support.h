@@ -45,3 +45,6 @@ void trigger(tavek::FormWindow* w, const char* action);
 QString textOf(tavek::FormWindow* w, const char* control);
 bool visible(tavek::FormWindow* w, const char* control);
 QString focused(tavek::FormWindow* w);
+// The named controls in the order the Tab key passes them, starting from the
+// first name and going once round the window's focus chain.
+QStringList tabOrder(tavek::FormWindow* w, const QStringList& names);
