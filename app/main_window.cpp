@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -13,13 +14,13 @@
 
 namespace tavek {
 
-TForm1::TForm1(const Context& context) : FormWindow(FormId::Form1, context, nullptr) {}
+MainWindow::MainWindow(FormNumber number, const Context& context, QWidget* parent) : FormWindow(number, context, parent) {}
 
-TForm1::~TForm1() = default;
+MainWindow::~MainWindow() = default;
 
-void TForm1::build()
+void MainWindow::build()
 {
-    ui_ = std::make_unique<Ui::TForm1>();
+    ui_ = std::make_unique<Ui::MainWindow>();
     ui_->setupUi(this);
 
     // A disabled label receives no mouse events, so while the exit lock has
@@ -28,10 +29,10 @@ void TForm1::build()
     onClick(ui_->Label5, [this] { Label5Click(); });
     onClick(ui_->Label6, [this] { Label6Click(); });
     onClick(ui_->Label7, [this] { Label7Click(); });
-    connectAction("FecharTAVEK1", [this] { FecharTAVEK1Click(); });
+    connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { FecharTAVEK1Click(); });
 
-    connectButton("Button1", [this] { Button1Click(); });
-    connectButton("Button2", [this] { Button2Click(); });
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(ui_->Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     onMousePress(ui_->Label4, [this](Qt::MouseButton button) { Label4MouseDown(button); });
     // A lone radio button would turn off again on a second click; in an
     // exclusive group of its own it stays on, as the switch must.
@@ -45,27 +46,27 @@ void TForm1::build()
     });
 }
 
-void TForm1::Label3Click()
+void MainWindow::Label3Click()
 {
-    context().navigator->show(FormId::Form2);
+    context().navigator->show(2);
 }
 
-void TForm1::Label5Click()
+void MainWindow::Label5Click()
 {
-    context().navigator->show(FormId::Form4);
+    context().navigator->show(4);
 }
 
-void TForm1::Label6Click()
+void MainWindow::Label6Click()
 {
-    context().navigator->show(FormId::Form6);
+    context().navigator->show(6);
 }
 
-void TForm1::Label7Click()
+void MainWindow::Label7Click()
 {
-    context().navigator->show(FormId::Form10);
+    context().navigator->show(10);
 }
 
-void TForm1::FecharTAVEK1Click()
+void MainWindow::FecharTAVEK1Click()
 {
     ui_->Panel1->show();
     enableTopicLinks(false);
@@ -74,7 +75,7 @@ void TForm1::FecharTAVEK1Click()
     exitLock_.open(ui_->RadioButton1->isChecked());
 }
 
-void TForm1::Button1Click()
+void MainWindow::Button1Click()
 {
     if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
         inform(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
@@ -86,7 +87,7 @@ void TForm1::Button1Click()
     ui_->Panel1->hide();
 }
 
-void TForm1::Label4MouseDown(Qt::MouseButton button)
+void MainWindow::Label4MouseDown(Qt::MouseButton button)
 {
     if (button == Qt::RightButton)
         ui_->Panel2->show();
@@ -94,14 +95,14 @@ void TForm1::Label4MouseDown(Qt::MouseButton button)
         ui_->Panel2->hide();
 }
 
-void TForm1::RadioButton1Click()
+void MainWindow::RadioButton1Click()
 {
     ui_->Edit2->show();
     ui_->Button2->show();
     ui_->Edit2->setFocus(Qt::OtherFocusReason);
 }
 
-void TForm1::Button2Click()
+void MainWindow::Button2Click()
 {
     if (!exitLock_.change(ui_->Edit2->text().toStdString())) {
         inform(QString::fromUtf8(kEmptyNewPassword.data(), static_cast<qsizetype>(kEmptyNewPassword.size())));
@@ -110,13 +111,13 @@ void TForm1::Button2Click()
     ui_->Panel2->hide();
 }
 
-void TForm1::enableTopicLinks(bool enabled)
+void MainWindow::enableTopicLinks(bool enabled)
 {
     for (QLabel* link : {ui_->Label3, ui_->Label5, ui_->Label6, ui_->Label7})
         link->setEnabled(enabled);
 }
 
-void TForm1::closeEvent(QCloseEvent* event)
+void MainWindow::closeEvent(QCloseEvent* event)
 {
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())

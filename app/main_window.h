@@ -7,17 +7,17 @@
 class QCloseEvent;
 
 namespace Ui {
-class TForm1;
+class MainWindow;
 }
 
 namespace tavek {
 
 // The student's home screen: topic links and the way out of the program.
-class TForm1 : public FormWindow {
+class MainWindow : public FormWindow {
     Q_OBJECT
 public:
-    explicit TForm1(const Context& context);
-    ~TForm1() override;
+    MainWindow(FormNumber number, const Context& context, QWidget* parent);
+    ~MainWindow() override;
 
 protected:
     void build() override;
@@ -39,7 +39,7 @@ private:
     void Button2Click();
     void enableTopicLinks(bool enabled);
 
-    std::unique_ptr<Ui::TForm1> ui_;
+    std::unique_ptr<Ui::MainWindow> ui_;
     ExitLock exitLock_;
 };
 

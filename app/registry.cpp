@@ -1,49 +1,58 @@
 #include "app/registry.h"
 
+#include <initializer_list>
+
 #include "app/main_window.h"
-#include "topics/conversions/conversions_window.h"
-#include "topics/force/force_window.h"
-#include "topics/force/more_force_1_window.h"
-#include "topics/force/more_force_2_window.h"
-#include "topics/force/more_force_3_window.h"
-#include "topics/launches/launches_window.h"
-#include "topics/launches/more_launches_window.h"
-#include "topics/power/more_power_window.h"
-#include "topics/power/power_window.h"
-#include "topics/rectilinear/rectilinear_window.h"
+#include "kit/designed_window.h"
+#include "topics/conversions/windows.h"
+#include "topics/force/windows.h"
+#include "topics/launches/windows.h"
+#include "topics/power/windows.h"
+#include "topics/rectilinear/windows.h"
 
 namespace tavek {
 
 namespace {
 
-// Captions exactly as the windows show them; client size; screen position.
-constexpr Placement kPlacements[11] = {
-    {"TAVEK 1 - Programa de Física 1", 694, 463, 61, 22, true},
-    {"TAVEK 1 - Movimento Retilíneo", 753, 488, 19, 9, false},
-    {"TAVEK 1 - Conversôes de Unidades", 750, 412, 26, 40, false},
-    {"TAVEK 1 - Lançamentos", 734, 467, 13, 14, false},
-    {"TAVEK 1 -Mais Exercícios de Lançamentos", 728, 447, 38, 22, false},
-    {"TAVEK 1 - Força e Movimento", 750, 455, 17, 7, false},
-    {"TAVEK 1 - Mais Exercicios de Força e Movimento - 1", 751, 472, 24, 12, false},
-    {"TAVEK 1 - Mais Exercicios de Força e Movimento - 2", 755, 489, 15, 10, false},
-    {"TAVEK 1 - Mais Exercicios de Força e Movimento - 3", 780, 493, 7, 3, false},
-    {"TAVEK 1 - Potência", 778, 471, 12, 8, false},
-    {"TAVEK 1- Mais exercícios de Potência", 705, 454, 61, 17, false},
+// A menu item of the window that shows another one.
+struct Link {
+    const char* item;
+    FormNumber to;
 };
 
-// The menu items that chain the further windows of a topic. The topic links
-// of the main window and the unit-conversion items are wired by the windows.
-struct Link {
-    FormId from;
-    const char* action;
-    FormId to;
+// One row per window, in the order they are created: `Form<number>`, its
+// caption exactly as shown, client size and screen position, its class, and
+// the menu items that show other windows (the unit conversions, the
+// "Mais exercícios" chain of a topic).
+struct WindowRow {
+    FormNumber number;
+    Placement placement;
+    FormWindow* (*create)(FormNumber, const Context&, QWidget* owner);
+    std::initializer_list<Link> links;
 };
-constexpr Link kLinks[] = {
-    {FormId::Form4, "Maisexercciosdelanamentos1", FormId::Form5},
-    {FormId::Form6, "Maisexercciosdelanamentos1", FormId::Form7},
-    {FormId::Form7, "MaisexercciosdeForaeMovimento21", FormId::Form8},
-    {FormId::Form8, "MaisexercciosdeForaeMovimento31", FormId::Form9},
-    {FormId::Form10, "MaisexercciosdePotncia1", FormId::Form11},
+
+const WindowRow kWindows[] = {
+    {1, {"TAVEK 1 - Programa de Física 1", 694, 463, 61, 22, true}, create<MainWindow>,
+     {{"ConversesdeUnidades1", 3}}},
+    {2, {"TAVEK 1 - Movimento Retilíneo", 753, 488, 19, 9, false}, createRectilinearWindow,
+     {{"ConversesdeUnidades1", 3}}},
+    {3, {"TAVEK 1 - Conversôes de Unidades", 750, 412, 26, 40, false}, createConversionsWindow, {}},
+    {4, {"TAVEK 1 - Lançamentos", 734, 467, 13, 14, false}, createLaunchesWindow,
+     {{"Maisexercciosdelanamentos1", 5}, {"Conversesdeunidades1", 3}}},
+    {5, {"TAVEK 1 -Mais Exercícios de Lançamentos", 728, 447, 38, 22, false}, createObliqueLaunchesWindow,
+     {{"Conversesdeunidades1", 3}}},
+    {6, {"TAVEK 1 - Força e Movimento", 750, 455, 17, 7, false}, createForceWindow,
+     {{"Maisexercciosdelanamentos1", 7}, {"Conversesdeunidades1", 3}}},
+    {7, {"TAVEK 1 - Mais Exercicios de Força e Movimento - 1", 751, 472, 24, 12, false}, createTensionsWindow,
+     {{"MaisexercciosdeForaeMovimento21", 8}, {"Conversesdeunidades1", 3}}},
+    {8, {"TAVEK 1 - Mais Exercicios de Força e Movimento - 2", 755, 489, 15, 10, false}, createInclinedPlaneWindow,
+     {{"MaisexercciosdeForaeMovimento31", 9}, {"Conversesdeunidades1", 3}}},
+    {9, {"TAVEK 1 - Mais Exercicios de Força e Movimento - 3", 780, 493, 7, 3, false}, createInclineFrictionWindow,
+     {{"Conversesdeunidades1", 3}}},
+    {10, {"TAVEK 1 - Potência", 778, 471, 12, 8, false}, createPowerWindow,
+     {{"MaisexercciosdePotncia1", 11}, {"Conversesdeunidades1", 3}}},
+    {11, {"TAVEK 1- Mais exercícios de Potência", 705, 454, 61, 17, false}, createPowerTableWindow,
+     {{"Conversesdeunidades1", 3}}},
 };
 
 } // namespace
@@ -51,30 +60,24 @@ constexpr Link kLinks[] = {
 Registry::Registry(Messenger& messenger)
 {
     context_ = Context{this, &random_, &messenger};
-    main_ = std::make_unique<TForm1>(context_);
-    QWidget* owner = main_.get();
-    forms_ = {main_.get(),
-              new TForm2(context_, owner),
-              new TForm3(context_, owner),
-              new TForm4(context_, owner),
-              new TForm5(context_, owner),
-              new TForm6(context_, owner),
-              new TForm7(context_, owner),
-              new TForm8(context_, owner),
-              new TForm9(context_, owner),
-              new TForm10(context_, owner),
-              new TForm11(context_, owner)};
-    for (std::size_t i = 0; i < forms_.size(); ++i)
-        forms_[i]->place(kPlacements[i]);
-    for (const Link& link : kLinks)
-        form(link.from)->addLink(link.action, link.to);
+    forms_.reserve(std::size(kWindows));
+    for (const WindowRow& row : kWindows) {
+        Q_ASSERT(row.number == static_cast<FormNumber>(forms_.size()) + 1);
+        FormWindow* w = row.create(row.number, context_, main_.get());
+        if (!main_)
+            main_.reset(w);
+        w->place(row.placement);
+        for (const Link& link : row.links)
+            w->addLink(link.item, link.to);
+        forms_.push_back(w);
+    }
 }
 
 Registry::~Registry() = default;
 
-void Registry::show(FormId id)
+void Registry::show(FormNumber number)
 {
-    FormWindow* w = form(id);
+    FormWindow* w = form(number);
     w->show();
     w->raise();
     w->activateWindow();

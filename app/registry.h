@@ -1,6 +1,6 @@
 #pragma once
-#include <array>
 #include <memory>
+#include <vector>
 
 #include "kit/form_window.h"
 #include "kit/random.h"
@@ -9,24 +9,26 @@ namespace tavek {
 
 class Messenger;
 
-// The eleven windows of the program, created once, in order, and kept until
-// the end; the main window owns the others, so closing it ends them all.
+// The windows of the program, created once, in the order of the window table,
+// and kept until the end; the main window owns the others, so closing it
+// ends them all.
 class Registry : public Navigator {
 public:
     explicit Registry(Messenger& messenger);
     ~Registry() override;
 
-    FormWindow* form(FormId id) const { return forms_[static_cast<std::size_t>(id) - 1]; }
-    FormWindow* mainWindow() const { return form(FormId::Form1); }
+    FormWindow* form(FormNumber number) const { return forms_.at(static_cast<std::size_t>(number) - 1); }
+    FormWindow* mainWindow() const { return form(1); }
+    std::size_t count() const { return forms_.size(); }
     RandomDraw& random() { return random_; }
 
-    void show(FormId id) override;
+    void show(FormNumber number) override;
 
 private:
     RandomDraw random_;
     Context context_;
     std::unique_ptr<FormWindow> main_;
-    std::array<FormWindow*, 11> forms_{};
+    std::vector<FormWindow*> forms_; // in window-table order, the main window first
 };
 
 } // namespace tavek

@@ -85,9 +85,9 @@ Scrolling scrollThrough(QListView* list)
 // paint the list.
 class Ours {
 public:
-    explicit Ours(tavek::Registry& registry) : form_(registry.form(tavek::FormId::Form11))
+    explicit Ours(tavek::Registry& registry) : form_(registry.form(11))
     {
-        registry.show(tavek::FormId::Form11);
+        registry.show(11);
         form_->control<QLineEdit>("Edit1")->setText(QStringLiteral("2"));
         form_->control<QLineEdit>("Edit2")->setText(QStringLiteral("10"));
         form_->control<QLineEdit>("Edit3")->setText(QStringLiteral("60"));
@@ -187,7 +187,7 @@ int main(int argc, char** argv)
     SilentMessenger messenger;
     tavek::Registry registry(messenger);
     Ours ours(registry);
-    Floor floor(registry.form(tavek::FormId::Form11)->control<QListView>("ListBox1")->font());
+    Floor floor(registry.form(11)->control<QListView>("ListBox1")->font());
 
     // One of each to warm caches, glyphs and allocators; then alternate.
     ours.run();

@@ -10,20 +10,20 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
-#include <QStringListModel>
 
 #include "kit/messenger.h"
 #include "kit/picture.h"
-#include "kit/quick_si.h"
 #include "kit/result_lock.h"
 
 namespace tavek {
 
-FormWindow::FormWindow(FormId id, const Context& context, QWidget* parent)
-    : QMainWindow(parent), id_(id), context_(context)
+FormWindow::FormWindow(FormNumber number, const Context& context, QWidget* parent)
+    : QMainWindow(parent), number_(number), context_(context), applier_(this, context.messenger)
 {
-    setObjectName(QStringLiteral("Form%1").arg(static_cast<int>(id)));
+    setObjectName(QStringLiteral("Form%1").arg(number));
 }
+
+FormWindow::~FormWindow() = default;
 
 void FormWindow::place(const Placement& placement)
 {
@@ -38,9 +38,9 @@ void FormWindow::place(const Placement& placement)
     }
 }
 
-void FormWindow::addLink(const char* action, FormId target)
+void FormWindow::addLink(const char* item, FormNumber target)
 {
-    links_.emplace_back(action, target);
+    links_.emplace_back(item, target);
 }
 
 void FormWindow::setVisible(bool visible)
@@ -56,202 +56,161 @@ void FormWindow::ensureBuilt()
         return;
     built_ = true;
     build();
-    applyFrame();
+    paintClientWhite();
+    growCaptions();
+    loadPictures();
+    wireMenus();
+    wireExercises();
+    wireResultLock();
+    placeOnScreen();
 }
 
-void FormWindow::applyFrame()
+void FormWindow::paintClientWhite()
 {
-    QWidget* client = centralWidget();
-    if (client) {
+    if (QWidget* client = centralWidget()) {
         QPalette pal = client->palette();
         pal.setColor(QPalette::Window, Qt::white);
         client->setPalette(pal);
         client->setAutoFillBackground(true);
     }
+}
 
+void FormWindow::growCaptions()
+{
     // The layouts were drawn for narrower fonts than the free ones installed
     // here: growing each caption to its text keeps it whole at its place.
-    if (client) {
-        auto grow = [](QWidget* w) {
-            const QSize hint = w->sizeHint();
-            w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
-        };
-        for (QLabel* label : client->findChildren<QLabel*>())
-            grow(label);
-        for (QAbstractButton* box : client->findChildren<QCheckBox*>())
-            grow(box);
-    }
+    QWidget* client = centralWidget();
+    if (!client)
+        return;
+    auto grow = [](QWidget* w) {
+        const QSize hint = w->sizeHint();
+        w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));
+    };
+    for (QLabel* label : client->findChildren<QLabel*>())
+        grow(label);
+    for (QAbstractButton* box : client->findChildren<QCheckBox*>())
+        grow(box);
+}
 
+void FormWindow::loadPictures()
+{
     // Pictures find their artwork by window and control name.
-    const QString prefix = QStringLiteral(":/art/form%1/").arg(static_cast<int>(id_));
-    for (Picture* picture : client ? client->findChildren<Picture*>() : QList<Picture*>{}) {
+    QWidget* client = centralWidget();
+    if (!client)
+        return;
+    const QString prefix = QStringLiteral(":/art/form%1/").arg(number_);
+    for (Picture* picture : client->findChildren<Picture*>()) {
         if (!picture->source().isEmpty())
             continue;
         const QString path = prefix + picture->objectName() + QStringLiteral(".svg");
         if (QFile::exists(path))
             picture->setSource(path);
     }
+}
 
+void FormWindow::wireMenus()
+{
     // Closing an exercise window only hides it (a top-level QWidget's close
     // does exactly that unless it is deleted on close).
     if (auto* close = control<QAction>("FecharJanela1"))
         connect(close, &QAction::triggered, this, &QWidget::close);
-    for (const char* name : {"ConversesdeUnidades1", "Conversesdeunidades1"}) {
-        if (auto* conversions = control<QAction>(name))
-            connect(conversions, &QAction::triggered, this,
-                    [this] { context_.navigator->show(FormId::Form3); });
-    }
     for (const auto& [name, target] : links_) {
-        if (auto* link = control<QAction>(name)) {
-            const FormId t = target;
-            connect(link, &QAction::triggered, this, [this, t] { context_.navigator->show(t); });
-        }
-    }
-
-    // The teacher's lock and the quick speed conversion, as the window declared them.
-    if (resultLock_)
-        new ResultLock(this, *resultLock_, context_.messenger);
-    if (quickSi_) {
-        const std::pair<const char*, SpeedUnit> items[] = {
-            {quickSi_->kmhAction, SpeedUnit::Kmh}, {"mihms1", SpeedUnit::Mih}, {"cmsms1", SpeedUnit::Cms}};
-        for (const auto& [item, unit] : items) {
-            const SpeedUnit u = unit;
-            connectAction(item, [this, u] {
-                const QuickSiSetup& si = *quickSi_;
-                auto* box = control<QCheckBox>(si.checkBox);
-                auto* cell = control<QLineEdit>(si.speedCell);
-                apply(convert_speed(box && box->isChecked(), cell ? cell->text().toStdString() : std::string(), u,
-                                    si.speedCell, si.note));
-            });
-        }
-    }
-
-    if (placed_) {
-        const int menu = menuBar() ? menuBar()->heightForWidth(placement_.width) : 0;
-        const int menuHeight = menu > 0 ? menu : (menuBar() ? menuBar()->sizeHint().height() : 0);
-        if (client)
-            client->setFixedSize(placement_.width, placement_.height);
-        setGeometry(placement_.left, placement_.top, placement_.width, placement_.height + menuHeight);
-        setFixedSize(placement_.width, placement_.height + menuHeight);
+        const FormNumber t = target;
+        if (auto* item = requireControl<QAction>(this, name))
+            connect(item, &QAction::triggered, this, [this, t] { context_.navigator->show(t); });
     }
 }
 
-Cells FormWindow::cells(std::initializer_list<const char*> names) const
+void FormWindow::wireExercises()
 {
-    Cells result;
-    for (const char* name : names) {
-        auto* edit = control<QLineEdit>(name);
-        result.emplace(name, edit ? edit->text().toStdString() : std::string());
+    if (quickSi_)
+        quickSiMenu_ = new QuickSiMenu(this, *quickSi_, applier_);
+    for (const Exercise& exercise : exercises_) {
+        for (const Press& press : exercise.presses) {
+            Q_ASSERT(press.button);
+            const Calculator* calculator = &press.calculator;
+            connect(press.button, &QAbstractButton::clicked, this,
+                    [this, &exercise, calculator] { calculate(exercise, *calculator); });
+        }
+        if (exercise.clear)
+            connect(exercise.clear, &QAbstractButton::clicked, this, [this, &exercise] { clear(exercise); });
+        for (QWidget* result : exercise.results)
+            if (auto* cell = qobject_cast<QLineEdit*>(result))
+                designTexts_.insert(cell, cell->text());
     }
-    return result;
 }
 
-void FormWindow::apply(const Outcome& outcome)
+void FormWindow::wireResultLock()
 {
-    QStringList pending; // consecutive list lines go into the list in one call
-    QListView* pendingList = nullptr;
-    std::string pendingName;
-    auto flush = [&] {
-        auto* model = pendingList ? qobject_cast<QStringListModel*>(pendingList->model()) : nullptr;
-        if (model) {
-            QStringList lines = model->stringList();
-            lines += pending;
-            model->setStringList(lines);
-        }
-        pending.clear(); // lines for a missing list go nowhere, not into the next one
-        pendingList = nullptr;
+    if (!resultLock_)
+        return;
+    // The lock hides exactly the exercises' answers.
+    ResultLockSetup& lock = *resultLock_;
+    lockNames_.reserve(64);
+    auto name = [this](QWidget* w) {
+        lockNames_.push_back(w->objectName().toLatin1());
+        return lockNames_.back().constData();
     };
-
-    for (const Action& a : outcome.actions) {
-        const QString text = QString::fromStdString(a.text);
-        if (a.kind != Action::Kind::Append)
-            flush();
-        switch (a.kind) {
-        case Action::Kind::Message:
-            context_.messenger->inform(this, text);
-            focusControl(a.target.c_str());
-            break;
-        case Action::Kind::Write:
-            if (auto* edit = control<QLineEdit>(a.target.c_str())) {
-                edit->setText(text);
-            } else if (auto* label = control<QLabel>(a.target.c_str())) {
-                label->setText(text);
-                label->adjustSize();
-                label->show();
-            }
-            break;
-        case Action::Kind::Show:
-            if (auto* w = control<QWidget>(a.target.c_str()))
-                w->show();
-            break;
-        case Action::Kind::Hide:
-            if (auto* w = control<QWidget>(a.target.c_str()))
-                w->hide();
-            break;
-        case Action::Kind::Append: {
-            // A run of lines (32001 in Form11) looks its list up once.
-            if (!pendingList || a.target != pendingName) {
-                flush();
-                pendingList = control<QListView>(a.target.c_str());
-                pendingName = a.target;
-            }
-            pending << text;
-            break;
+    bool firstCellFound = false;
+    for (const Exercise& exercise : exercises_) {
+        for (QWidget* result : exercise.results) {
+            if (qobject_cast<QLineEdit*>(result))
+                lock.cells.push_back(name(result));
+            else if (qobject_cast<QListView*>(result))
+                lock.list = name(result);
+            else
+                lock.labels.push_back(name(result));
         }
-        case Action::Kind::Clear:
-            if (auto* list = control<QListView>(a.target.c_str()))
-                if (auto* model = qobject_cast<QStringListModel*>(list->model()))
-                    model->setStringList({});
-            break;
+        if (!firstCellFound && !exercise.inputs.empty()) {
+            lock.firstCell = name(exercise.inputs.front());
+            firstCellFound = true;
         }
     }
-    flush();
-    if (outcome.fault)
-        context_.messenger->fault(this, QString::fromUtf8(fault_text(*outcome.fault).data(),
-                                                         static_cast<qsizetype>(fault_text(*outcome.fault).size())));
+    new ResultLock(this, lock, context_.messenger);
 }
 
-void FormWindow::connectButton(const char* button, std::function<void()> handler)
+void FormWindow::placeOnScreen()
 {
-    if (auto* b = control<QAbstractButton>(button))
-        connect(b, &QAbstractButton::clicked, this, [h = std::move(handler)] { h(); });
+    if (!placed_)
+        return;
+    const int menu = menuBar() ? menuBar()->heightForWidth(placement_.width) : 0;
+    const int menuHeight = menu > 0 ? menu : (menuBar() ? menuBar()->sizeHint().height() : 0);
+    if (QWidget* client = centralWidget())
+        client->setFixedSize(placement_.width, placement_.height);
+    setGeometry(placement_.left, placement_.top, placement_.width, placement_.height + menuHeight);
+    setFixedSize(placement_.width, placement_.height + menuHeight);
 }
 
-void FormWindow::connectAction(const char* action, std::function<void()> handler)
+void FormWindow::calculate(const Exercise& exercise, const Calculator& calculator)
 {
-    if (auto* a = control<QAction>(action))
-        connect(a, &QAction::triggered, this, [h = std::move(handler)] { h(); });
+    Cells cells;
+    for (QLineEdit* input : exercise.inputs)
+        cells.emplace(input->objectName().toStdString(), input->text().toStdString());
+    applier_.apply(calculator(cells));
 }
 
-void FormWindow::emptyCells(std::initializer_list<const char*> names)
+void FormWindow::clear(const Exercise& exercise)
 {
-    setTexts(names, QString());
-}
-
-void FormWindow::setTexts(std::initializer_list<const char*> names, const QString& text)
-{
-    for (const char* name : names)
-        if (auto* edit = control<QLineEdit>(name))
-            edit->setText(text);
-}
-
-void FormWindow::hideControls(std::initializer_list<const char*> names)
-{
-    for (const char* name : names)
-        if (auto* w = control<QWidget>(name))
-            w->hide();
-}
-
-void FormWindow::untick(const char* checkBox)
-{
-    if (auto* box = control<QCheckBox>(checkBox))
-        box->setChecked(false);
-}
-
-void FormWindow::focusControl(const char* name)
-{
-    if (auto* w = control<QWidget>(name))
-        w->setFocus(Qt::OtherFocusReason);
+    const bool speedCellHere =
+        quickSiMenu_ && std::count(exercise.inputs.begin(), exercise.inputs.end(), quickSiMenu_->setup().speedCell);
+    if (speedCellHere)
+        quickSiMenu_->reset();
+    for (QLineEdit* input : exercise.inputs)
+        input->clear();
+    // Result labels and the list are hidden and keep their texts: the next
+    // press overwrites them. Result cells show their design text again.
+    for (QWidget* result : exercise.results) {
+        if (auto* cell = qobject_cast<QLineEdit*>(result)) {
+            cell->setText(designTexts_.value(cell));
+            cell->setCursorPosition(0);
+        } else {
+            result->hide();
+        }
+    }
+    for (QWidget* given : exercise.givens)
+        given->hide();
+    if (!exercise.inputs.empty())
+        exercise.inputs.front()->setFocus(Qt::OtherFocusReason);
 }
 
 void FormWindow::inform(const QString& text)

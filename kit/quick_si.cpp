@@ -1,13 +1,15 @@
 #include "kit/quick_si.h"
 
+#include "kit/classroom.h"
+
 namespace tavek {
 
 double speed_factor(SpeedUnit unit)
 {
     switch (unit) {
-    case SpeedUnit::Kmh: return 0.277;
-    case SpeedUnit::Mih: return 0.44704;
-    case SpeedUnit::Cms: return 0.01;
+    case SpeedUnit::Kmh: return classroom::kmhToMs;
+    case SpeedUnit::Mih: return classroom::mihToMs;
+    case SpeedUnit::Cms: return classroom::cmsToMs;
     }
     return 1.0;
 }

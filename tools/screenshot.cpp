@@ -36,7 +36,7 @@
 
 namespace {
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 class QuietMessenger : public tavek::Messenger {
@@ -122,36 +122,36 @@ struct Step {
     const char* button;
 };
 
-std::vector<Step> answers(FormId id)
+std::vector<Step> answers(FormNumber id)
 {
     switch (id) {
-    case FormId::Form2:
+    case 2:
         return {{{{"Edit1", "0"}, {"Edit2", "100"}, {"Edit3", "0"}, {"Edit4", "10"}}, "Button1"},
                 {{{"Edit7", "1"}, {"Edit8", "2"}, {"Edit9", "3"}, {"Edit10", "2"}}, "Button3"},
                 {{{"Edit13", "20"}}, "Button5"}};
-    case FormId::Form3:
+    case 3:
         return {{{{"Edit1", "1500"}}, "Button1"}, {{{"Edit3", "2"}}, "Button7"}, {{{"Edit5", "10"}}, "Button18"}};
-    case FormId::Form4:
+    case 4:
         return {{{{"Edit1", "200"}, {"Edit2", "500"}}, "Button1"}, {{{"Edit3", "1.8"}}, "Button3"}};
-    case FormId::Form5:
+    case 5:
         return {{{}, "Button1"}, {{}, "Button2"}, {{{"Edit1", "20"}, {"Edit2", "45"}}, "Button4"}};
-    case FormId::Form6:
+    case 6:
         return {{{{"Edit1", "10"}}, "Button1"}, {{{"Edit2", "10"}, {"Edit3", "98"}, {"Edit4", "20"}}, "Button3"}};
-    case FormId::Form7:
+    case 7:
         return {{{{"Edit1", "98"}, {"Edit2", "98"}, {"Edit3", "98"}, {"Edit4", "30"}}, "Button1"},
                 {{{"Edit5", "1"}, {"Edit6", "1"}, {"Edit7", "1"}, {"Edit8", "1"}}, "Button3"}};
-    case FormId::Form8:
+    case 8:
         return {{{{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}}, "Button1"},
                 {{{"Edit4", "0.5"}, {"Edit5", "10"}}, "Button3"}};
-    case FormId::Form9:
+    case 9:
         return {{{{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}}, "Button1"},
                 {{{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}}, "Button3"}};
-    case FormId::Form10:
+    case 10:
         return {{{{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}, "Button1"},
                 {{{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}, "Button3"}};
-    case FormId::Form11:
+    case 11:
         return {{{{"Edit1", "2"}, {"Edit2", "10"}, {"Edit3", "60"}, {"Edit4", "3"}}, "Button1"}};
-    case FormId::Form1:
+    case 1:
         break;
     }
     return {};
@@ -159,7 +159,7 @@ std::vector<Step> answers(FormId id)
 
 void fill(FormWindow* w)
 {
-    for (const Step& step : answers(w->id())) {
+    for (const Step& step : answers(w->number())) {
         for (const auto& [cell, text] : step.cells)
             type(w, cell, text);
         press(w, step.button);
@@ -181,7 +181,7 @@ int shoot(const QString& dirName)
     bool ok = save(registry.mainWindow(), dir, QStringLiteral("form1"));
 
     for (int n = 2; n <= 11; ++n) {
-        const auto id = static_cast<FormId>(n);
+        const auto id = static_cast<FormNumber>(n);
         registry.show(id);
         FormWindow* w = registry.form(id);
         ok = save(w, dir, QStringLiteral("form%1").arg(n)) && ok;
@@ -191,8 +191,8 @@ int shoot(const QString& dirName)
     }
 
     // The teacher hides the answers of the force window behind a password.
-    registry.show(FormId::Form6);
-    FormWindow* w = registry.form(FormId::Form6);
+    registry.show(6);
+    FormWindow* w = registry.form(6);
     choose(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", "prof");
     press(w, "Button7");

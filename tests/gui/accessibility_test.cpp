@@ -12,7 +12,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 
 namespace {
 
@@ -115,7 +115,7 @@ private slots:
         QFETCH(int, form);
         QFETCH(bool, hasResultLabels);
         Program p;
-        tavek::FormWindow* w = p.open(static_cast<FormId>(form));
+        tavek::FormWindow* w = p.open(static_cast<FormNumber>(form));
         const Survey s = survey(w);
         QVERIFY(s.checked > 0);
         QCOMPARE(s.resultLabels > 0, hasResultLabels);

@@ -3,7 +3,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 
 namespace {
 
@@ -44,7 +44,7 @@ private slots:
 void ConversionsTest::startsEmptyWithItsColours()
 {
     Program p;
-    auto* w = p.open(FormId::Form3);
+    auto* w = p.open(3);
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         QCOMPARE(textOf(w, cell), QString());
     for (const char* input : {"Edit1", "Edit3", "Edit5"})
@@ -59,7 +59,7 @@ void ConversionsTest::startsEmptyWithItsColours()
 void ConversionsTest::tabOrder()
 {
     Program p;
-    auto* w = p.open(FormId::Form3);
+    auto* w = p.open(3);
     const QStringList expected = {"Edit1",    "Button1",  "Button2",  "Edit2",    "Button3",  "Button4",  "Button5",
                                   "Button11", "Button12", "Button6",  "Edit3",    "Edit4",    "Button7",  "Button8",
                                   "Button9",  "Button10", "Button13", "Edit5",    "Edit6",    "Button14", "Button15",
@@ -90,7 +90,7 @@ void ConversionsTest::convertsIntoItsGroupOnly()
     QFETCH(QString, result);
     QFETCH(QString, expected);
     Program p;
-    auto* w = p.open(FormId::Form3);
+    auto* w = p.open(3);
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         type(w, cell, QStringLiteral("x"));
     type(w, input.toLatin1().constData(), typed);
@@ -123,7 +123,7 @@ void ConversionsTest::negativeKeepsTheResultAndFocusesTheInput()
     QFETCH(QString, result);
     QFETCH(QString, before);
     Program p;
-    auto* w = p.open(FormId::Form3);
+    auto* w = p.open(3);
     const QByteArray in = input.toLatin1(), b = button.toLatin1(), out = result.toLatin1();
     type(w, in.constData(), QStringLiteral("10"));
     click(w, b.constData());
@@ -142,7 +142,7 @@ void ConversionsTest::negativeKeepsTheResultAndFocusesTheInput()
 void ConversionsTest::malformedValueIsRefused()
 {
     Program p;
-    auto* w = p.open(FormId::Form3);
+    auto* w = p.open(3);
     type(w, "Edit3", QStringLiteral("1"));
     click(w, "Button8");
     type(w, "Edit3", QStringLiteral("1,5"));
@@ -168,7 +168,7 @@ void ConversionsTest::clearsEmptyTheirGroup()
     QFETCH(QString, input);
     QFETCH(QString, result);
     Program p;
-    auto* w = p.open(FormId::Form3);
+    auto* w = p.open(3);
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         type(w, cell, QStringLiteral("7"));
     click(w, clear.toLatin1().constData());
@@ -185,15 +185,15 @@ void ConversionsTest::clearsEmptyTheirGroup()
 void ConversionsTest::sameWindowFromEveryMenu()
 {
     Program p;
-    auto* form3 = p.open(FormId::Form3);
+    auto* form3 = p.open(3);
     type(form3, "Edit1", QStringLiteral("2"));
     click(form3, "Button5");
     trigger(form3, "FecharJanela1");
     QVERIFY(!form3->isVisible());
     // Reached again from another window's menu: the same window, as it was left.
-    trigger(p.open(FormId::Form5), "Conversesdeunidades1");
+    trigger(p.open(5), "Conversesdeunidades1");
     QVERIFY(form3->isVisible());
-    QCOMPARE(p.form(FormId::Form3), form3);
+    QCOMPARE(p.form(3), form3);
     QCOMPARE(textOf(form3, "Edit2"), QStringLiteral("2000.00000000 m"));
 }
 

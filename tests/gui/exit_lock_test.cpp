@@ -11,7 +11,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
@@ -95,7 +95,7 @@ private slots:
 void ExitLockTest::designState()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     QVERIFY(!visible(m, "Panel1"));
     QVERIFY(!visible(m, "Panel2"));
     QCOMPARE(enabledLinks(m), 4);
@@ -107,7 +107,7 @@ void ExitLockTest::designState()
 void ExitLockTest::openingTheLock()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     trigger(m, "FecharTAVEK1");
     QVERIFY(visible(m, "Panel1"));
     QCOMPARE(enabledLinks(m), 0);
@@ -125,7 +125,7 @@ void ExitLockTest::openingTheLock()
 void ExitLockTest::wrongPasswordsReopenTheLinks()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     const QString wrong[] = {QStringLiteral("ZORP"), QStringLiteral("zorp "), QStringLiteral(" zorp"),
                              QStringLiteral("Zorp"), QString()};
     int boxes = 0;
@@ -141,16 +141,16 @@ void ExitLockTest::wrongPasswordsReopenTheLinks()
     }
     // the links work again
     QTest::mouseClick(m->control<QLabel>("Label5"), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    QVERIFY(p.form(FormId::Form4)->isVisible());
+    QVERIFY(p.form(4)->isVisible());
 }
 
 void ExitLockTest::linksIgnoreClicksWhileOpen()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     trigger(m, "FecharTAVEK1");
-    const std::pair<const char*, FormId> links[] = {
-        {"Label3", FormId::Form2}, {"Label5", FormId::Form4}, {"Label6", FormId::Form6}, {"Label7", FormId::Form10}};
+    const std::pair<const char*, FormNumber> links[] = {
+        {"Label3", 2}, {"Label5", 4}, {"Label6", 6}, {"Label7", 10}};
     for (const auto& [label, form] : links) {
         QTest::mouseClick(m->control<QLabel>(label), Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         QVERIFY2(!p.form(form)->isVisible(), label);
@@ -160,11 +160,11 @@ void ExitLockTest::linksIgnoreClicksWhileOpen()
 void ExitLockTest::conversionsWorkWhileOpen()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
-    FormWindow* form2 = p.open(FormId::Form2);
+    FormWindow* m = p.form(1);
+    FormWindow* form2 = p.open(2);
     trigger(m, "FecharTAVEK1");
     trigger(m, "ConversesdeUnidades1");
-    QVERIFY(p.form(FormId::Form3)->isVisible());
+    QVERIFY(p.form(3)->isVisible());
     // an exercise window already open stays usable, and so does its own link
     trigger(form2, "FecharJanela1");
     QVERIFY(!form2->isVisible());
@@ -175,7 +175,7 @@ void ExitLockTest::conversionsWorkWhileOpen()
 void ExitLockTest::zorpFromStartEndsTheProgram()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
     QCOMPARE(p.messenger.texts(), QStringList{kFarewell});
     QCOMPARE(p.messenger.boxes.front().window, QStringLiteral("Form1"));
@@ -185,21 +185,21 @@ void ExitLockTest::zorpFromStartEndsTheProgram()
 void ExitLockTest::farewellClosesEveryWindow()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
-    p.open(FormId::Form4);
-    p.open(FormId::Form3);
+    FormWindow* m = p.form(1);
+    p.open(4);
+    p.open(3);
     // a wrong try first: the lock can be opened again and then succeed
     tryPassword(m, QStringLiteral("senha"));
     QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
     QCOMPARE(p.messenger.texts(), (QStringList{kWrong, kFarewell}));
     for (int id = 1; id <= 11; ++id)
-        QVERIFY2(!p.form(static_cast<FormId>(id))->isVisible(), qPrintable(QString::number(id)));
+        QVERIFY2(!p.form(static_cast<FormNumber>(id))->isVisible(), qPrintable(QString::number(id)));
 }
 
 void ExitLockTest::mecanicaPresses()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     const struct {
         Qt::MouseButton button;
         bool panelAfter;
@@ -225,7 +225,7 @@ void ExitLockTest::mecanicaPresses()
 void ExitLockTest::switchRevealsTheEntry()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     press(m, "Label4", Qt::RightButton);
     click(m, "RadioButton1");
     QVERIFY(m->control<QRadioButton>("RadioButton1")->isChecked());
@@ -243,7 +243,7 @@ void ExitLockTest::switchRevealsTheEntry()
 void ExitLockTest::emptyNewPasswordRefused()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     changePassword(m, QString());
     QCOMPARE(p.messenger.texts(), QStringList{kEmpty});
     QVERIFY(visible(m, "Panel2"));
@@ -257,7 +257,7 @@ void ExitLockTest::emptyNewPasswordRefused()
 void ExitLockTest::newPasswordReplacesZorp()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     trigger(m, "FecharTAVEK1");
     changePassword(m, QStringLiteral("Prof 2"));
     QVERIFY(!visible(m, "Panel2"));
@@ -283,7 +283,7 @@ void ExitLockTest::newPasswordReplacesZorp()
 void ExitLockTest::switchBeforeFecharKeepsZorp()
 {
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     press(m, "Label4", Qt::RightButton);
     click(m, "RadioButton1");
     press(m, "Label4", Qt::LeftButton);
@@ -301,7 +301,7 @@ void ExitLockTest::fecharWithoutSwitchRestoresZorp()
     // switch once on stays on: so a password set stays set. Without the
     // switch, each opening puts the default back.
     Program p;
-    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* m = p.form(1);
     for (int i = 0; i < 3; ++i) {
         tryPassword(m, QStringLiteral("ZORP"));
         QCOMPARE(p.messenger.texts().back(), kWrong);

@@ -18,7 +18,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 
 namespace {
 
@@ -40,10 +40,7 @@ QString formFile(int form)
                                         "topics/launches/form4.ui", "topics/launches/form5.ui", "topics/force/form6.ui",
                                         "topics/force/form7.ui", "topics/force/form8.ui", "topics/force/form9.ui",
                                         "topics/power/form10.ui", "topics/power/form11.ui"};
-    // this file is tests/gui/fonts_fit_test.cpp in the source tree
-    QDir root = QFileInfo(QStringLiteral(__FILE__)).absoluteDir();
-    root.cdUp();
-    root.cdUp();
+    const QDir root(QStringLiteral(TAVEK_SOURCE_DIR));
     return root.filePath(QString::fromLatin1(files[form - 1]));
 }
 
@@ -247,7 +244,7 @@ private slots:
     {
         QFETCH(int, form);
         Program p;
-        tavek::FormWindow* w = p.open(static_cast<FormId>(form));
+        tavek::FormWindow* w = p.open(static_cast<FormNumber>(form));
         QVERIFY(w->isBuilt());
         int checked = 0;
         const auto found = misfits(w, {}, &checked);
@@ -265,7 +262,7 @@ private slots:
     {
         QFETCH(int, form);
         Program p;
-        tavek::FormWindow* w = p.open(static_cast<FormId>(form));
+        tavek::FormWindow* w = p.open(static_cast<FormNumber>(form));
         const Designed designed = designedSizes(formFile(form));
         QVERIFY2(!designed.empty(), qPrintable(formFile(form)));
         const auto found = misfits(w, designed);

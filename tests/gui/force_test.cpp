@@ -9,7 +9,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
@@ -86,7 +86,7 @@ void ForceTest::startsWithAnswersAndLockHidden()
     QFETCH(int, form);
     QFETCH(QStringList, hidden);
     Program p;
-    auto* w = p.open(static_cast<FormId>(form));
+    auto* w = p.open(static_cast<FormNumber>(form));
     for (const QString& name : hidden) {
         QVERIFY2(w->control(name.toLatin1().constData()), qPrintable(name));
         QVERIFY2(!visible(w, name.toLatin1().constData()), qPrintable(name));
@@ -100,8 +100,8 @@ void ForceTest::startsWithAnswersAndLockHidden()
 void ForceTest::labelsLook()
 {
     Program p;
-    auto* f6 = p.open(FormId::Form6);
-    auto* f7 = p.open(FormId::Form7);
+    auto* f6 = p.open(6);
+    auto* f7 = p.open(7);
     struct Expect {
         FormWindow* w;
         const char* name;
@@ -145,16 +145,16 @@ void ForceTest::tabOrders()
     Program p;
     const QStringList six{"Edit1", "Button1", "Button2", "Edit2", "Edit3", "Edit4",
                           "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(FormId::Form6), six), six);
+    QCOMPARE(tabOrder(p.open(6), six), six);
     const QStringList seven{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6",
                             "Edit7", "Edit8", "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(FormId::Form7), seven), seven);
+    QCOMPARE(tabOrder(p.open(7), seven), seven);
 }
 
 void ForceTest::form6TensionsAndClear()
 {
     Program p;
-    auto* w = p.open(FormId::Form6);
+    auto* w = p.open(6);
     type(w, "Edit1", "10");
     click(w, "Button1");
     QVERIFY(p.messenger.boxes.empty());
@@ -201,7 +201,7 @@ void ForceTest::form6TensionsAndClear()
 void ForceTest::form6SeveralMessagesFocusLast()
 {
     Program p;
-    auto* w = p.open(FormId::Form6);
+    auto* w = p.open(6);
     for (const char* e : {"Edit2", "Edit3", "Edit4"})
         type(w, e, "-1");
     click(w, "Button3");
@@ -220,7 +220,7 @@ void ForceTest::form6SeveralMessagesFocusLast()
 void ForceTest::form6RefusedPressKeepsAnswers()
 {
     Program p;
-    auto* w = p.open(FormId::Form6);
+    auto* w = p.open(6);
     type(w, "Edit1", "10");
     click(w, "Button1");
     type(w, "Edit1", "-1");
@@ -247,7 +247,7 @@ void ForceTest::form6RefusedPressKeepsAnswers()
 void ForceTest::form6SilentZeroChangesNothing()
 {
     Program p;
-    auto* w = p.open(FormId::Form6);
+    auto* w = p.open(6);
     click(w, "Button1"); // empty mass
     type(w, "Edit2", "0");
     type(w, "Edit3", "98");
@@ -261,7 +261,7 @@ void ForceTest::form6SilentZeroChangesNothing()
 void ForceTest::form6MalformedCellIsRefused()
 {
     Program p;
-    auto* w = p.open(FormId::Form6);
+    auto* w = p.open(6);
     type(w, "Edit1", "1,5");
     click(w, "Button1");
     QCOMPARE(p.messenger.texts(), QStringList({u("Valor inválido. Ajuste seus dados")}));
@@ -273,7 +273,7 @@ void ForceTest::form6MalformedCellIsRefused()
 void ForceTest::form7RowAndClear()
 {
     Program p;
-    auto* w = p.open(FormId::Form7);
+    auto* w = p.open(7);
     for (const char* e : {"Edit1", "Edit2", "Edit3"})
         type(w, e, "98");
     type(w, "Edit4", "30");
@@ -308,7 +308,7 @@ void ForceTest::form7RowAndClear()
 void ForceTest::form7HangingBlockAndClear()
 {
     Program p;
-    auto* w = p.open(FormId::Form7);
+    auto* w = p.open(7);
     for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
         type(w, e, "1");
     click(w, "Button3");
@@ -342,7 +342,7 @@ void ForceTest::form7HangingBlockAndClear()
 void ForceTest::form7SeveralMessagesFocusLast()
 {
     Program p;
-    auto* w = p.open(FormId::Form7);
+    auto* w = p.open(7);
     click(w, "Button1"); // all four empty: the force reads 0 and passes
     QCOMPARE(p.messenger.texts(), QStringList(3, u("Peso inválido. Ajuste seus dados")));
     QCOMPARE(focused(w), u("Edit3"));
@@ -370,7 +370,7 @@ void ForceTest::form7SeveralMessagesFocusLast()
 void ForceTest::form7RefusedPressKeepsAnswers()
 {
     Program p;
-    auto* w = p.open(FormId::Form7);
+    auto* w = p.open(7);
     for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
         type(w, e, "1");
     click(w, "Button3");
@@ -386,7 +386,7 @@ void ForceTest::form7RefusedPressKeepsAnswers()
 void ForceTest::form7FaultKeepsWhatCameBefore()
 {
     Program p;
-    auto* w = p.open(FormId::Form7);
+    auto* w = p.open(7);
     for (const char* e : {"Edit1", "Edit2", "Edit3"})
         type(w, e, "5e-324"); // masses too small to be told from zero
     type(w, "Edit4", "1");
@@ -403,13 +403,13 @@ void ForceTest::form7FaultKeepsWhatCameBefore()
 void ForceTest::menuChain()
 {
     Program p;
-    auto* f6 = p.open(FormId::Form6);
+    auto* f6 = p.open(6);
     auto* more1 = f6->control<QAction>("Maisexercciosdelanamentos1");
     QVERIFY(more1);
     QCOMPARE(more1->text(), u("Mais exercícios de Força e Movimento - 1"));
-    QVERIFY(!p.form(FormId::Form7)->isVisible());
+    QVERIFY(!p.form(7)->isVisible());
     trigger(f6, "Maisexercciosdelanamentos1");
-    auto* f7 = p.form(FormId::Form7);
+    auto* f7 = p.form(7);
     QVERIFY(f7->isVisible());
     QVERIFY(f6->isVisible()); // the first window stays open
     QCOMPARE(f7->windowTitle(), u("TAVEK 1 - Mais Exercicios de Força e Movimento - 1"));
@@ -418,7 +418,7 @@ void ForceTest::menuChain()
     QVERIFY(more2);
     QCOMPARE(more2->text(), u("Mais exercícios de Força e Movimento - 2"));
     trigger(f7, "MaisexercciosdeForaeMovimento21");
-    QVERIFY(p.form(FormId::Form8)->isVisible());
+    QVERIFY(p.form(8)->isVisible());
     QVERIFY(f7->isVisible());
 
     // The windows keep what they hold across being closed and shown again.
@@ -430,7 +430,7 @@ void ForceTest::menuChain()
     QCOMPARE(textOf(f7, "Edit5"), u("1"));
 
     trigger(f6, "Conversesdeunidades1");
-    QVERIFY(p.form(FormId::Form3)->isVisible());
+    QVERIFY(p.form(3)->isVisible());
     for (FormWindow* w : {f6, f7}) {
         auto* teacher = w->control<QMenu>("OpesparaProfessores1");
         QVERIFY(teacher);
@@ -471,7 +471,7 @@ void ForceTest::lockCoversEveryAnswer()
     QFETCH(QString, reveal);
     QFETCH(QString, password);
     Program p;
-    auto* w = p.open(static_cast<FormId>(form));
+    auto* w = p.open(static_cast<FormNumber>(form));
     trigger(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", u("prof"));
     click(w, "Button7");

@@ -5,7 +5,7 @@
 #include "kit/random.h"
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 
 namespace {
 
@@ -68,7 +68,7 @@ private slots:
 void LaunchesTest::form4StartsWithEverythingHidden()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     for (const char* hidden : {"Label8", "Label10", "Label16", "Label17", "Label18", "Label9", "Label14", "Edit14",
                                "Edit15", "Button7", "Button8"})
         QVERIFY2(!visible(w, hidden), hidden);
@@ -83,7 +83,7 @@ void LaunchesTest::form4StartsWithEverythingHidden()
 void LaunchesTest::form4TabOrder()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     QCOMPARE(tabChain(w, "Edit1"), (QStringList{"Edit1", "CheckBox1", "Edit2", "Button1", "Button2", "Edit3", "Button3",
                                                 "Button4", "Edit14", "Edit15", "Button7", "Button8"}));
 }
@@ -91,7 +91,7 @@ void LaunchesTest::form4TabOrder()
 void LaunchesTest::missileAnswers()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit1", "100");
     type(w, "Edit2", "490");
     click(w, "Button1");
@@ -108,7 +108,7 @@ void LaunchesTest::missileAnswers()
 void LaunchesTest::missileMessagesInOrderFocusOnSpeed()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit1", "-1");
     type(w, "Edit2", "-1");
     click(w, "Button1");
@@ -149,7 +149,7 @@ void LaunchesTest::missileRefusedPressKeepsTheAnswers()
     QFETCH(QString, height);
     QFETCH(int, boxes);
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit1", "200");
     type(w, "Edit2", "4.9");
     click(w, "Button1");
@@ -169,7 +169,7 @@ void LaunchesTest::missileRefusedPressKeepsTheAnswers()
 void LaunchesTest::missileOverflowKeepsTheTime()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit1", "1e308");
     type(w, "Edit2", "490");
     click(w, "Button1");
@@ -184,7 +184,7 @@ void LaunchesTest::missileOverflowKeepsTheTime()
 void LaunchesTest::jumpAnswersAndRefusal()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit3", "2");
     click(w, "Button3");
     QCOMPARE(textOf(w, "Label16"), u("V0 = 2.6574m/s ->9.5665 km/h"));
@@ -205,7 +205,7 @@ void LaunchesTest::jumpAnswersAndRefusal()
 void LaunchesTest::clearOneUnticksAndHidesTheNote()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit1", "100");
     type(w, "Edit2", "490");
     type(w, "Edit3", "2");
@@ -230,7 +230,7 @@ void LaunchesTest::clearOneUnticksAndHidesTheNote()
 void LaunchesTest::clearTwoTouchesOnlyItsExercise()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     type(w, "Edit1", "100");
     type(w, "Edit2", "490");
     type(w, "Edit3", "2");
@@ -252,9 +252,9 @@ void LaunchesTest::clearTwoTouchesOnlyItsExercise()
 void LaunchesTest::moreExercisesMenuShowsForm5()
 {
     Program p;
-    auto* w = p.open(FormId::Form4);
+    auto* w = p.open(4);
     trigger(w, "Maisexercciosdelanamentos1");
-    QVERIFY(p.form(FormId::Form5)->isVisible());
+    QVERIFY(p.form(5)->isVisible());
     QVERIFY(w->isVisible());
 }
 
@@ -263,7 +263,7 @@ void LaunchesTest::moreExercisesMenuShowsForm5()
 void LaunchesTest::form5StartsWithEverythingHidden()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     for (const char* hidden : {"Button2", "Label10", "Label8", "Label12", "Label16", "Label17", "Label7", "Label18",
                                "Edit14", "Edit15", "Button7", "Button8"})
         QVERIFY2(!visible(w, hidden), hidden);
@@ -276,7 +276,7 @@ void LaunchesTest::form5StartsWithEverythingHidden()
 void LaunchesTest::form5TabOrder()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     QCOMPARE(tabChain(w, "Button1"), (QStringList{"Button1", "Button2", "Button3", "Edit1", "CheckBox1", "Edit2",
                                                   "Button4", "Button5", "Edit14", "Edit15", "Button7", "Button8"}));
 }
@@ -284,7 +284,7 @@ void LaunchesTest::form5TabOrder()
 void LaunchesTest::firstSixAnglesAfterStart()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     QStringList angles;
     for (int i = 0; i < 6; ++i) {
         click(w, "Button1");
@@ -304,7 +304,7 @@ void LaunchesTest::drawsShareTheSeedWithTheRestOfTheProgram()
     tavek::RandomDraw replay;
     p.registry->random().percentage();
     replay.percentage();
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     click(w, "Button1");
     const int expected = replay.angle();
     QVERIFY(expected != 45);
@@ -322,11 +322,11 @@ void LaunchesTest::rectilinearHeightDrawChangesTheFirstAngle()
     // The same through the windows: exercise 3 of the rectilinear window draws
     // its generated height (73 %) before the first angle is drawn here.
     Program p;
-    auto* form2 = p.open(FormId::Form2);
+    auto* form2 = p.open(2);
     type(form2, "Edit13", "10");
     click(form2, "Button5");
     QVERIFY(visible(form2, "Label32"));
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     click(w, "Button1");
     tavek::RandomDraw replay;
     QCOMPARE(replay.percentage(), 73);
@@ -345,7 +345,7 @@ void LaunchesTest::rectilinearHeightDrawChangesTheFirstAngle()
 void LaunchesTest::speedUsesTheAngleKeptByTheWindow()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     click(w, "Button1"); // 45
     click(w, "Button2");
     const QString at45 = u("Velocidade Inicial = 7.33 m/s -> 26.39 km/h");
@@ -362,7 +362,7 @@ void LaunchesTest::speedUsesTheAngleKeptByTheWindow()
 
     // Closing and showing again keeps the drawn angle.
     trigger(w, "FecharJanela1");
-    p.open(FormId::Form5);
+    p.open(5);
     QCOMPARE(textOf(w, "Label10"), QStringLiteral("61"));
     click(w, "Button2");
     QCOMPARE(textOf(w, "Label8"), u("Velocidade Inicial = 5.93 m/s -> 21.34 km/h"));
@@ -372,7 +372,7 @@ void LaunchesTest::speedUsesTheAngleKeptByTheWindow()
 void LaunchesTest::clearThreeHidesOnly()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     type(w, "Edit1", "20");
     type(w, "Edit2", "45");
     w->control<QCheckBox>("CheckBox1")->setChecked(true);
@@ -396,7 +396,7 @@ void LaunchesTest::clearThreeHidesOnly()
 void LaunchesTest::kickAnswersAndMessages()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     type(w, "Edit1", "20");
     type(w, "Edit2", "45");
     click(w, "Button4");
@@ -424,7 +424,7 @@ void LaunchesTest::kickAnswersAndMessages()
 void LaunchesTest::kickRefusedPressKeepsTheAnswers()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     type(w, "Edit1", "10");
     type(w, "Edit2", "90");
     click(w, "Button4");
@@ -453,7 +453,7 @@ void LaunchesTest::kickRefusedPressKeepsTheAnswers()
 void LaunchesTest::clearFourResetsItsExercise()
 {
     Program p;
-    auto* w = p.open(FormId::Form5);
+    auto* w = p.open(5);
     click(w, "Button1");
     type(w, "Edit1", "20");
     type(w, "Edit2", "45");

@@ -8,7 +8,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
@@ -90,11 +90,11 @@ void MoreForceTest::designState_data()
     QTest::addColumn<bool>("shown");
     QTest::addColumn<QRect>("geometry");
 
-    auto row = [](const char* tag, FormId f, const char* name, const char* text, bool shown, QRect g) {
+    auto row = [](const char* tag, FormNumber f, const char* name, const char* text, bool shown, QRect g) {
         QTest::newRow(tag) << static_cast<int>(f) << QString::fromLatin1(name) << QString::fromUtf8(text) << shown
                            << g;
     };
-    const FormId f8 = FormId::Form8, f9 = FormId::Form9;
+    const FormNumber f8 = 8, f9 = 9;
     row("8 notice", f8, "Label14", "Todos os resultados serão dados na unidade SI", true, {304, 8, 271, 13});
     row("8 statement 3", f8, "Label2", " para que lado que o sistema se move, o  pesos dos blocos,", true,
         {8, 144, 341, 13});
@@ -128,7 +128,7 @@ void MoreForceTest::designState()
     QFETCH(bool, shown);
     QFETCH(QRect, geometry);
     Program p;
-    FormWindow* w = p.open(static_cast<FormId>(form));
+    FormWindow* w = p.open(static_cast<FormNumber>(form));
     const QByteArray name = control.toLatin1();
     auto* c = w->control<QWidget>(name.constData());
     QVERIFY2(c, name.constData());
@@ -146,11 +146,11 @@ void MoreForceTest::looks_data()
     QTest::addColumn<bool>("underline");
     QTest::addColumn<QString>("style");
 
-    auto row = [](const char* tag, FormId f, const char* name, const char* family, bool underline, const char* style) {
+    auto row = [](const char* tag, FormNumber f, const char* name, const char* family, bool underline, const char* style) {
         QTest::newRow(tag) << static_cast<int>(f) << QString::fromLatin1(name) << QString::fromLatin1(family)
                            << underline << QString::fromLatin1(style);
     };
-    const FormId f8 = FormId::Form8, f9 = FormId::Form9;
+    const FormNumber f8 = 8, f9 = 9;
     row("8 number", f8, "Label13", "MS Sans Serif", false, "color: #000080;");
     row("8 statement", f8, "Label12", "MS Sans Serif", true, "color: #008080;");
     row("8 Verdana caption", f8, "Label20", "Verdana", false, "color: #000000;");
@@ -172,7 +172,7 @@ void MoreForceTest::looks()
     QFETCH(bool, underline);
     QFETCH(QString, style);
     Program p;
-    FormWindow* w = p.open(static_cast<FormId>(form));
+    FormWindow* w = p.open(static_cast<FormNumber>(form));
     auto* c = w->control<QWidget>(control.toLatin1().constData());
     QVERIFY(c);
     QCOMPARE(c->font().family(), family);
@@ -187,20 +187,20 @@ void MoreForceTest::tabOrders()
     Program p;
     const QStringList order8 = {"Edit1", "Edit2", "Edit3", "Button1", "Button2", "Edit4", "Edit5",
                                 "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(FormId::Form8), order8), order8);
+    QCOMPARE(tabOrder(p.open(8), order8), order8);
     const QStringList order9 = {"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6", "Edit7",
                                 "Edit8", "Edit9", "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(FormId::Form9), order9), order9);
+    QCOMPARE(tabOrder(p.open(9), order9), order9);
 }
 
 void MoreForceTest::menus()
 {
     Program p;
-    FormWindow* form8 = p.open(FormId::Form8);
+    FormWindow* form8 = p.open(8);
     QCOMPARE(form8->windowTitle(), QString::fromUtf8("TAVEK 1 - Mais Exercicios de Força e Movimento - 2"));
     QCOMPARE(form8->centralWidget()->size(), QSize(755, 489));
     trigger(form8, "MaisexercciosdeForaeMovimento31");
-    FormWindow* form9 = p.form(FormId::Form9);
+    FormWindow* form9 = p.form(9);
     QVERIFY(form9->isVisible());
     QVERIFY(form8->isVisible());
     QCOMPARE(form9->windowTitle(), QString::fromUtf8("TAVEK 1 - Mais Exercicios de Força e Movimento - 3"));
@@ -208,7 +208,7 @@ void MoreForceTest::menus()
     // The last window of the chain leads nowhere further.
     QVERIFY(!form9->control<QAction>("MaisexercciosdeForaeMovimento31"));
     trigger(form9, "Conversesdeunidades1");
-    QVERIFY(p.form(FormId::Form3)->isVisible());
+    QVERIFY(p.form(3)->isVisible());
     trigger(form9, "FecharJanela1");
     QVERIFY(!form9->isVisible());
     QVERIFY(form8->isVisible());
@@ -217,7 +217,7 @@ void MoreForceTest::menus()
 void MoreForceTest::incline5SeveralMessages()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form8);
+    FormWindow* w = p.open(8);
     typeAll(w, {{"Edit1", "0"}, {"Edit2", "-3"}, {"Edit3", "120"}});
     click(w, "Button1");
     QCOMPARE(p.messenger.texts(), (QStringList{kMassA, kMassB, QString::fromUtf8("Ajuste a medida do ângulo")}));
@@ -234,7 +234,7 @@ void MoreForceTest::incline5SeveralMessages()
 void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form8);
+    FormWindow* w = p.open(8);
     typeAll(w, {{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}});
     click(w, "Button1");
     QVERIFY(p.messenger.boxes.empty());
@@ -265,7 +265,7 @@ void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
 void MoreForceTest::clears8()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form8);
+    FormWindow* w = p.open(8);
     typeAll(w, {{"Edit1", "20"}, {"Edit2", "5"}, {"Edit3", "60"}, {"Edit4", "0.5"}, {"Edit5", "10"}});
     click(w, "Button1");
     click(w, "Button3");
@@ -289,7 +289,7 @@ void MoreForceTest::clears8()
 void MoreForceTest::wall6MessagesAndClear()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form8);
+    FormWindow* w = p.open(8);
     click(w, "Button3");
     QCOMPARE(p.messenger.texts(),
              (QStringList{QString::fromUtf8("Massa inválida. Ajuste seus dados"),
@@ -307,7 +307,7 @@ void MoreForceTest::wall6MessagesAndClear()
 void MoreForceTest::friction6ResultsAndClear()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form9);
+    FormWindow* w = p.open(9);
     typeAll(w, {{"Edit1", "0.2"}, {"Edit2", "20"}, {"Edit3", "5"}, {"Edit4", "60"}});
     click(w, "Button1");
     QVERIFY(p.messenger.boxes.empty());
@@ -335,7 +335,7 @@ void MoreForceTest::friction6ResultsAndClear()
 void MoreForceTest::climb7SeveralMessages()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form9);
+    FormWindow* w = p.open(9);
     click(w, "Button3");
     QCOMPARE(p.messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle, kLength}));
     QCOMPARE(focused(w), QString("Edit9"));
@@ -345,7 +345,7 @@ void MoreForceTest::climb7SeveralMessages()
 void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form9);
+    FormWindow* w = p.open(9);
     typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
     click(w, "Button3");
     QVERIFY(p.messenger.boxes.empty());
@@ -390,7 +390,7 @@ void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
 void MoreForceTest::climb7ClearKeepsTexts()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form9);
+    FormWindow* w = p.open(9);
     typeAll(w, {{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}});
     typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
     click(w, "Button1");
@@ -410,7 +410,7 @@ void MoreForceTest::climb7ClearKeepsTexts()
 void MoreForceTest::malformedCellsStopBeforeChecks()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form9);
+    FormWindow* w = p.open(9);
     typeAll(w, {{"Edit5", "0,1"}, {"Edit6", ""}, {"Edit7", "10 kg"}, {"Edit8", "30"}, {"Edit9", ""}});
     click(w, "Button3");
     QCOMPARE(p.messenger.texts(), (QStringList{kInvalid, kInvalid}));
@@ -424,10 +424,10 @@ void MoreForceTest::lockPaintsEveryResultLabel_data()
     QTest::addColumn<QStringList>("labels");
     QTest::addColumn<QString>("reveal");
     QTest::addColumn<QString>("password");
-    QTest::newRow("Form8") << static_cast<int>(FormId::Form8)
+    QTest::newRow("Form8") << static_cast<int>(8)
                            << QStringList{FORM8_RESULTS, "Label21", "Label22"} << QString("Label13")
                            << QString("Label34");
-    QTest::newRow("Form9") << static_cast<int>(FormId::Form9) << QStringList{FORM9_RESULTS_6, FORM9_RESULTS_7}
+    QTest::newRow("Form9") << static_cast<int>(9) << QStringList{FORM9_RESULTS_6, FORM9_RESULTS_7}
                            << QString("Label25") << QString("Label42");
 }
 
@@ -438,8 +438,8 @@ void MoreForceTest::lockPaintsEveryResultLabel()
     QFETCH(QString, reveal);
     QFETCH(QString, password);
     Program p;
-    FormWindow* w = p.open(static_cast<FormId>(form));
-    FormWindow* other = p.open(form == static_cast<int>(FormId::Form8) ? FormId::Form9 : FormId::Form8);
+    FormWindow* w = p.open(static_cast<FormNumber>(form));
+    FormWindow* other = p.open(form == static_cast<int>(8) ? 9 : 8);
     trigger(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", "prof");
     click(w, "Button7");

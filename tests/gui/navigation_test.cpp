@@ -11,8 +11,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
-Q_DECLARE_METATYPE(tavek::FormId)
+using tavek::FormNumber;
 
 class NavigationTest : public QObject {
     Q_OBJECT
@@ -53,7 +52,7 @@ QStringList visibleWindows(const Program& p)
 {
     QStringList r;
     for (int i = 1; i <= 11; ++i) {
-        auto* w = p.form(static_cast<FormId>(i));
+        auto* w = p.form(static_cast<FormNumber>(i));
         if (w->isVisible())
             r << w->objectName();
     }
@@ -65,22 +64,22 @@ QStringList visibleWindows(const Program& p)
 void NavigationTest::topicLinksShowTheirWindow_data()
 {
     QTest::addColumn<QString>("label");
-    QTest::addColumn<FormId>("target");
+    QTest::addColumn<FormNumber>("target");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("Movimento Retilíneo") << "Label3" << FormId::Form2 << QString::fromUtf8("TAVEK 1 - Movimento Retilíneo");
-    QTest::newRow("Lançamentos") << "Label5" << FormId::Form4 << QString::fromUtf8("TAVEK 1 - Lançamentos");
-    QTest::newRow("Força e Movimento") << "Label6" << FormId::Form6 << QString::fromUtf8("TAVEK 1 - Força e Movimento");
-    QTest::newRow("Potência") << "Label7" << FormId::Form10 << QString::fromUtf8("TAVEK 1 - Potência");
+    QTest::newRow("Movimento Retilíneo") << "Label3" << 2 << QString::fromUtf8("TAVEK 1 - Movimento Retilíneo");
+    QTest::newRow("Lançamentos") << "Label5" << 4 << QString::fromUtf8("TAVEK 1 - Lançamentos");
+    QTest::newRow("Força e Movimento") << "Label6" << 6 << QString::fromUtf8("TAVEK 1 - Força e Movimento");
+    QTest::newRow("Potência") << "Label7" << 10 << QString::fromUtf8("TAVEK 1 - Potência");
 }
 
 void NavigationTest::topicLinksShowTheirWindow()
 {
     QFETCH(QString, label);
-    QFETCH(FormId, target);
+    QFETCH(FormNumber, target);
     QFETCH(QString, caption);
     Program p;
     QCOMPARE(visibleWindows(p), QStringList{"Form1"});
-    clickLabel(p.form(FormId::Form1), label.toLatin1().constData());
+    clickLabel(p.form(1), label.toLatin1().constData());
     auto* shown = p.form(target);
     QCOMPARE(visibleWindows(p), (QStringList{"Form1", shown->objectName()}));
     QCOMPARE(shown->windowTitle(), caption);
@@ -88,33 +87,33 @@ void NavigationTest::topicLinksShowTheirWindow()
 
 void NavigationTest::menuLinksShowTheirWindow_data()
 {
-    QTest::addColumn<FormId>("from");
+    QTest::addColumn<FormNumber>("from");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<FormId>("target");
+    QTest::addColumn<FormNumber>("target");
     const QString units = QString::fromUtf8("Conversões de unidades");
-    QTest::newRow("Form1 units") << FormId::Form1 << "ConversesdeUnidades1" << QString::fromUtf8("Conversôes de Unidades") << FormId::Form3;
-    QTest::newRow("Form2 units") << FormId::Form2 << "ConversesdeUnidades1" << QString::fromUtf8("Conversões de Unidades") << FormId::Form3;
+    QTest::newRow("Form1 units") << 1 << "ConversesdeUnidades1" << QString::fromUtf8("Conversôes de Unidades") << 3;
+    QTest::newRow("Form2 units") << 2 << "ConversesdeUnidades1" << QString::fromUtf8("Conversões de Unidades") << 3;
     for (int i = 4; i <= 11; ++i)
-        QTest::addRow("Form%d units", i) << static_cast<FormId>(i) << "Conversesdeunidades1" << units << FormId::Form3;
-    QTest::newRow("Form4 more") << FormId::Form4 << "Maisexercciosdelanamentos1"
-                                << QString::fromUtf8("Mais exercícios de lançamentos") << FormId::Form5;
-    QTest::newRow("Form6 more") << FormId::Form6 << "Maisexercciosdelanamentos1"
-                                << QString::fromUtf8("Mais exercícios de Força e Movimento - 1") << FormId::Form7;
-    QTest::newRow("Form7 more") << FormId::Form7 << "MaisexercciosdeForaeMovimento21"
-                                << QString::fromUtf8("Mais exercícios de Força e Movimento - 2") << FormId::Form8;
-    QTest::newRow("Form8 more") << FormId::Form8 << "MaisexercciosdeForaeMovimento31"
-                                << QString::fromUtf8("Mais exercícios de Força e Movimento - 3") << FormId::Form9;
-    QTest::newRow("Form10 more") << FormId::Form10 << "MaisexercciosdePotncia1"
-                                 << QString::fromUtf8("Mais exercícios de Potência") << FormId::Form11;
+        QTest::addRow("Form%d units", i) << static_cast<FormNumber>(i) << "Conversesdeunidades1" << units << 3;
+    QTest::newRow("Form4 more") << 4 << "Maisexercciosdelanamentos1"
+                                << QString::fromUtf8("Mais exercícios de lançamentos") << 5;
+    QTest::newRow("Form6 more") << 6 << "Maisexercciosdelanamentos1"
+                                << QString::fromUtf8("Mais exercícios de Força e Movimento - 1") << 7;
+    QTest::newRow("Form7 more") << 7 << "MaisexercciosdeForaeMovimento21"
+                                << QString::fromUtf8("Mais exercícios de Força e Movimento - 2") << 8;
+    QTest::newRow("Form8 more") << 8 << "MaisexercciosdeForaeMovimento31"
+                                << QString::fromUtf8("Mais exercícios de Força e Movimento - 3") << 9;
+    QTest::newRow("Form10 more") << 10 << "MaisexercciosdePotncia1"
+                                 << QString::fromUtf8("Mais exercícios de Potência") << 11;
 }
 
 void NavigationTest::menuLinksShowTheirWindow()
 {
-    QFETCH(FormId, from);
+    QFETCH(FormNumber, from);
     QFETCH(QString, action);
     QFETCH(QString, caption);
-    QFETCH(FormId, target);
+    QFETCH(FormNumber, target);
     Program p;
     auto* source = p.open(from);
     auto* item = source->findChild<QAction*>(action);
@@ -137,13 +136,13 @@ void NavigationTest::oneWindowObjectPerLink()
     Program p;
     const QList<QWidget*> before = windows();
     QCOMPARE(before.size(), 11);
-    auto* main = p.form(FormId::Form1);
+    auto* main = p.form(1);
     clickLabel(main, "Label3");
-    QPointer<tavek::FormWindow> first = p.form(FormId::Form2);
+    QPointer<tavek::FormWindow> first = p.form(2);
     clickLabel(main, "Label3");
-    trigger(p.form(FormId::Form2), "FecharJanela1");
+    trigger(p.form(2), "FecharJanela1");
     clickLabel(main, "Label3");
-    QCOMPARE(p.form(FormId::Form2), first.data());
+    QCOMPARE(p.form(2), first.data());
     QVERIFY(first && first->isVisible());
     for (const char* label : {"Label5", "Label6", "Label7", "Label5"})
         clickLabel(main, label);
@@ -153,14 +152,14 @@ void NavigationTest::oneWindowObjectPerLink()
 void NavigationTest::unitConversionsIsOneWindowFromEverywhere()
 {
     Program p;
-    trigger(p.form(FormId::Form1), "ConversesdeUnidades1");
-    auto* conversions = p.form(FormId::Form3);
+    trigger(p.form(1), "ConversesdeUnidades1");
+    auto* conversions = p.form(3);
     QVERIFY(conversions->isVisible());
     trigger(conversions, "FecharJanela1");
     QVERIFY(!conversions->isVisible());
-    trigger(p.open(FormId::Form2), "ConversesdeUnidades1");
+    trigger(p.open(2), "ConversesdeUnidades1");
     QVERIFY(conversions->isVisible());
-    trigger(p.open(FormId::Form10), "Conversesdeunidades1");
+    trigger(p.open(10), "Conversesdeunidades1");
     QCOMPARE(windows().size(), 11);
     QCOMPARE(windows().count(conversions), 1);
 }
@@ -176,9 +175,9 @@ void NavigationTest::contentsKeptAcrossCloseAndShow()
 {
     QFETCH(bool, byMenu);
     Program p;
-    auto* main = p.form(FormId::Form1);
+    auto* main = p.form(1);
     clickLabel(main, "Label3");
-    auto* w = p.form(FormId::Form2);
+    auto* w = p.form(2);
     type(w, "Edit1", "0");
     type(w, "Edit2", "10");
     type(w, "Edit4", "2");
@@ -207,7 +206,7 @@ void NavigationTest::contentsKeptAcrossCloseAndShow()
 void NavigationTest::disabledTopicLinkIgnoresClicks()
 {
     Program p;
-    auto* main = p.form(FormId::Form1);
+    auto* main = p.form(1);
     for (const char* name : {"Label3", "Label5", "Label6", "Label7"})
         main->control<QLabel>(name)->setEnabled(false);
     for (const char* name : {"Label3", "Label5", "Label6", "Label7"})
@@ -224,7 +223,7 @@ void NavigationTest::disabledTopicLinkIgnoresClicks()
 void NavigationTest::onlyLeftClicksFollowALink()
 {
     Program p;
-    auto* main = p.form(FormId::Form1);
+    auto* main = p.form(1);
     clickLabel(main, "Label7", Qt::RightButton);
     clickLabel(main, "Label7", Qt::MiddleButton);
     QCOMPARE(visibleWindows(p), QStringList{"Form1"});
@@ -246,10 +245,10 @@ void NavigationTest::closingTheMainWindowEndsTheProgram()
 {
     QFETCH(QString, how);
     auto p = std::make_unique<Program>();
-    auto* main = p->form(FormId::Form1);
-    QPointer<QWidget> form2 = p->open(FormId::Form2);
-    QPointer<QWidget> form3 = p->open(FormId::Form3);
-    QPointer<QWidget> form11 = p->open(FormId::Form11);
+    auto* main = p->form(1);
+    QPointer<QWidget> form2 = p->open(2);
+    QPointer<QWidget> form3 = p->open(3);
+    QPointer<QWidget> form11 = p->open(11);
     QVERIFY(form2->isVisible() && form3->isVisible() && form11->isVisible());
 
     bool watchdog = false;

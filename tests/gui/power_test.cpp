@@ -7,7 +7,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
@@ -90,7 +90,7 @@ private slots:
 void PowerTest::form10StartsWithResultsAndLockHidden()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     for (const char* name : {"Label18", "Label8", "Label6", "Label19", "Label20", "Label22", "Label23", "Label24",
                              "Label27", "Label34", "Edit14", "Edit15", "Button7", "Button8"})
         QVERIFY2(!visible(w, name), name);
@@ -128,7 +128,7 @@ void PowerTest::tabOrder()
     QFETCH(bool, listShown);
     QFETCH(QStringList, order);
     Program p;
-    auto* w = p.open(static_cast<FormId>(form));
+    auto* w = p.open(static_cast<FormNumber>(form));
     if (listShown) {
         fillPerSecond(w, "2", "10", "60", "3");
         click(w, "Button1");
@@ -148,7 +148,7 @@ void PowerTest::tabOrder()
 void PowerTest::elevatorWorkedExampleThenClear()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     fillElevator(w, "100", "5", "10");
     click(w, "Button1");
     QVERIFY(p.messenger.boxes.empty());
@@ -178,7 +178,7 @@ void PowerTest::elevatorWorkedExampleThenClear()
 void PowerTest::elevatorRefusedPressKeepsEarlierLabels()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     fillElevator(w, "100", "5", "10");
     click(w, "Button1");
     type(w, "Edit2", u("0"));
@@ -192,7 +192,7 @@ void PowerTest::elevatorRefusedPressKeepsEarlierLabels()
 void PowerTest::elevatorEmptyCellsMessagesInOrder()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     click(w, "Button1");
     QCOMPARE(p.messenger.texts(), u({"Massa inválida. Ajuste seus dados", "Tempo inválido. Ajuste seus dados",
                                      "Altura de deslocamento inválida. Ajuste seus dados"}));
@@ -206,7 +206,7 @@ void PowerTest::elevatorEmptyCellsMessagesInOrder()
 void PowerTest::inclineWorkedExampleThenClear()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     fillIncline(w, "2", "0.5", "10", "3", "4");
     click(w, "Button3");
     QVERIFY(p.messenger.boxes.empty());
@@ -235,7 +235,7 @@ void PowerTest::inclineWorkedExampleThenClear()
 void PowerTest::inclineInvalidVelocityShowsNoPower()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     fillIncline(w, "", "0.5", "10", "3", "4");
     click(w, "Button3");
     QCOMPARE(p.messenger.texts(), u({"Velocidade inválida. Ajuste seus dados"}));
@@ -256,16 +256,16 @@ void PowerTest::inclineInvalidVelocityShowsNoPower()
 void PowerTest::moreExercisesMenuShowsForm11()
 {
     Program p;
-    auto* w = p.open(FormId::Form10);
+    auto* w = p.open(10);
     trigger(w, "MaisexercciosdePotncia1");
-    QVERIFY(p.form(FormId::Form11)->isVisible());
-    QCOMPARE(p.form(FormId::Form11)->windowTitle(), u("TAVEK 1- Mais exercícios de Potência"));
+    QVERIFY(p.form(11)->isVisible());
+    QCOMPARE(p.form(11)->windowTitle(), u("TAVEK 1- Mais exercícios de Potência"));
 }
 
 void PowerTest::form11ListLook()
 {
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     auto* list = w->control<QListView>("ListBox1");
     QVERIFY(list);
     QVERIFY(!list->isVisible());
@@ -284,7 +284,7 @@ void PowerTest::form11ListLook()
 void PowerTest::perSecondWorkedExample()
 {
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     fillPerSecond(w, "2", "10", "60", "3");
     click(w, "Button1");
     QVERIFY(p.messenger.boxes.empty());
@@ -330,7 +330,7 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList()
     QFETCH(QString, focus);
 
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     fillPerSecond(w, "2", "10", "60", "3");
     click(w, "Button1");
     QCOMPARE(linesOf(w).size(), 3);
@@ -349,7 +349,7 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList()
 void PowerTest::perSecondHalfSecondShowsEmptyList()
 {
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     fillPerSecond(w, "2", "10", "60", "2.5");
     click(w, "Button1");
     QCOMPARE(linesOf(w).size(), 2);
@@ -363,7 +363,7 @@ void PowerTest::perSecondHalfSecondShowsEmptyList()
 void PowerTest::perSecondClearHidesButKeepsLines()
 {
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     fillPerSecond(w, "2", "10", "60", "3");
     click(w, "Button1");
     w->control<QCheckBox>("CheckBox1")->setChecked(true);
@@ -381,7 +381,7 @@ void PowerTest::perSecondClearHidesButKeepsLines()
 void PowerTest::perSecondFaultKeepsLinesShown()
 {
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     fillPerSecond(w, "1e307", "10", "60", "10");
     click(w, "Button1");
     QCOMPARE(p.messenger.boxes.size(), std::size_t(1));
@@ -394,7 +394,7 @@ void PowerTest::perSecondFaultKeepsLinesShown()
 void PowerTest::perSecondLongListHasUniformRows()
 {
     Program p;
-    auto* w = p.open(FormId::Form11);
+    auto* w = p.open(11);
     fillPerSecond(w, "2", "10", "60", "32000.9");
     click(w, "Button1");
     auto* list = w->control<QListView>("ListBox1");

@@ -4,13 +4,13 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
 
 struct Window {
-    FormId id;
+    FormNumber id;
     const char* cell;
     const char* note;
     const char* kmh;   // the km/h menu item
@@ -19,11 +19,11 @@ struct Window {
 };
 
 const Window kWindows[] = {
-    {FormId::Form2, "Edit13", "Label38", "kmhms1", "Button6", "Edit1"},
-    {FormId::Form4, "Edit1", "Label9", "kmhms1", "Button2", "Edit2"},
-    {FormId::Form5, "Edit1", "Label7", "kmhms1", "Button5", "Edit2"},
-    {FormId::Form10, "Edit8", "Label27", "Kmhms1", "Button4", "Edit1"},
-    {FormId::Form11, "Edit1", "Label27", "Kmhms1", "Button2", "Edit2"},
+    {2, "Edit13", "Label38", "kmhms1", "Button6", "Edit1"},
+    {4, "Edit1", "Label9", "kmhms1", "Button2", "Edit2"},
+    {5, "Edit1", "Label7", "kmhms1", "Button5", "Edit2"},
+    {10, "Edit8", "Label27", "Kmhms1", "Button4", "Edit1"},
+    {11, "Edit1", "Label27", "Kmhms1", "Button2", "Edit2"},
 };
 
 QCheckBox* box(FormWindow* w) { return w->control<QCheckBox>("CheckBox1"); }

@@ -11,7 +11,7 @@
 
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 
 namespace {
 
@@ -140,7 +140,7 @@ void RectilinearTest::layout()
     QFETCH(QString, text);
     QFETCH(bool, shown);
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     const QByteArray n = name.toLatin1();
     auto* c = w->control<QWidget>(n.constData());
     QVERIFY(c);
@@ -203,7 +203,7 @@ void RectilinearTest::look()
     QFETCH(bool, underline);
     QFETCH(QString, style);
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     auto* c = w->control<QWidget>(name.toLatin1().constData());
     QVERIFY(c);
     QCOMPARE(c->font().family(), family);
@@ -218,7 +218,7 @@ void RectilinearTest::look()
 void RectilinearTest::tabOrder()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     const QStringList expected = {"Edit1",   "Edit2",   "Edit3",   "Edit4",     "Button1", "Button2",
                                   "Edit5",   "Edit6",   "Edit7",   "Edit8",     "Edit9",   "Edit10",
                                   "Button3", "Button4", "Edit11",  "Edit12",    "Edit13",  "Button5",
@@ -229,7 +229,7 @@ void RectilinearTest::tabOrder()
 void RectilinearTest::menuBar()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     QStringList items;
     for (QAction* a : w->control<QMenuBar>("MainMenu1")->actions()) {
         QString line = (a->menu() ? a->menu()->objectName() : a->objectName()) + ":" + a->text();
@@ -270,7 +270,7 @@ void RectilinearTest::exercise1MessagesInOrderFocusLast()
     QFETCH(QStringList, messages);
     QFETCH(QString, focus);
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     // An earlier good press: its answers must survive the refused one.
     type(w, "Edit1", "0");
     type(w, "Edit2", "10");
@@ -296,7 +296,7 @@ void RectilinearTest::exercise1MessagesInOrderFocusLast()
 void RectilinearTest::exercise1Answers()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     type(w, "Edit1", "0");
     type(w, "Edit2", "10");
     type(w, "Edit3", "3");
@@ -311,7 +311,7 @@ void RectilinearTest::exercise1Answers()
 void RectilinearTest::exercise2Answers()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     click(w, "Button3");
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("0.0000 m/s"));
     QCOMPARE(textOf(w, "Edit12"), u("0.0000 m/s²"));
@@ -329,7 +329,7 @@ void RectilinearTest::exercise2Answers()
 void RectilinearTest::malformedCellStopsThePress()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     type(w, "Edit8", "2");
     type(w, "Edit9", "1");
     type(w, "Edit10", "2");
@@ -344,9 +344,9 @@ void RectilinearTest::malformedCellStopsThePress()
 void RectilinearTest::exercise3FirstPressesAfterStart()
 {
     Program p; // nothing drawn yet in any window
-    auto* main = p.form(FormId::Form1);
+    auto* main = p.form(1);
     QTest::mouseClick(main->control<QLabel>("Label3"), Qt::LeftButton);
-    auto* w = p.form(FormId::Form2);
+    auto* w = p.form(2);
     QVERIFY(w->isVisible());
     type(w, "Edit13", "19.6");
     click(w, "Button5");
@@ -378,7 +378,7 @@ void RectilinearTest::exercise3FirstPressesAfterStart()
 void RectilinearTest::exercise3RefusedPressKeepsAnswers()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     type(w, "Edit13", "19.6");
     click(w, "Button5");
     type(w, "Edit13", "-3");
@@ -400,7 +400,7 @@ void RectilinearTest::exercise3DrawsFromTheProgramSequence()
     // moves the next height on.
     Program p;
     p.registry->random().percentage(); // 73, as another window would draw it
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     type(w, "Edit13", "19.6");
     click(w, "Button5");
     QCOMPARE(textOf(w, "Label32"), QStringLiteral("Altura gerada =10.5840 m"));
@@ -409,7 +409,7 @@ void RectilinearTest::exercise3DrawsFromTheProgramSequence()
 void RectilinearTest::faultShowsErrorBoxAndKeepsEarlierWrites()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     type(w, "Edit13", "1e200");
     click(w, "Button5");
     QCOMPARE(p.messenger.boxes.size(), std::size_t(1));
@@ -424,7 +424,7 @@ void RectilinearTest::faultShowsErrorBoxAndKeepsEarlierWrites()
 void RectilinearTest::clearExercise1()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     for (const char* e : {"Edit1", "Edit2", "Edit4", "Edit7", "Edit13"})
         type(w, e, "4");
     click(w, "Button1");
@@ -446,7 +446,7 @@ void RectilinearTest::clearExercise1()
 void RectilinearTest::clearExercise2()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     for (const char* e : {"Edit2", "Edit4", "Edit7", "Edit8", "Edit9", "Edit10"})
         type(w, e, "2");
     click(w, "Button1");
@@ -464,7 +464,7 @@ void RectilinearTest::clearExercise2()
 void RectilinearTest::clearExercise3()
 {
     Program p;
-    auto* w = p.open(FormId::Form2);
+    auto* w = p.open(2);
     type(w, "Edit1", "7");
     type(w, "Edit13", "19.6");
     click(w, "Button5");

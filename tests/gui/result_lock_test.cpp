@@ -15,7 +15,7 @@
 #include "kit/form_window.h"
 #include "support.h"
 
-using tavek::FormId;
+using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
@@ -24,7 +24,7 @@ namespace {
 // exercise windows do, so the mechanism is checked apart from any one layout.
 class SampleForm : public FormWindow {
 public:
-    explicit SampleForm(const tavek::Context& context) : FormWindow(FormId::Form4, context, nullptr) {}
+    explicit SampleForm(const tavek::Context& context) : FormWindow(4, context, nullptr) {}
 
     // Stands for a calculator: writes an answer line into a result label.
     void writeAnswer(const char* label, const char* text)
@@ -39,7 +39,11 @@ public:
         out.write(cell, text);
         apply(out);
     }
-    void clearLabels() { hideControls({"Label8", "Label10"}); }
+    void clearLabels()
+    {
+        for (const char* name : {"Label8", "Label10"})
+            control(name)->hide();
+    }
 
 protected:
     void build() override
@@ -95,11 +99,13 @@ protected:
         auto* box = new QCheckBox(QStringLiteral("Converter para o SI"), client);
         box->setObjectName(QStringLiteral("CheckBox1"));
         box->setGeometry(168, 192, 113, 17);
-        label("Label9", "VEL", 80, 176)->hide();
+        QLabel* note = label("Label9", "VEL", 80, 176);
+        note->hide();
 
         setResultLock({.cells = {"Edit5"}, .labels = {"Label8", "Label10"}, .revealLabel = "Label3",
                        .passwordLabel = "Label14"});
-        setQuickSi({.speedCell = "Edit1", .note = "Label9"});
+        setQuickSi({control<QLineEdit>("Edit1"), note, box, control<QAction>("kmhms1"), control<QAction>("mihms1"),
+                    control<QAction>("cmsms1")});
         resize(734, 467);
     }
 };
@@ -382,20 +388,20 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
 {
     Program p;
     const struct {
-        FormId id;
+        FormNumber id;
         const char* disable;
         const char* reveal;   // nullptr: no reveal
         const char* password; // the password label
     } windows[] = {
-        {FormId::Form2, "Desabilotarcdulasderesultados1", "Label3", "Label39"},
-        {FormId::Form4, "DesabilitarcdulasdeResultados1", "Label3", "Label14"},
-        {FormId::Form5, "DesabilitarcdulasdeResultados1", "Label3", "Label18"},
-        {FormId::Form6, "DesabilitarcdulasdeResultados1", "Label5", "Label19"},
-        {FormId::Form7, "DesabilitarcdulasdeResultados1", "Label21", "Label34"},
-        {FormId::Form8, "DesabilitarcdulasdeResultados1", "Label13", "Label34"},
-        {FormId::Form9, "DesabilitarcdulasdeResultados1", "Label25", "Label42"},
-        {FormId::Form10, "DesabilitarcdulasdeResultados1", "Label25", "Label34"},
-        {FormId::Form11, "DesabilitarcdulasdeResultados1", nullptr, nullptr},
+        {2, "Desabilotarcdulasderesultados1", "Label3", "Label39"},
+        {4, "DesabilitarcdulasdeResultados1", "Label3", "Label14"},
+        {5, "DesabilitarcdulasdeResultados1", "Label3", "Label18"},
+        {6, "DesabilitarcdulasdeResultados1", "Label5", "Label19"},
+        {7, "DesabilitarcdulasdeResultados1", "Label21", "Label34"},
+        {8, "DesabilitarcdulasdeResultados1", "Label13", "Label34"},
+        {9, "DesabilitarcdulasdeResultados1", "Label25", "Label42"},
+        {10, "DesabilitarcdulasdeResultados1", "Label25", "Label34"},
+        {11, "DesabilitarcdulasdeResultados1", nullptr, nullptr},
     };
     for (const auto& row : windows) {
         FormWindow* w = p.open(row.id);
@@ -427,7 +433,7 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
         QCOMPARE(p.messenger.boxes.back().text, kAlready);
         QCOMPARE(p.messenger.boxes.back().window, w->objectName());
         unlock(w, QStringLiteral("Form4"));
-        if (row.id == FormId::Form4) {
+        if (row.id == 4) {
             QVERIFY(!visible(w, "Edit15"));
         } else {
             QCOMPARE(p.messenger.boxes.back().text, kWrong);
@@ -439,7 +445,7 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
 void ResultLockTest::form2HiddenCellsReceiveTexts()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form2);
+    FormWindow* w = p.open(2);
     const char* const cells[] = {"Edit5", "Edit6", "Edit11", "Edit12"};
     type(w, "Edit2", QStringLiteral("10"));
     type(w, "Edit4", QStringLiteral("2"));
@@ -500,7 +506,7 @@ void ResultLockTest::form2HiddenCellsReceiveTexts()
 void ResultLockTest::form4RedBoxesAndReveal()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form4);
+    FormWindow* w = p.open(4);
     type(w, "Edit1", QStringLiteral("100"));
     type(w, "Edit2", QStringLiteral("490"));
     click(w, "Button1");
@@ -543,7 +549,7 @@ void ResultLockTest::form4RedBoxesAndReveal()
 void ResultLockTest::form11ListColours()
 {
     Program p;
-    FormWindow* w = p.open(FormId::Form11);
+    FormWindow* w = p.open(11);
     type(w, "Edit1", QStringLiteral("2"));
     type(w, "Edit2", QStringLiteral("10"));
     type(w, "Edit3", QStringLiteral("60"));
@@ -574,9 +580,9 @@ void ResultLockTest::form11ListColours()
 void ResultLockTest::lockingOneWindowLeavesTheOthers()
 {
     Program p;
-    FormWindow* form4 = p.open(FormId::Form4);
-    FormWindow* form2 = p.open(FormId::Form2);
-    FormWindow* form10 = p.open(FormId::Form10);
+    FormWindow* form4 = p.open(4);
+    FormWindow* form2 = p.open(2);
+    FormWindow* form10 = p.open(10);
     lock(form4, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
 
     // another window's answers stay readable and its lock open
@@ -603,7 +609,7 @@ void ResultLockTest::lockingOneWindowLeavesTheOthers()
     QVERIFY(isRedBox(form4, "Label8"));
     // closing and showing the window again keeps its lock
     trigger(form4, "FecharJanela1");
-    p.open(FormId::Form4);
+    p.open(4);
     QVERIFY(isRedBox(form4, "Label8"));
     trigger(form4, "DesabilitarcdulasdeResultados1");
     QCOMPARE(p.messenger.texts().back(), kAlready);

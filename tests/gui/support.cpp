@@ -36,9 +36,9 @@ Program::Program()
 
 Program::~Program() = default;
 
-tavek::FormWindow* Program::form(tavek::FormId id) const { return registry->form(id); }
+tavek::FormWindow* Program::form(tavek::FormNumber id) const { return registry->form(id); }
 
-tavek::FormWindow* Program::open(tavek::FormId id)
+tavek::FormWindow* Program::open(tavek::FormNumber id)
 {
     registry->show(id);
     return registry->form(id);

@@ -30,9 +30,9 @@ struct Program {
     Program();
     ~Program();
 
-    tavek::FormWindow* form(tavek::FormId id) const;
+    tavek::FormWindow* form(tavek::FormNumber id) const;
     // Shows the window (building it) and returns it.
-    tavek::FormWindow* open(tavek::FormId id);
+    tavek::FormWindow* open(tavek::FormNumber id);
 
     RecordingMessenger messenger;
     std::unique_ptr<tavek::Registry> registry;

@@ -11,7 +11,7 @@
 #include "kit/number.h"
 #include "kit/outcome.h"
 #include "topics/force/force.h"
-#include "topics/force/more_force_1.h"
+#include "topics/force/tensions.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -87,7 +87,7 @@ class RopeTensions : public testing::TestWithParam<Case> {};
 
 TEST_P(RopeTensions, Press)
 {
-    expectOutcome(GetParam(), tavek::force_calculator1(GetParam().cells));
+    expectOutcome(GetParam(), tavek::rope_tensions(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -131,7 +131,7 @@ class PulledBlock : public testing::TestWithParam<Case> {};
 
 TEST_P(PulledBlock, Press)
 {
-    expectOutcome(GetParam(), tavek::force_calculator2(GetParam().cells));
+    expectOutcome(GetParam(), tavek::pulled_block(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -164,17 +164,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ForcePulledBlock, EqualComponentAndF1DoNothing)
 {
     const double f2x = tavek::Real(std::cos(0.6628)).value(); // F2 = 1
-    const Outcome equal = tavek::force_calculator2(pulled(exactText(f2x), "9.8", "1"));
+    const Outcome equal = tavek::pulled_block(pulled(exactText(f2x), "9.8", "1"));
     EXPECT_TRUE(equal.actions.empty());
     EXPECT_FALSE(equal.fault);
 
-    const Outcome below = tavek::force_calculator2(pulled(exactText(std::nextafter(f2x, 0.0)), "9.8", "1"));
+    const Outcome below = tavek::pulled_block(pulled(exactText(std::nextafter(f2x, 0.0)), "9.8", "1"));
     EXPECT_TRUE(below.messages().empty());
     ASSERT_TRUE(below.written("Label16"));
     EXPECT_EQ(*below.written("Label16"), "Aceleração = 0.0000 m/s²");
     EXPECT_EQ(*below.written("Label17"), "Componente do vetor F2 em X = 0.7883 N");
 
-    const Outcome above = tavek::force_calculator2(pulled(exactText(std::nextafter(f2x, 1.0)), "9.8", "1"));
+    const Outcome above = tavek::pulled_block(pulled(exactText(std::nextafter(f2x, 1.0)), "9.8", "1"));
     EXPECT_EQ(above.messages(), std::vector<std::string>{kF2BelowF1});
     EXPECT_EQ(above.last_focus(), "Edit2");
     EXPECT_FALSE(above.wrote_anything());
@@ -187,7 +187,7 @@ TEST(ForcePulledBlock, ResultsBalanceTheForces)
         double f1, weight, f2;
     };
     for (const In in : {In{1, 9.8, 50}, In{12.5, 200, 40}, In{0.25, 3, 7}, In{100, 1000, 500}}) {
-        const Outcome out = tavek::force_calculator2(pulled(tavek::write_number(in.f1, 0, 4),
+        const Outcome out = tavek::pulled_block(pulled(tavek::write_number(in.f1, 0, 4),
                                                             tavek::write_number(in.weight, 0, 4),
                                                             tavek::write_number(in.f2, 0, 4)));
         ASSERT_TRUE(out.written("Label16")) << in.f1;
@@ -231,7 +231,7 @@ class ThreeBlocks : public testing::TestWithParam<Case> {};
 
 TEST_P(ThreeBlocks, Press)
 {
-    expectOutcome(GetParam(), tavek::more_force_1_calculator3(GetParam().cells));
+    expectOutcome(GetParam(), tavek::pulled_blocks(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -291,7 +291,7 @@ class HangingBlock : public testing::TestWithParam<Case> {};
 
 TEST_P(HangingBlock, Press)
 {
-    expectOutcome(GetParam(), tavek::more_force_1_calculator4(GetParam().cells));
+    expectOutcome(GetParam(), tavek::hanging_block_pull(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -320,7 +320,7 @@ TEST(ForceHangingBlock, TensionsMatchEachPartOfTheChain)
         double ma, mb, mc, md;
     };
     for (const In in : {In{1, 1, 1, 1}, In{3, 0.5, 7, 2}, In{10, 20, 30, 0.1}, In{0.2, 0.3, 0.4, 50}}) {
-        const Outcome out = tavek::more_force_1_calculator4(
+        const Outcome out = tavek::hanging_block_pull(
             table(tavek::write_number(in.ma, 0, 4), tavek::write_number(in.mb, 0, 4),
                   tavek::write_number(in.mc, 0, 4), tavek::write_number(in.md, 0, 4)));
         ASSERT_TRUE(out.written("Label32")) << in.ma;
@@ -347,7 +347,7 @@ TEST(ForceThreeBlocks, TensionsMatchEachPartOfTheRow)
         double p1, p2, p3, f;
     };
     for (const In in : {In{9.8, 9.8, 9.8, 3}, In{50, 10, 25, 17}, In{1000, 1, 1, 250}}) {
-        const Outcome out = tavek::more_force_1_calculator3(
+        const Outcome out = tavek::pulled_blocks(
             row(tavek::write_number(in.p1, 0, 4), tavek::write_number(in.p2, 0, 4),
                 tavek::write_number(in.p3, 0, 4), tavek::write_number(in.f, 0, 4)));
         ASSERT_TRUE(out.written("Label19")) << in.p1;

@@ -50,7 +50,7 @@ TEST(LaunchesCalculator1, Answers)
     };
     for (const Missile& r : rows) {
         SCOPED_TRACE(std::string(r.v) + " / " + r.h);
-        const Outcome out = tavek::launches_calculator1(Cells{{"Edit1", r.v}, {"Edit2", r.h}});
+        const Outcome out = tavek::dropped_missile(Cells{{"Edit1", r.v}, {"Edit2", r.h}});
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
         EXPECT_EQ(out.written("Label8"), r.label8);
@@ -86,7 +86,7 @@ TEST(LaunchesCalculator1, ChecksAndSilentGuard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.v) + " / " + c.h);
-        const Outcome out = tavek::launches_calculator1(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
+        const Outcome out = tavek::dropped_missile(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
         EXPECT_EQ(out.messages(), c.messages);
         EXPECT_EQ(out.last_focus(), c.focus);
         EXPECT_FALSE(out.wrote_anything());
@@ -112,7 +112,7 @@ TEST(LaunchesCalculator1, MalformedCellsStopBeforeTheChecks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.v) + " / " + c.h);
-        const Outcome out = tavek::launches_calculator1(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
+        const Outcome out = tavek::dropped_missile(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
         EXPECT_EQ(out.messages(), c.messages);
         EXPECT_EQ(out.last_focus(), c.focus);
         EXPECT_FALSE(out.wrote_anything());
@@ -122,19 +122,19 @@ TEST(LaunchesCalculator1, MalformedCellsStopBeforeTheChecks)
 TEST(LaunchesCalculator1, Faults)
 {
     // v * t overflows after the time was written.
-    Outcome out = tavek::launches_calculator1(Cells{{"Edit1", "1e308"}, {"Edit2", "490"}});
+    Outcome out = tavek::dropped_missile(Cells{{"Edit1", "1e308"}, {"Edit2", "490"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_EQ(out.written("Label8"), time1("10.0000"));
     EXPECT_EQ(out.written("Label10"), std::nullopt);
     EXPECT_EQ(tavek::fault_text(*out.fault), "Floating point overflow.");
 
     // A typed number beyond the double range is an overflow of the reading.
-    out = tavek::launches_calculator1(Cells{{"Edit1", "100"}, {"Edit2", "1e400"}});
+    out = tavek::dropped_missile(Cells{{"Edit1", "100"}, {"Edit2", "1e400"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 
     // The largest height still gives a time, and a small speed a distance.
-    out = tavek::launches_calculator1(Cells{{"Edit1", "1e-100"}, {"Edit2", "1.7e308"}});
+    out = tavek::dropped_missile(Cells{{"Edit1", "1e-100"}, {"Edit2", "1.7e308"}});
     EXPECT_FALSE(out.fault);
     EXPECT_TRUE(out.written("Label10"));
 }
@@ -174,7 +174,7 @@ TEST(LaunchesCalculator2, Answers)
     };
     for (const Jump& r : rows) {
         SCOPED_TRACE(r.height);
-        const Outcome out = tavek::launches_calculator2(Cells{{"Edit3", r.height}});
+        const Outcome out = tavek::basketball_jump(Cells{{"Edit3", r.height}});
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
         EXPECT_EQ(out.written("Label16"), std::string("V0 = ") + r.v0 + "m/s ->" + r.kmh + " km/h");
@@ -194,7 +194,7 @@ TEST(LaunchesCalculator2, ReleaseExactlyAtTheBasketStillHasARise)
     // and the travel time is huge but finite.
     const double height = 2.1232876712328768;
     ASSERT_EQ(height + height * 46 / 100, 3.1);
-    const Outcome out = tavek::launches_calculator2(Cells{{"Edit3", "2.1232876712328768"}});
+    const Outcome out = tavek::basketball_jump(Cells{{"Edit3", "2.1232876712328768"}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.written("Label16"), "V0 = 0.0000m/s ->0.0000 km/h");
     EXPECT_EQ(out.written("Label17"), "Tempo de subida = 0.0000s ");
@@ -222,7 +222,7 @@ TEST(LaunchesCalculator2, ChecksAndSilentGuard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.height);
-        const Outcome out = tavek::launches_calculator2(Cells{{"Edit3", c.height}});
+        const Outcome out = tavek::basketball_jump(Cells{{"Edit3", c.height}});
         EXPECT_EQ(out.messages(), c.messages);
         EXPECT_EQ(out.last_focus(), c.focus);
         EXPECT_FALSE(out.wrote_anything());
@@ -234,11 +234,11 @@ TEST(LaunchesCalculator2, Faults)
 {
     for (const char* height : {"1e307", "4e306", "1e400"}) {
         SCOPED_TRACE(height);
-        const Outcome out = tavek::launches_calculator2(Cells{{"Edit3", height}});
+        const Outcome out = tavek::basketball_jump(Cells{{"Edit3", height}});
         EXPECT_EQ(out.fault, Fault::Overflow);
         EXPECT_FALSE(out.wrote_anything());
     }
-    EXPECT_FALSE(tavek::launches_calculator2(Cells{{"Edit3", "1e306"}}).fault);
+    EXPECT_FALSE(tavek::basketball_jump(Cells{{"Edit3", "1e306"}}).fault);
 }
 
 // ---- More launch exercises, exercise 3: drawn angle ---------------------------
@@ -249,7 +249,7 @@ TEST(LaunchesAngleDraw, FirstSixPressesAfterStart)
     Real angle = 0.0;
     for (const char* expected : {"45", "61", "71", "67", "38", "72"}) {
         SCOPED_TRACE(expected);
-        const Outcome out = tavek::launches_draw_angle(random, angle);
+        const Outcome out = tavek::draw_launch_angle(random, angle);
         EXPECT_EQ(out.written("Label10"), expected);
         EXPECT_EQ(tavek::write_number(angle.value(), 0, 0), expected);
         // The angle is written first, then the speed button appears.
@@ -265,8 +265,8 @@ TEST(LaunchesAngleDraw, SharesTheProgramSeed)
     RandomDraw shared, alone;
     shared.percentage(); // as a press of the rectilinear window's exercise 3 would
     Real a = 0.0, b = 0.0;
-    tavek::launches_draw_angle(shared, a);
-    tavek::launches_draw_angle(alone, b);
+    tavek::draw_launch_angle(shared, a);
+    tavek::draw_launch_angle(alone, b);
     EXPECT_EQ(b, Real(45.0));
     EXPECT_NE(a, b);
     RandomDraw replay;
@@ -288,23 +288,23 @@ TEST(LaunchesCalculator3, SpeedForTheDrawnAngle)
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.angle);
-        const Outcome out = tavek::launches_calculator3(Real(r.angle));
+        const Outcome out = tavek::drawn_angle_speed(Real(r.angle));
         EXPECT_EQ(out.written("Label8"), r.text);
         EXPECT_FALSE(out.fault);
         // Pressing again without a new draw gives the same text.
-        EXPECT_EQ(tavek::launches_calculator3(Real(r.angle)).written("Label8"), r.text);
+        EXPECT_EQ(tavek::drawn_angle_speed(Real(r.angle)).written("Label8"), r.text);
     }
 }
 
 TEST(LaunchesCalculator3, EveryDrawableAngleHasAFiniteSpeed)
 {
     for (int angle = 26; angle <= 88; ++angle) {
-        const Outcome out = tavek::launches_calculator3(Real(angle));
+        const Outcome out = tavek::drawn_angle_speed(Real(angle));
         EXPECT_FALSE(out.fault) << angle;
         EXPECT_TRUE(out.written("Label8")) << angle;
     }
     // With no angle drawn there is no launch: the speed would divide by zero.
-    EXPECT_EQ(tavek::launches_calculator3(Real(0.0)).fault, Fault::DivisionByZero);
+    EXPECT_EQ(tavek::drawn_angle_speed(Real(0.0)).fault, Fault::DivisionByZero);
 }
 
 // ---- More launch exercises, exercise 4: kicked ball ---------------------------
@@ -337,7 +337,7 @@ TEST(LaunchesCalculator4, Answers)
     };
     for (const Kick& r : rows) {
         SCOPED_TRACE(std::string(r.v0) + " / " + r.alpha);
-        const Outcome out = tavek::launches_calculator4(Cells{{"Edit1", r.v0}, {"Edit2", r.alpha}});
+        const Outcome out = tavek::kicked_ball(Cells{{"Edit1", r.v0}, {"Edit2", r.alpha}});
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
         EXPECT_EQ(out.written("Label12"), std::string("Altura máxima atingida pela bola = ") + r.height + " m");
@@ -377,7 +377,7 @@ TEST(LaunchesCalculator4, ChecksAndSilentGuard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.v0) + " / " + c.alpha);
-        const Outcome out = tavek::launches_calculator4(Cells{{"Edit1", c.v0}, {"Edit2", c.alpha}});
+        const Outcome out = tavek::kicked_ball(Cells{{"Edit1", c.v0}, {"Edit2", c.alpha}});
         EXPECT_EQ(out.messages(), c.messages);
         EXPECT_EQ(out.last_focus(), c.focus);
         EXPECT_FALSE(out.wrote_anything());
@@ -388,19 +388,19 @@ TEST(LaunchesCalculator4, ChecksAndSilentGuard)
 TEST(LaunchesCalculator4, Faults)
 {
     // Vy squared overflows before anything is written.
-    Outcome out = tavek::launches_calculator4(Cells{{"Edit1", "1e200"}, {"Edit2", "45"}});
+    Outcome out = tavek::kicked_ball(Cells{{"Edit1", "1e200"}, {"Edit2", "45"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 
     // At 30 degrees Vy squared still fits but V0 squared does not: the height
     // and the time are written, the range is not.
-    out = tavek::launches_calculator4(Cells{{"Edit1", "1.5e154"}, {"Edit2", "30"}});
+    out = tavek::kicked_ball(Cells{{"Edit1", "1.5e154"}, {"Edit2", "30"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_TRUE(out.written("Label12"));
     EXPECT_TRUE(out.written("Label17"));
     EXPECT_EQ(out.written("Label16"), std::nullopt);
 
-    out = tavek::launches_calculator4(Cells{{"Edit1", "1e400"}, {"Edit2", "45"}});
+    out = tavek::kicked_ball(Cells{{"Edit1", "1e400"}, {"Edit2", "45"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "kit/outcome.h"
-#include "topics/force/more_force_2.h"
-#include "topics/force/more_force_3.h"
+#include "topics/force/inclined_plane.h"
+#include "topics/force/incline_friction.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -109,7 +109,7 @@ class MoreForce2Calculator5 : public ::testing::TestWithParam<Incline5> {};
 TEST_P(MoreForce2Calculator5, Answers)
 {
     const Incline5& c = GetParam();
-    const Outcome out = tavek::more_force_2_calculator5(fill(kCells5, c.inputs));
+    const Outcome out = tavek::smooth_incline(fill(kCells5, c.inputs));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, c.lines);
@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce2Calculator5Order, WeightsThenAccelerationThenDirectionAndTension)
 {
-    const Outcome out = tavek::more_force_2_calculator5(fill(kCells5, {"10", "10", "30"}));
+    const Outcome out = tavek::smooth_incline(fill(kCells5, {"10", "10", "30"}));
     EXPECT_EQ(writtenOrder(out), (std::vector<std::string>{"Label18", "Label8", "Label9", "Label17", "Label10"}));
 }
 
@@ -166,7 +166,7 @@ class MoreForce2Calculator5Checks : public ::testing::TestWithParam<Refusal> {};
 TEST_P(MoreForce2Calculator5Checks, Refused)
 {
     const Refusal& r = GetParam();
-    expectRefused(tavek::more_force_2_calculator5(fill(kCells5, r.inputs)), r);
+    expectRefused(tavek::smooth_incline(fill(kCells5, r.inputs)), r);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -201,7 +201,7 @@ class MoreForce2Calculator6 : public ::testing::TestWithParam<Wall> {};
 TEST_P(MoreForce2Calculator6, Answers)
 {
     const Wall& c = GetParam();
-    const Outcome out = tavek::more_force_2_calculator6(fill(kCells6Wall, c.inputs));
+    const Outcome out = tavek::block_on_wall(fill(kCells6Wall, c.inputs));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_EQ(writtenOrder(out), (std::vector<std::string>{"Label21", "Label22"}));
     EXPECT_EQ(out.written("Label21"), "Força miníma que deve ser exercida = " + c.force + " N");
@@ -220,7 +220,7 @@ class MoreForce2Calculator6Checks : public ::testing::TestWithParam<Refusal> {};
 TEST_P(MoreForce2Calculator6Checks, Refused)
 {
     const Refusal& r = GetParam();
-    expectRefused(tavek::more_force_2_calculator6(fill(kCells6Wall, r.inputs)), r);
+    expectRefused(tavek::block_on_wall(fill(kCells6Wall, r.inputs)), r);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -237,7 +237,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce2Calculator6Fault, HugeForceOverflowsBeforeAnyLine)
 {
-    const Outcome out = tavek::more_force_2_calculator6(fill(kCells6Wall, {"1e-300", "1e10"}));
+    const Outcome out = tavek::block_on_wall(fill(kCells6Wall, {"1e-300", "1e10"}));
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }
@@ -257,7 +257,7 @@ class MoreForce3Calculator6 : public ::testing::TestWithParam<Friction6> {};
 TEST_P(MoreForce3Calculator6, Answers)
 {
     const Friction6& c = GetParam();
-    const Outcome out = tavek::more_force_3_calculator6(fill(kCells6Friction, c.inputs));
+    const Outcome out = tavek::rough_incline(fill(kCells6Friction, c.inputs));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, c.lines);
@@ -299,7 +299,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce3Calculator6Order, DirectionFirstThenFrictionComponentsWeightAccelerationTension)
 {
-    const Outcome out = tavek::more_force_3_calculator6(fill(kCells6Friction, {"0.1", "10", "10", "30"}));
+    const Outcome out = tavek::rough_incline(fill(kCells6Friction, {"0.1", "10", "10", "30"}));
     EXPECT_EQ(writtenOrder(out),
               (std::vector<std::string>{"Label17", "Label13", "Label18", "Label8", "Label9", "Label10"}));
 }
@@ -309,7 +309,7 @@ class MoreForce3Calculator6Checks : public ::testing::TestWithParam<Refusal> {};
 TEST_P(MoreForce3Calculator6Checks, Refused)
 {
     const Refusal& r = GetParam();
-    expectRefused(tavek::more_force_3_calculator6(fill(kCells6Friction, r.inputs)), r);
+    expectRefused(tavek::rough_incline(fill(kCells6Friction, r.inputs)), r);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -334,7 +334,7 @@ const std::vector<const char*> kCells7 = {"Edit5", "Edit6", "Edit7", "Edit8", "E
 
 TEST(MoreForce3Calculator7, ClimbUpThePlane)
 {
-    const Outcome out = tavek::more_force_3_calculator7(fill(kCells7, {"0.1", "10", "10", "30", "10"}));
+    const Outcome out = tavek::rough_incline_work(fill(kCells7, {"0.1", "10", "10", "30", "10"}));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, {{"Label24", "Comprimento CO =5.77 m"},
@@ -357,7 +357,7 @@ TEST(MoreForce3Calculator7, ClimbUpThePlane)
 TEST(MoreForce3Calculator7, SteepLightPlane)
 {
     // μ = 1 is accepted; a heavy B still drags A up a 45-degree plane.
-    const Outcome out = tavek::more_force_3_calculator7(fill(kCells7, {"1", "1", "10", "45", "2"}));
+    const Outcome out = tavek::rough_incline_work(fill(kCells7, {"1", "1", "10", "45", "2"}));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, {{"Label24", "Comprimento CO =2.00 m"},
@@ -388,7 +388,7 @@ class MoreForce3Calculator7Halts : public ::testing::TestWithParam<Halt7> {};
 TEST_P(MoreForce3Calculator7Halts, NothingWritten)
 {
     const Halt7& h = GetParam();
-    const Outcome out = tavek::more_force_3_calculator7(fill(kCells7, h.inputs));
+    const Outcome out = tavek::rough_incline_work(fill(kCells7, h.inputs));
     EXPECT_EQ(out.messages(), h.messages);
     EXPECT_EQ(out.last_focus(), h.focus);
     EXPECT_EQ(out.fault, h.fault);

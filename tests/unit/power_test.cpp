@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "topics/power/more_power.h"
+#include "topics/power/power_table.h"
 #include "topics/power/power.h"
 
 using tavek::Action;
@@ -46,7 +46,7 @@ class PowerElevator : public testing::TestWithParam<ElevatorCase> {};
 TEST_P(PowerElevator, MessagesFocusAndResults)
 {
     const ElevatorCase& c = GetParam();
-    const Outcome out = tavek::power_calculator1({{"Edit1", c.m}, {"Edit2", c.t}, {"Edit3", c.h}});
+    const Outcome out = tavek::elevator_power({{"Edit1", c.m}, {"Edit2", c.t}, {"Edit3", c.h}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.messages(), c.messages);
     EXPECT_EQ(out.last_focus(), c.focus);
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PowerElevatorFault, OverflowStopsBeforeAnyAnswer)
 {
-    const Outcome out = tavek::power_calculator1({{"Edit1", "1e308"}, {"Edit2", "1"}, {"Edit3", "1"}});
+    const Outcome out = tavek::elevator_power({{"Edit1", "1e308"}, {"Edit2", "1"}, {"Edit3", "1"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
     EXPECT_TRUE(out.messages().empty());
@@ -88,14 +88,14 @@ TEST(PowerElevatorFault, OverflowStopsBeforeAnyAnswer)
 
 TEST(PowerElevatorFault, NumberTooLargeForADoubleIsAnOverflow)
 {
-    const Outcome out = tavek::power_calculator1({{"Edit1", "1e400"}, {"Edit2", "1"}, {"Edit3", "1"}});
+    const Outcome out = tavek::elevator_power({{"Edit1", "1e400"}, {"Edit2", "1"}, {"Edit3", "1"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }
 
 TEST(PowerElevatorOrder, LabelsWrittenWeightWorkPower)
 {
-    const Outcome out = tavek::power_calculator1({{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}});
+    const Outcome out = tavek::elevator_power({{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}});
     std::vector<std::string> targets;
     for (const Action& a : out.actions)
         targets.push_back(a.target);
@@ -122,7 +122,7 @@ class PowerIncline : public testing::TestWithParam<InclineCase> {};
 TEST_P(PowerIncline, MessagesFocusAndResults)
 {
     const InclineCase& c = GetParam();
-    const Outcome out = tavek::power_calculator2(
+    const Outcome out = tavek::incline_power(
         {{"Edit8", c.v}, {"Edit4", c.mu}, {"Edit5", c.m}, {"Edit6", c.co}, {"Edit7", c.ca}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.messages(), c.messages);
@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PowerInclineOrder, LabelsWrittenPxPyFrictionPowerAngle)
 {
-    const Outcome out = tavek::power_calculator2(
+    const Outcome out = tavek::incline_power(
         {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}});
     std::vector<std::string> targets;
     for (const Action& a : out.actions)
@@ -175,7 +175,7 @@ TEST(PowerInclineOrder, LabelsWrittenPxPyFrictionPowerAngle)
 
 TEST(PowerInclineFault, OverflowOfTheWeightStopsBeforeAnyAnswer)
 {
-    const Outcome out = tavek::power_calculator2(
+    const Outcome out = tavek::incline_power(
         {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "1e308"}, {"Edit6", "3"}, {"Edit7", "4"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
@@ -185,7 +185,7 @@ TEST(PowerInclineFault, OverflowOfTheWeightStopsBeforeAnyAnswer)
 
 Outcome perSecond(const char* v, const char* f1, const char* alpha, const char* t)
 {
-    return tavek::more_power_calculator({{"Edit1", v}, {"Edit2", f1}, {"Edit3", alpha}, {"Edit4", t}});
+    return tavek::power_table({{"Edit1", v}, {"Edit2", f1}, {"Edit3", alpha}, {"Edit4", t}});
 }
 
 bool shows(const Outcome& out)

@@ -55,7 +55,7 @@ TEST_P(AverageVelocity, MessagesFocusAndAnswers)
 {
     const AverageCase& c = GetParam();
     const Outcome out =
-        rectilinear_calculator1(cellsOf({{"Edit1", c.x0}, {"Edit2", c.x}, {"Edit3", c.t0}, {"Edit4", c.t}}));
+        average_motion(cellsOf({{"Edit1", c.x0}, {"Edit2", c.x}, {"Edit3", c.t0}, {"Edit4", c.t}}));
     EXPECT_EQ(out.messages(), c.messages);
     EXPECT_EQ(out.last_focus(), c.focus);
     EXPECT_EQ(out.written("Edit5"), c.velocity);
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
 // both answers are computed before either is written, so neither cell changes.
 TEST(AverageVelocityFault, AccelerationOverflowWritesNothing)
 {
-    const Outcome out = rectilinear_calculator1(
+    const Outcome out = average_motion(
         cellsOf({{"Edit1", "0"}, {"Edit2", "1e300"}, {"Edit3", "0"}, {"Edit4", "1e-5"}}));
     ASSERT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
@@ -131,7 +131,7 @@ TEST_P(CubicPosition, Derivatives)
 {
     const CubicCase& c = GetParam();
     const Outcome out =
-        rectilinear_calculator2(cellsOf({{"Edit7", c.c1}, {"Edit8", c.c2}, {"Edit9", c.c3}, {"Edit10", c.t}}));
+        cubic_motion(cellsOf({{"Edit7", c.c1}, {"Edit8", c.c2}, {"Edit9", c.c3}, {"Edit10", c.t}}));
     EXPECT_EQ(out.messages(), c.messages);
     EXPECT_EQ(out.written("Edit11"), c.velocity);
     EXPECT_EQ(out.written("Edit12"), c.acceleration);
@@ -160,7 +160,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CubicPositionFocus, LastMalformedCellKeepsFocus)
 {
-    const Outcome out = rectilinear_calculator2(cellsOf({{"Edit7", "x"}, {"Edit9", "2.5 5"}}));
+    const Outcome out = cubic_motion(cellsOf({{"Edit7", "x"}, {"Edit9", "2.5 5"}}));
     EXPECT_EQ(out.messages(), (std::vector<std::string>{kInvalid, kInvalid}));
     EXPECT_EQ(out.last_focus(), "Edit9");
     EXPECT_FALSE(out.wrote_anything());
@@ -192,7 +192,7 @@ void expectTexts(const Outcome& out, const LaunchTexts& t)
 
 Outcome launch(const char* v0, RandomDraw& random)
 {
-    return rectilinear_calculator3(cellsOf({{"Edit13", v0}}), random);
+    return vertical_launch(cellsOf({{"Edit13", v0}}), random);
 }
 
 } // namespace

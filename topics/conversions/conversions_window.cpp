@@ -1,50 +1,40 @@
-#include "topics/conversions/conversions_window.h"
-
-#include <QLabel>
-
+#include "kit/designed_window.h"
 #include "topics/conversions/conversions.h"
+#include "topics/conversions/windows.h"
 #include "ui_form3.h"
 
 namespace tavek {
 
-TForm3::TForm3(const Context& context, QWidget* parent) : FormWindow(FormId::Form3, context, parent) {}
+namespace {
 
-TForm3::~TForm3() = default;
+class ConversionsWindow final : public DesignedWindow<Ui::ConversionsWindow> {
+public:
+    using DesignedWindow::DesignedWindow;
 
-void TForm3::build()
+private:
+    void build() override
+    {
+        setupUi();
+        // A group of unit buttons shares its value cell, its result cell and
+        // its clear button; each button is a press with its own conversion.
+        auto group = [this](QLineEdit* input, QLineEdit* result, QAbstractButton* clear) {
+            Exercise e{.presses = {}, .inputs = {input}, .results = {result}, .clear = clear};
+            for (const Conversion& c : conversions())
+                if (input->objectName() == QLatin1String(c.input))
+                    e.presses.push_back({requireControl<QAbstractButton>(this, c.button),
+                                         [&c](const Cells& cells) { return convert(c, cells); }});
+            return e;
+        };
+        setExercises({group(ui_->Edit1, ui_->Edit2, ui_->Button6), group(ui_->Edit3, ui_->Edit4, ui_->Button13),
+                       group(ui_->Edit5, ui_->Edit6, ui_->Button19)});
+    }
+};
+
+} // namespace
+
+FormWindow* createConversionsWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    ui_ = std::make_unique<Ui::TForm3>();
-    ui_->setupUi(this);
-
-
-    for (const Conversion& c : conversions())
-        connectButton(c.button, [this, &c] { convertClick(c); });
-    connectButton("Button6", [this] { Button6Click(); });
-    connectButton("Button13", [this] { Button13Click(); });
-    connectButton("Button19", [this] { Button19Click(); });
-}
-
-void TForm3::convertClick(const Conversion& conversion)
-{
-    apply(convert(conversion, cells({conversion.input})));
-}
-
-void TForm3::Button6Click()
-{
-    emptyCells({"Edit1", "Edit2"});
-    focusControl("Edit1");
-}
-
-void TForm3::Button13Click()
-{
-    emptyCells({"Edit3", "Edit4"});
-    focusControl("Edit3");
-}
-
-void TForm3::Button19Click()
-{
-    emptyCells({"Edit5", "Edit6"});
-    focusControl("Edit5");
+    return create<ConversionsWindow>(number, context, owner);
 }
 
 } // namespace tavek

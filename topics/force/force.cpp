@@ -6,7 +6,7 @@ namespace {
 constexpr double g = 9.8;
 } // namespace
 
-Outcome force_calculator1(const Cells& cells)
+Outcome rope_tensions(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -32,7 +32,7 @@ Outcome force_calculator1(const Cells& cells)
     });
 }
 
-Outcome force_calculator2(const Cells& cells)
+Outcome pulled_block(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

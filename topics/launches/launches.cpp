@@ -23,7 +23,7 @@ Real radians(Real degrees) { return Real(kPi) * degrees / 180.0; }
 
 } // namespace
 
-Outcome launches_calculator1(const Cells& cells)
+Outcome dropped_missile(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -46,7 +46,7 @@ Outcome launches_calculator1(const Cells& cells)
     });
 }
 
-Outcome launches_calculator2(const Cells& cells)
+Outcome basketball_jump(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -80,7 +80,7 @@ Outcome launches_calculator2(const Cells& cells)
     });
 }
 
-Outcome launches_draw_angle(RandomDraw& random, Real& angle)
+Outcome draw_launch_angle(RandomDraw& random, Real& angle)
 {
     return calculate([&](Outcome& out) {
         angle = Real(random.angle());
@@ -89,7 +89,7 @@ Outcome launches_draw_angle(RandomDraw& random, Real& angle)
     });
 }
 
-Outcome launches_calculator3(Real angle)
+Outcome drawn_angle_speed(Real angle)
 {
     return calculate([&](Outcome& out) {
         const Real theta = radians(angle);
@@ -101,7 +101,7 @@ Outcome launches_calculator3(Real angle)
     });
 }
 
-Outcome launches_calculator4(const Cells& cells)
+Outcome kicked_ball(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

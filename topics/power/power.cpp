@@ -8,7 +8,7 @@ constexpr double kG = 9.8;
 constexpr double kPi = 3.14;
 } // namespace
 
-Outcome power_calculator1(const Cells& cells)
+Outcome elevator_power(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -35,7 +35,7 @@ Outcome power_calculator1(const Cells& cells)
     });
 }
 
-Outcome power_calculator2(const Cells& cells)
+Outcome incline_power(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

@@ -13,7 +13,7 @@ std::string acceleration(Real a) { return answer("", a, 4, 4, " m/s²"); }
 
 } // namespace
 
-Outcome rectilinear_calculator1(const Cells& cells)
+Outcome average_motion(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -58,7 +58,7 @@ Outcome rectilinear_calculator1(const Cells& cells)
     });
 }
 
-Outcome rectilinear_calculator2(const Cells& cells)
+Outcome cubic_motion(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -78,7 +78,7 @@ Outcome rectilinear_calculator2(const Cells& cells)
     });
 }
 
-Outcome rectilinear_calculator3(const Cells& cells, RandomDraw& random)
+Outcome vertical_launch(const Cells& cells, RandomDraw& random)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

@@ -9,17 +9,17 @@ class RandomDraw;
 
 // Exercise 1: average velocity and acceleration between two positions and
 // two instants (Edit1 Xo, Edit2 X, Edit3 to, Edit4 t) into Edit5 and Edit6.
-Outcome rectilinear_calculator1(const Cells& cells);
+Outcome average_motion(const Cells& cells);
 
 // Exercise 2: velocity and acceleration at t of X = c1 + c2 t + c3 t³
 // (Edit7 c1, Edit8 c2, Edit9 c3, Edit10 t) into Edit11 and Edit12.
-Outcome rectilinear_calculator2(const Cells& cells);
+Outcome cubic_motion(const Cells& cells);
 
 // Exercise 3: a particle thrown straight up at Vo (Edit13): time to the top,
 // maximum height, a height drawn as a percentage of it and the two instants
 // at which the particle passes that height, into Label32 to Label37.
 // Every press that gets past the sign check draws from the program's one
 // random sequence.
-Outcome rectilinear_calculator3(const Cells& cells, RandomDraw& random);
+Outcome vertical_launch(const Cells& cells, RandomDraw& random);
 
 } // namespace tavek

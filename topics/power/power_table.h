@@ -8,6 +8,6 @@ namespace tavek {
 // velocity, one line of ListBox1 per whole second up to the chosen time.
 // Cells Edit1 (velocity, m/s), Edit2 (F1, N), Edit3 (angle, degrees),
 // Edit4 (last second T, s).
-Outcome more_power_calculator(const Cells& cells);
+Outcome power_table(const Cells& cells);
 
 } // namespace tavek

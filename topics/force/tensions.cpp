@@ -1,4 +1,4 @@
-#include "topics/force/more_force_1.h"
+#include "topics/force/tensions.h"
 
 namespace tavek {
 
@@ -6,7 +6,7 @@ namespace {
 constexpr double g = 9.8;
 } // namespace
 
-Outcome more_force_1_calculator3(const Cells& cells)
+Outcome pulled_blocks(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -47,7 +47,7 @@ Outcome more_force_1_calculator3(const Cells& cells)
     });
 }
 
-Outcome more_force_1_calculator4(const Cells& cells)
+Outcome hanging_block_pull(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

@@ -1,4 +1,4 @@
-#include "topics/force/more_force_2.h"
+#include "topics/force/inclined_plane.h"
 
 namespace tavek {
 
@@ -7,7 +7,7 @@ constexpr double g = 9.8;
 constexpr double pi = 3.14; // the exercises' own value of π
 } // namespace
 
-Outcome more_force_2_calculator5(const Cells& cells)
+Outcome smooth_incline(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -54,7 +54,7 @@ Outcome more_force_2_calculator5(const Cells& cells)
     });
 }
 
-Outcome more_force_2_calculator6(const Cells& cells)
+Outcome block_on_wall(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

@@ -1,4 +1,4 @@
-#include "topics/force/more_force_3.h"
+#include "topics/force/incline_friction.h"
 
 #include <string>
 
@@ -60,7 +60,7 @@ bool checkIncline(Outcome& out, Real mu, Real mA, Real mB, Real theta,
 
 } // namespace
 
-Outcome more_force_3_calculator6(const Cells& cells)
+Outcome rough_incline(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -98,7 +98,7 @@ Outcome more_force_3_calculator6(const Cells& cells)
     });
 }
 
-Outcome more_force_3_calculator7(const Cells& cells)
+Outcome rough_incline_work(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);

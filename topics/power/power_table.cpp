@@ -1,4 +1,4 @@
-#include "topics/power/more_power.h"
+#include "topics/power/power_table.h"
 
 #include <cmath>
 
@@ -14,7 +14,7 @@ constexpr const char* kList = "ListBox1";
 constexpr double kMaxSeconds = 32001;
 } // namespace
 
-Outcome more_power_calculator(const Cells& cells)
+Outcome power_table(const Cells& cells)
 {
     return calculate([&](Outcome& out) {
         // A press never leaves an earlier list on screen, whatever follows.

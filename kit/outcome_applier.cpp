@@ -1,0 +1,96 @@
+#include "kit/outcome_applier.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringListModel>
+
+#include "kit/controls.h"
+#include "kit/messenger.h"
+
+namespace tavek {
+
+namespace {
+
+QStringListModel* linesOf(QListView* list)
+{
+    return list ? qobject_cast<QStringListModel*>(list->model()) : nullptr;
+}
+
+} // namespace
+
+void OutcomeApplier::apply(const Outcome& outcome) const
+{
+    QStringList pending; // consecutive list lines go into the list in one call
+    QListView* pendingList = nullptr;
+    std::string pendingName;
+    auto flush = [&] {
+        if (QStringListModel* model = linesOf(pendingList)) {
+            QStringList lines = model->stringList();
+            lines += pending;
+            model->setStringList(lines);
+        }
+        pending.clear(); // lines for a missing list go nowhere, not into the next one
+        pendingList = nullptr;
+    };
+
+    for (const Action& a : outcome.actions) {
+        const QString text = QString::fromStdString(a.text);
+        if (a.kind != Action::Kind::Append)
+            flush();
+        switch (a.kind) {
+        case Action::Kind::Message:
+            messenger_->inform(window_, text);
+            focus(a.target);
+            break;
+        case Action::Kind::Write:
+            write(a.target, text);
+            break;
+        case Action::Kind::Show:
+            if (auto* w = requireControl(window_, a.target.c_str()))
+                w->show();
+            break;
+        case Action::Kind::Hide:
+            if (auto* w = requireControl(window_, a.target.c_str()))
+                w->hide();
+            break;
+        case Action::Kind::Append:
+            // A run of lines (32001 in Form11) looks its list up once.
+            if (!pendingList || a.target != pendingName) {
+                flush();
+                pendingList = requireControl<QListView>(window_, a.target.c_str());
+                pendingName = a.target;
+            }
+            pending << text;
+            break;
+        case Action::Kind::Clear:
+            if (QStringListModel* model = linesOf(requireControl<QListView>(window_, a.target.c_str())))
+                model->setStringList({});
+            break;
+        }
+    }
+    flush();
+    if (outcome.fault) {
+        const std::string_view fault = fault_text(*outcome.fault);
+        messenger_->fault(window_, QString::fromUtf8(fault.data(), static_cast<qsizetype>(fault.size())));
+    }
+}
+
+void OutcomeApplier::write(const std::string& target, const QString& text) const
+{
+    if (auto* edit = findControl<QLineEdit>(window_, target.c_str())) {
+        edit->setText(text);
+    } else if (auto* label = requireControl<QLabel>(window_, target.c_str())) {
+        label->setText(text);
+        label->adjustSize();
+        label->show();
+    }
+}
+
+void OutcomeApplier::focus(const std::string& target) const
+{
+    if (auto* w = requireControl(window_, target.c_str()))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace tavek

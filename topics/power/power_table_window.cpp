@@ -1,0 +1,61 @@
+#include "kit/designed_window.h"
+
+#include <QListView>
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+
+#include "topics/power/power_table.h"
+#include "topics/power/windows.h"
+#include "ui_form11.h"
+
+namespace tavek {
+
+namespace {
+
+// Every line of the result list is 13 pixels high, as it was laid out; one
+// fixed height also lets the view place 32001 lines without measuring them.
+class FixedLineHeight : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 13};
+    }
+};
+
+class PowerTableWindow final : public DesignedWindow<Ui::PowerTableWindow> {
+public:
+    using DesignedWindow::DesignedWindow;
+
+private:
+    void build() override
+    {
+        setupUi();
+        auto& u = *ui_;
+        // Plain text lines in one model, painted by one delegate: no widget per
+        // line, so a list of 32001 lines fills and scrolls as fast as a short one.
+        QListView* list = u.ListBox1;
+        list->setModel(new QStringListModel(list));
+        list->setItemDelegate(new FixedLineHeight(list));
+        list->setUniformItemSizes(true);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+        setExercises({
+            {.presses = {{u.Button1, power_table}},
+             .inputs = {u.Edit1, u.Edit2, u.Edit3, u.Edit4},
+             .results = {u.ListBox1},
+             .clear = u.Button2},
+        });
+        setResultLock({});
+        setQuickSi({u.Edit1, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1});
+    }
+};
+
+} // namespace
+
+FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QWidget* owner)
+{
+    return create<PowerTableWindow>(number, context, owner);
+}
+
+} // namespace tavek
