@@ -213,6 +213,20 @@ void FormWindow::clear(const Exercise& exercise)
         exercise.inputs.front()->setFocus(Qt::OtherFocusReason);
 }
 
+QStringList FormWindow::declaredNames() const
+{
+    QStringList names;
+    for (const auto& link : links_)
+        names << QString::fromLatin1(link.first);
+    if (resultLock_) {
+        for (const char* name : {resultLock_->revealLabel, resultLock_->passwordLabel, resultLock_->disableAction,
+                                 resultLock_->firstCell})
+            if (name)
+                names << QString::fromLatin1(name);
+    }
+    return names;
+}
+
 void FormWindow::inform(const QString& text)
 {
     context_.messenger->inform(this, text);

@@ -86,6 +86,9 @@ public:
     }
 
     const std::vector<Exercise>& exercises() const { return exercises_; }
+    // The control names this window declared as strings (its links and its
+    // lock's controls), each of which must stand in its layout.
+    QStringList declaredNames() const;
 
 protected:
     // Loads the window's Designer form and declares its exercises.

@@ -21,6 +21,7 @@ private slots:
     void menuLinksShowTheirWindow_data();
     void menuLinksShowTheirWindow();
     void oneWindowObjectPerLink();
+    void everyDeclaredNameStandsInItsWindow();
     void unitConversionsIsOneWindowFromEverywhere();
     void contentsKeptAcrossCloseAndShow_data();
     void contentsKeptAcrossCloseAndShow();
@@ -147,6 +148,25 @@ void NavigationTest::oneWindowObjectPerLink()
     for (const char* label : {"Label5", "Label6", "Label7", "Label5"})
         clickLabel(main, label);
     QCOMPARE(windows(), before);
+}
+
+// Names kept as strings (links, lock controls) fail silently when mistyped;
+// the exercise tables name their controls through the typed forms instead.
+void NavigationTest::everyDeclaredNameStandsInItsWindow()
+{
+    Program p;
+    int checked = 0;
+    for (std::size_t n = 1; n <= p.registry->count(); ++n) {
+        tavek::FormWindow* w = p.form(static_cast<int>(n));
+        w->ensureBuilt();
+        for (const QString& name : w->declaredNames()) {
+            QVERIFY2(w->control(name.toLatin1().constData()), qPrintable(w->objectName() + ": " + name));
+            ++checked;
+        }
+        for (const tavek::Exercise& e : w->exercises())
+            QVERIFY2(!e.presses.empty() && (e.clear || !e.inputs.empty()), qPrintable(w->objectName()));
+    }
+    QVERIFY(checked > 30);
 }
 
 void NavigationTest::unitConversionsIsOneWindowFromEverywhere()
