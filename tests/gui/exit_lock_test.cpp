@@ -1,11 +1,16 @@
 // The way out of the program: "Fechar TAVEK", the exit password, and the
 // hidden panel on "Mecânica" that replaces it.
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSessionManager>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 
@@ -55,6 +60,27 @@ bool endsProgram(const std::function<void()>& steps)
     return !timedOut;
 }
 
+// Alt+F4 or a task bar's "Close": the close request reaches the window from
+// the window system, as a spontaneous event. (QWindow::close() called by the
+// program itself is not spontaneous.)
+bool closeFromWindowManager(QWidget* w)
+{
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    QCoreApplication::sendEvent(w->windowHandle(), &request);
+    return request.isAccepted();
+}
+
+// The exit lock as "Fechar TAVEK" leaves it.
+void expectLockOpen(FormWindow* m)
+{
+    QVERIFY(m->isVisible());
+    QVERIFY(visible(m, "Panel1"));
+    QCOMPARE(enabledLinks(m), 0);
+    QCOMPARE(textOf(m, "Edit1"), QString());
+    QCOMPARE(focused(m), QStringLiteral("Edit1"));
+}
+
 void tryPassword(FormWindow* main, const QString& typed)
 {
     trigger(main, "FecharTAVEK1");
@@ -90,6 +116,11 @@ private slots:
     void newPasswordReplacesZorp();
     void switchBeforeFecharKeepsZorp();
     void fecharWithoutSwitchRestoresZorp();
+    void windowManagerCloseOpensTheLock();
+    void windowManagerCloseThenPassword();
+    void sessionEndClosesWithoutAsking();
+    void quitAtSessionEndClosesWithoutAsking();
+    void exerciseWindowsHideOnWindowManagerClose();
 };
 
 void ExitLockTest::designState()
@@ -308,6 +339,92 @@ void ExitLockTest::fecharWithoutSwitchRestoresZorp()
     }
     QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
     QCOMPARE(p.messenger.texts().size(), 4);
+}
+
+void ExitLockTest::windowManagerCloseOpensTheLock()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    FormWindow* form4 = p.open(FormId::Form4);
+    QVERIFY(!closeFromWindowManager(m));
+    expectLockOpen(m);
+    QVERIFY(form4->isVisible());
+    // asked again with a half-typed password: emptied again, like the menu
+    type(m, "Edit1", QStringLiteral("zo"));
+    QVERIFY(!closeFromWindowManager(m));
+    expectLockOpen(m);
+    // a wrong password closes the lock as usual
+    type(m, "Edit1", QStringLiteral("ZORP"));
+    click(m, "Button1");
+    QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    QCOMPARE(enabledLinks(m), 4);
+    QVERIFY(!visible(m, "Panel1"));
+    QVERIFY(m->isVisible());
+}
+
+void ExitLockTest::windowManagerCloseThenPassword()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    p.open(FormId::Form10);
+    QVERIFY(endsProgram([&] {
+        closeFromWindowManager(m);
+        type(m, "Edit1", QStringLiteral("zorp"));
+        click(m, "Button1");
+    }));
+    QCOMPARE(p.messenger.texts(), QStringList{kFarewell});
+    for (int id = 1; id <= 11; ++id)
+        QVERIFY2(!p.form(static_cast<FormId>(id))->isVisible(), qPrintable(QString::number(id)));
+}
+
+// Logging out: the session manager asks the program to save, then the
+// window manager closes it. Nothing is asked.
+void ExitLockTest::sessionEndClosesWithoutAsking()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    p.open(FormId::Form4);
+    auto* session = qApp->findChild<QSessionManager*>();
+    QVERIFY(session);
+    QVERIFY(endsProgram([&] {
+        emit qApp->commitDataRequest(*session);
+        closeFromWindowManager(m);
+    }));
+    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(!visible(m, "Panel1"));
+    QVERIFY(!m->isVisible() && !p.form(FormId::Form4)->isVisible());
+}
+
+// The session manager's last word: the application is told to quit and
+// closes its windows itself.
+void ExitLockTest::quitAtSessionEndClosesWithoutAsking()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    QVERIFY(endsProgram([] {
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(qApp, &quit);
+    }));
+    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(!visible(m, "Panel1"));
+    QVERIFY(!m->isVisible());
+}
+
+void ExitLockTest::exerciseWindowsHideOnWindowManagerClose()
+{
+    Program p;
+    FormWindow* m = p.form(FormId::Form1);
+    for (FormId id : {FormId::Form3, FormId::Form4, FormId::Form11}) {
+        FormWindow* w = p.open(id);
+        type(w, "Edit1", QStringLiteral("12"));
+        QVERIFY(closeFromWindowManager(w));
+        QVERIFY(!w->isVisible());
+        QCOMPARE(p.open(id), w);
+        QCOMPARE(textOf(w, "Edit1"), QStringLiteral("12"));
+    }
+    QVERIFY(m->isVisible());
+    QVERIFY(!visible(m, "Panel1"));
+    QCOMPARE(enabledLinks(m), 4);
 }
 
 QTEST_MAIN(ExitLockTest)
