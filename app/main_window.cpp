@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +14,14 @@
 
 namespace tavek {
 
-TForm1::TForm1(const Context& context) : FormWindow(FormId::Form1, context, nullptr) {}
+TForm1::TForm1(const Context& context) : FormWindow(FormId::Form1, context, nullptr)
+{
+    // The session manager asks every program to save before the desktop
+    // session ends; from then on the window manager's close is obeyed, so a
+    // log out or shut down is never held up by the exit password.
+    if (qGuiApp)
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { sessionEnding_ = true; });
+}
 
 TForm1::~TForm1() = default;
 
@@ -118,6 +126,20 @@ void TForm1::enableTopicLinks(bool enabled)
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
+    // Alt+F4 or a task bar's "Close" comes from outside the program
+    // (spontaneous): it must not get round the exit password, so it opens the
+    // exit lock as "Fechar TAVEK" does. The program's own close after the
+    // password, and the application closing its windows when told to quit
+    // at the end of the session, are not spontaneous and end the program.
+    if (event->spontaneous() && !sessionEnding_) {
+        event->ignore();
+        if (ui_) {
+            raise();
+            activateWindow();
+            FecharTAVEK1Click();
+        }
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractButton>
+#include <QAbstractProxyModel>
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
@@ -18,6 +19,19 @@
 #include "kit/result_lock.h"
 
 namespace tavek {
+
+namespace {
+
+// The lines of a result list, behind whatever the view shows them through.
+QStringListModel* linesOf(QListView* list)
+{
+    QAbstractItemModel* model = list ? list->model() : nullptr;
+    while (auto* proxy = qobject_cast<QAbstractProxyModel*>(model))
+        model = proxy->sourceModel();
+    return qobject_cast<QStringListModel*>(model);
+}
+
+} // namespace
 
 FormWindow::FormWindow(FormId id, const Context& context, QWidget* parent)
     : QMainWindow(parent), id_(id), context_(context)
@@ -68,6 +82,11 @@ void FormWindow::applyFrame()
         client->setPalette(pal);
         client->setAutoFillBackground(true);
     }
+
+    // Every label shows its text as it is: what a user typed (a password
+    // shown back) is never taken for markup.
+    for (QLabel* label : client ? client->findChildren<QLabel*>() : QList<QLabel*>{})
+        label->setTextFormat(Qt::PlainText);
 
     // The layouts were drawn for narrower fonts than the free ones installed
     // here: growing each caption to its text keeps it whole at its place.
@@ -152,7 +171,7 @@ void FormWindow::apply(const Outcome& outcome)
     QListView* pendingList = nullptr;
     std::string pendingName;
     auto flush = [&] {
-        auto* model = pendingList ? qobject_cast<QStringListModel*>(pendingList->model()) : nullptr;
+        QStringListModel* model = linesOf(pendingList);
         if (model) {
             QStringList lines = model->stringList();
             lines += pending;
@@ -199,9 +218,8 @@ void FormWindow::apply(const Outcome& outcome)
             break;
         }
         case Action::Kind::Clear:
-            if (auto* list = control<QListView>(a.target.c_str()))
-                if (auto* model = qobject_cast<QStringListModel*>(list->model()))
-                    model->setStringList({});
+            if (QStringListModel* model = linesOf(control<QListView>(a.target.c_str())))
+                model->setStringList({});
             break;
         }
     }
