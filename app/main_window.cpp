@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,7 +15,15 @@
 
 namespace tavek {
 
-MainWindow::MainWindow(FormNumber number, const Context& context, QWidget* parent) : FormWindow(number, context, parent) {}
+MainWindow::MainWindow(FormNumber number, const Context& context, QWidget* parent)
+    : FormWindow(number, context, parent)
+{
+    // The session manager asks every program to save before the desktop
+    // session ends; from then on the window manager's close is obeyed, so a
+    // log out or shut down is never held up by the exit password.
+    if (qGuiApp)
+        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { sessionEnding_ = true; });
+}
 
 MainWindow::~MainWindow() = default;
 
@@ -119,6 +128,20 @@ void MainWindow::enableTopicLinks(bool enabled)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    // Alt+F4 or a task bar's "Close" comes from outside the program
+    // (spontaneous): it must not get round the exit password, so it opens the
+    // exit lock as "Fechar TAVEK" does. The program's own close after the
+    // password, and the application closing its windows when told to quit
+    // at the end of the session, are not spontaneous and end the program.
+    if (event->spontaneous() && !sessionEnding_) {
+        event->ignore();
+        if (ui_) {
+            raise();
+            activateWindow();
+            FecharTAVEK1Click();
+        }
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (!event->isAccepted())
         return;

@@ -21,7 +21,9 @@ public:
 
 protected:
     void build() override;
-    // Whatever closes the main window ends the program, with every window.
+    // The program's own close ends it, with every window; a close request
+    // from the window manager opens the exit lock instead, except at the end
+    // of the desktop session.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -41,6 +43,7 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui_;
     ExitLock exitLock_;
+    bool sessionEnding_ = false; // the session manager asked us to save: log out or shut down
 };
 
 } // namespace tavek

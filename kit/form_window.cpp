@@ -57,7 +57,7 @@ void FormWindow::ensureBuilt()
     built_ = true;
     build();
     paintClientWhite();
-    growCaptions();
+    plainTextAndGrownCaptions();
     loadPictures();
     wireMenus();
     wireExercises();
@@ -75,13 +75,17 @@ void FormWindow::paintClientWhite()
     }
 }
 
-void FormWindow::growCaptions()
+void FormWindow::plainTextAndGrownCaptions()
 {
-    // The layouts were drawn for narrower fonts than the free ones installed
-    // here: growing each caption to its text keeps it whole at its place.
     QWidget* client = centralWidget();
     if (!client)
         return;
+    // Every label shows its text as it is: what a user typed (a password
+    // shown back) is never taken for markup.
+    for (QLabel* label : client->findChildren<QLabel*>())
+        label->setTextFormat(Qt::PlainText);
+    // The layouts were drawn for narrower fonts than the free ones installed
+    // here: growing each caption to its text keeps it whole at its place.
     auto grow = [](QWidget* w) {
         const QSize hint = w->sizeHint();
         w->resize(std::max(w->width(), hint.width()), std::max(w->height(), hint.height()));

@@ -107,7 +107,7 @@ protected:
 
 private:
     void paintClientWhite();
-    void growCaptions();
+    void plainTextAndGrownCaptions();
     void loadPictures();
     void wireMenus();
     void wireExercises();

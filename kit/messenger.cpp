@@ -4,14 +4,26 @@
 
 namespace tavek {
 
+namespace {
+
+// The boxes show their sentence as it is, like every label of the program.
+void showBox(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QString::fromLatin1(kAppTitle), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
 void BoxMessenger::inform(QWidget* parent, const QString& text)
 {
-    QMessageBox::information(parent, QString::fromLatin1(kAppTitle), text);
+    showBox(parent, QMessageBox::Information, text);
 }
 
 void BoxMessenger::fault(QWidget* parent, const QString& text)
 {
-    QMessageBox::critical(parent, QString::fromLatin1(kAppTitle), text);
+    showBox(parent, QMessageBox::Critical, text);
 }
 
 } // namespace tavek

@@ -1,5 +1,6 @@
 #include "kit/outcome_applier.h"
 
+#include <QAbstractProxyModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -12,9 +13,13 @@ namespace tavek {
 
 namespace {
 
+// The lines of a result list, behind whatever the view shows them through.
 QStringListModel* linesOf(QListView* list)
 {
-    return list ? qobject_cast<QStringListModel*>(list->model()) : nullptr;
+    QAbstractItemModel* model = list ? list->model() : nullptr;
+    while (auto* proxy = qobject_cast<QAbstractProxyModel*>(model))
+        model = proxy->sourceModel();
+    return qobject_cast<QStringListModel*>(model);
 }
 
 } // namespace

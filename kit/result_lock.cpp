@@ -1,7 +1,11 @@
 #include "kit/result_lock.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
+#include <QEvent>
+#include <QIdentityProxyModel>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
@@ -24,7 +28,54 @@ constexpr const char* kReadableList = "#0000ff";
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// What the user can do to a list: while locked, none of it reaches the list.
+bool isUserInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ContextMenu:
+    case QEvent::FocusIn:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
+
+// The result list's lines as the view and assistive technology see them:
+// while hidden, a screen reader hears the same notice for every line, though
+// the lines themselves stay in the list to be shown when unlocked.
+class HiddenLines : public QIdentityProxyModel {
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    void setHidden(bool hidden)
+    {
+        if (hidden_ == hidden)
+            return;
+        hidden_ = hidden;
+        if (rowCount() > 0)
+            emit dataChanged(index(0, 0), index(rowCount() - 1, 0),
+                             {Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole});
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (hidden_ && (role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole))
+            return QString::fromUtf8(kHiddenAnswer);
+        return QIdentityProxyModel::data(index, role);
+    }
+
+private:
+    bool hidden_ = false;
+};
 
 QString ResultLock::withBackground(const QString& sheet, const QString& objectName, const QString& color)
 {
@@ -59,6 +110,26 @@ ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* mes
         if (auto* reveal = window_->control<QWidget>(setup_.revealLabel))
             onMousePress(reveal, [this](Qt::MouseButton button) { revealMouseDown(button); });
     }
+    if (auto* list = setup_.list ? window_->control<QAbstractItemView>(setup_.list) : nullptr) {
+        if (list->model()) {
+            lines_ = new HiddenLines(list);
+            lines_->setSourceModel(list->model());
+            list->setModel(lines_);
+        }
+        listSelection_ = list->selectionMode();
+        listFocus_ = list->focusPolicy();
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
+}
+
+bool ResultLock::eventFilter(QObject* watched, QEvent* event)
+{
+    if (listLocked_ && isUserInput(event->type())) {
+        event->accept();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ResultLock::DesabilitarcdulasdeResultados1Click() { apply(state_.disable()); }
@@ -145,15 +216,61 @@ void ResultLock::paint(AnswerPaint answers)
     if (answers == AnswerPaint::Unchanged)
         return;
     const bool locked = answers == AnswerPaint::Locked;
-    for (const char* name : setup_.cells)
-        if (QWidget* cell = window_->control(name))
+    for (const char* name : setup_.cells) {
+        if (auto* cell = window_->control<QLineEdit>(name)) {
             cell->setVisible(!locked);
-    for (const char* name : setup_.labels)
-        if (QWidget* label = window_->control(name))
+            // A line edit that echoes nothing copies, drags and reports
+            // nothing either, should it ever get the keyboard.
+            if (locked) {
+                if (!designEcho_.contains(cell))
+                    designEcho_.insert(cell, cell->echoMode());
+                cell->setEchoMode(QLineEdit::NoEcho);
+            } else {
+                cell->setEchoMode(designEcho_.value(cell, QLineEdit::Normal));
+            }
+            hideName(cell, locked);
+        }
+    }
+    for (const char* name : setup_.labels) {
+        if (QWidget* label = window_->control(name)) {
             repaint(label, locked ? kLockedLabel : kReadableLabel);
-    if (setup_.list)
-        if (QWidget* list = window_->control(setup_.list))
+            hideName(label, locked);
+        }
+    }
+    if (setup_.list) {
+        if (auto* list = window_->control<QAbstractItemView>(setup_.list)) {
             repaint(list, locked ? kLockedList : kReadableList);
+            lockList(list, locked);
+        }
+    }
+}
+
+void ResultLock::hideName(QWidget* w, bool hidden)
+{
+    // A screen reader reads a control by its accessible name (a label
+    // without one, by its text): while hidden, both say only that.
+    if (!designNames_.contains(w))
+        designNames_.insert(w, w->accessibleName());
+    w->setAccessibleName(hidden ? QString::fromUtf8(kHiddenAnswer) : designNames_.value(w));
+}
+
+void ResultLock::lockList(QAbstractItemView* list, bool locked)
+{
+    listLocked_ = locked;
+    if (lines_)
+        lines_->setHidden(locked);
+    if (locked) {
+        // No line selected, none current and no keyboard: the list has
+        // nothing to highlight, scroll to or copy.
+        list->clearFocus();
+        list->setFocusPolicy(Qt::NoFocus);
+        list->setSelectionMode(QAbstractItemView::NoSelection);
+        if (QItemSelectionModel* selection = list->selectionModel())
+            selection->clear();
+    } else {
+        list->setSelectionMode(static_cast<QAbstractItemView::SelectionMode>(listSelection_));
+        list->setFocusPolicy(listFocus_);
+    }
 }
 
 } // namespace tavek

@@ -3,17 +3,23 @@
 // Professores"): the window's menu items, lock controls and reveal label
 // driven by a LockState, and the paint of the window's answers.
 #include <QHash>
+#include <QLineEdit>
 #include <QObject>
 #include <QString>
 
 #include "kit/form_window.h"
 #include "kit/lock_state.h"
 
+class QAbstractItemView;
 class QWidget;
 
 namespace tavek {
 
 class Messenger;
+class HiddenLines;
+
+// What assistive technology hears for an answer while the teacher keeps it hidden.
+inline constexpr const char* kHiddenAnswer = "Resposta oculta pelo professor";
 
 class ResultLock : public QObject {
     Q_OBJECT
@@ -27,6 +33,10 @@ public:
     // (a "#rrggbb" name), keeping everything else of it.
     static QString withBackground(const QString& sheet, const QString& objectName, const QString& color);
 
+protected:
+    // While locked the result list takes no click, key or wheel.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void DesabilitarcdulasdeResultados1Click();
     void ReabilitarcdulasdeResultados1Click();
@@ -38,12 +48,20 @@ private:
     void paint(AnswerPaint answers);
     QWidget* lockControl(LockControl c) const;
     void repaint(QWidget* w, const char* color);
+    void hideName(QWidget* w, bool hidden);
+    void lockList(QAbstractItemView* list, bool locked);
 
     FormWindow* window_;
     ResultLockSetup setup_;
     Messenger* messenger_;
     LockState state_;
     QHash<QWidget*, QString> designSheets_; // each painted control's own style sheet
+    QHash<QWidget*, QString> designNames_;  // each hidden answer's own accessible name
+    QHash<QWidget*, QLineEdit::EchoMode> designEcho_;
+    HiddenLines* lines_ = nullptr;          // the result list's lines as the list offers them
+    int listSelection_ = 0;                 // the list's own selection mode and focus policy
+    Qt::FocusPolicy listFocus_ = Qt::NoFocus;
+    bool listLocked_ = false;
 };
 
 } // namespace tavek

@@ -1,11 +1,16 @@
 // The way out of the program: "Fechar TAVEK", the exit password, and the
 // hidden panel on "Mecânica" that replaces it.
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSessionManager>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
+#include <QtTest/qtestspontaneevent.h>
 
 #include <functional>
 
@@ -55,6 +60,27 @@ bool endsProgram(const std::function<void()>& steps)
     return !timedOut;
 }
 
+// Alt+F4 or a task bar's "Close": the close request reaches the window from
+// the window system, as a spontaneous event. (QWindow::close() called by the
+// program itself is not spontaneous.)
+bool closeFromWindowManager(QWidget* w)
+{
+    QCloseEvent request;
+    QSpontaneKeyEvent::setSpontaneous(&request);
+    QCoreApplication::sendEvent(w->windowHandle(), &request);
+    return request.isAccepted();
+}
+
+// The exit lock as "Fechar TAVEK" leaves it.
+void expectLockOpen(FormWindow* m)
+{
+    QVERIFY(m->isVisible());
+    QVERIFY(visible(m, "Panel1"));
+    QCOMPARE(enabledLinks(m), 0);
+    QCOMPARE(textOf(m, "Edit1"), QString());
+    QCOMPARE(focused(m), QStringLiteral("Edit1"));
+}
+
 void tryPassword(FormWindow* main, const QString& typed)
 {
     trigger(main, "FecharTAVEK1");
@@ -90,6 +116,9 @@ private slots:
     void newPasswordReplacesZorp();
     void switchBeforeFecharKeepsZorp();
     void fecharWithoutSwitchRestoresZorp();
+    void windowManagerCloseOpensTheLock();
+    void sessionEndClosesWithoutAsking();
+    void exerciseWindowsHideOnWindowManagerClose();
 };
 
 void ExitLockTest::designState()
@@ -308,6 +337,71 @@ void ExitLockTest::fecharWithoutSwitchRestoresZorp()
     }
     QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
     QCOMPARE(p.messenger.texts().size(), 4);
+}
+
+void ExitLockTest::windowManagerCloseOpensTheLock()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    FormWindow* form4 = p.open(4);
+    for (const char* halfTyped : {"", "zo"}) { // asked again: emptied again, like the menu
+        type(m, "Edit1", QString::fromLatin1(halfTyped));
+        QVERIFY(!closeFromWindowManager(m));
+        expectLockOpen(m);
+        QVERIFY(form4->isVisible());
+    }
+    tryPassword(m, QStringLiteral("ZORP"));
+    QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    QCOMPARE(enabledLinks(m), 4);
+    // the right password after the window manager's close ends the program
+    QVERIFY(endsProgram([&] {
+        closeFromWindowManager(m);
+        type(m, "Edit1", QStringLiteral("zorp"));
+        click(m, "Button1");
+    }));
+    QCOMPARE(p.messenger.texts(), (QStringList{kWrong, kFarewell}));
+    QVERIFY(!m->isVisible() && !form4->isVisible());
+}
+
+// Logging out: the session manager asks the program to save, then either
+// the window manager closes the window or the application is told to quit
+// and closes its windows itself. Nothing is asked.
+void ExitLockTest::sessionEndClosesWithoutAsking()
+{
+    for (bool windowManager : {true, false}) {
+        Program p;
+        FormWindow* m = p.form(1);
+        auto* session = qApp->findChild<QSessionManager*>();
+        QVERIFY(session);
+        QVERIFY(endsProgram([&] {
+            emit qApp->commitDataRequest(*session);
+            if (windowManager) {
+                closeFromWindowManager(m);
+            } else {
+                QEvent quit(QEvent::Quit);
+                QCoreApplication::sendEvent(qApp, &quit);
+            }
+        }));
+        QVERIFY(p.messenger.texts().isEmpty());
+        QVERIFY(!visible(m, "Panel1"));
+        QVERIFY(!m->isVisible());
+    }
+}
+
+void ExitLockTest::exerciseWindowsHideOnWindowManagerClose()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    for (FormNumber id : {3, 4, 11}) {
+        FormWindow* w = p.open(id);
+        type(w, "Edit1", QStringLiteral("12"));
+        QVERIFY(closeFromWindowManager(w));
+        QVERIFY(!w->isVisible());
+        QCOMPARE(p.open(id), w);
+        QCOMPARE(textOf(w, "Edit1"), QStringLiteral("12"));
+    }
+    QVERIFY(m->isVisible());
+    QVERIFY(!visible(m, "Panel1"));
 }
 
 QTEST_MAIN(ExitLockTest)

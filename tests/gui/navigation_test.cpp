@@ -160,7 +160,7 @@ void NavigationTest::everyDeclaredNameStandsInItsWindow()
         tavek::FormWindow* w = p.form(static_cast<int>(n));
         w->ensureBuilt();
         for (const QString& name : w->declaredNames()) {
-            QVERIFY2(w->control(name.toLatin1().constData()), qPrintable(w->objectName() + ": " + name));
+            QVERIFY2(w->control<QObject>(name.toLatin1().constData()), qPrintable(w->objectName() + ": " + name));
             ++checked;
         }
         for (const tavek::Exercise& e : w->exercises())
