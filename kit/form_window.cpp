@@ -193,6 +193,7 @@ void FormWindow::apply(const Outcome& outcome)
         case Action::Kind::Write:
             if (auto* edit = control<QLineEdit>(a.target.c_str())) {
                 edit->setText(text);
+                edit->setCursorPosition(0); // a long answer shows its sign and first digits
             } else if (auto* label = control<QLabel>(a.target.c_str())) {
                 label->setText(text);
                 label->adjustSize();
@@ -248,9 +249,12 @@ void FormWindow::emptyCells(std::initializer_list<const char*> names)
 
 void FormWindow::setTexts(std::initializer_list<const char*> names, const QString& text)
 {
-    for (const char* name : names)
-        if (auto* edit = control<QLineEdit>(name))
+    for (const char* name : names) {
+        if (auto* edit = control<QLineEdit>(name)) {
             edit->setText(text);
+            edit->setCursorPosition(0);
+        }
+    }
 }
 
 void FormWindow::hideControls(std::initializer_list<const char*> names)

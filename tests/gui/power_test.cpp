@@ -316,7 +316,7 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList_data()
                                 << u({"Ânngulo inválido. Ajuste seus dados"}) << u("Edit3");
     QTest::newRow("time 32001") << u("2") << u("10") << u("60") << u("32001")
                                 << u({"Memória insuficiente. Ajuste outra valor para o tempo"}) << u("Edit4");
-    QTest::newRow("malformed force") << u("2") << u("1,5") << u("60") << u("3")
+    QTest::newRow("malformed force") << u("2") << u("1,,5") << u("60") << u("3")
                                      << u({"Valor inválido. Ajuste seus dados"}) << u("Edit2");
 }
 
