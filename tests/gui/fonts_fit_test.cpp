@@ -236,12 +236,7 @@ private slots:
         QCOMPARE(!found.empty(), cut);
     }
 
-    void everyTextFits_data()
-    {
-        QTest::addColumn<int>("form");
-        for (int n = 1; n <= 11; ++n)
-            QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(n))) << n;
-    }
+    void everyTextFits_data() { addFormRows(); }
     // As the window shows them: no caption is cut.
     void everyTextFits()
     {
@@ -260,7 +255,7 @@ private slots:
     // windows grow a few captions to their text when they are built (nothing
     // stands to the right of them) instead of cutting them; the others fit as
     // laid out. A window that comes to fit, or one that stops fitting, shows here.
-    void everyTextFitsItsDesignedWidth_data() { everyTextFits_data(); }
+    void everyTextFitsItsDesignedWidth_data() { addFormRows(); }
     void everyTextFitsItsDesignedWidth()
     {
         QFETCH(int, form);
