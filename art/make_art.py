@@ -358,6 +358,7 @@ def motif_power(s, x1, y1, x2, y2):
     # that reads like a blank to fill in
     wx = x + 28
     s.line(wx, y - hgt / 2, wx, y - 3, "#ffffff", 1.5)
+    s.circle(wx, y - hgt / 2 + 1, 2.5, fill=ACCENT, stroke=INK, sw=0.8)
     s.rect(wx - 6, y - 3, 12, 9, fill="#ffffff", stroke=INK, sw=1, rx=1.5)
     s.arrow(wx + 12, y + 6, wx + 12, y - hgt / 2, ACCENT, 1.5, head=5)
     s.label(x2 - 4, y + 4, "P = W / t", size=10, fill="#ffffff", anchor="end")
@@ -381,8 +382,8 @@ def form1():
     s = Svg(305, 305)
     # formula on a small board at the top left, above the link "Movimento
     # Retilíneo", which reaches x 14 of this picture at y 40..56
-    s.rect(14, 2, 76, 32, fill="#eaf6f6", stroke=BANNER_B, sw=2, rx=6)
-    s.label(52, 24, "F = m·a", size=15, fill=BANNER_B, anchor="middle")
+    s.rect(22, 2, 75, 32, fill="#eaf6f6", stroke=BANNER_B, sw=2, rx=6)
+    s.label(59.5, 24, "F = m·a", size=15, fill=BANNER_B, anchor="middle")
     # neck, then the lab coat
     s.rect(138, 146, 24, 40, fill=SKIN, stroke=INK, sw=2.5)
     s.path("M100 186Q150 170 200 186L222 298L78 298Z", fill="#ffffff", stroke=INK, sw=3)
@@ -971,8 +972,8 @@ def incline_figure(w, h, foot, top, pulley_r, block_at, b_drop, guides=False):
     s.line(start[0], start[1], tangent[0], tangent[1], ROPE, 2.2)
     drop_x = cx + r
     s.line(drop_x, cy, drop_x, cy + b_drop, ROPE, 2.2)
-    s.line(tx - 1, ty + 3, cx, cy, INK, 3)
-    s.line(tx - 1, ty + 16, cx, cy, INK, 2)
+    # a bracket on the plane's top holds the axle
+    s.poly([(tx - 1, ty + 2), (tx - 1, ty + 16), (cx + 1, cy + 2), (cx - 1, cy - 2)], fill="#90a4ae", stroke=INK, sw=1.5)
     s.pulley(cx, cy, r)
     s.block(drop_x - 12, cy + b_drop, 24, 26, "B")
     return s, ang
@@ -1025,8 +1026,8 @@ def form9():
     # 112..169 x 112..133 inside the triangle; "Comprimento CA" at 136..229 x
     # 152..165 below the base; the mass cells 24..81 x 24..77.
     foot, top = (26, 140), (248, 22)
-    # A's lower face starts 5 px up the slope from the foot
-    s, ang = incline_figure(289, 169, foot, top, 7, (15 + 5) / math.hypot(top[0] - foot[0], top[1] - foot[1]), 50)
+    # A's lower face starts 9 px up the slope from the foot
+    s, ang = incline_figure(289, 169, foot, top, 7, (15 + 9) / math.hypot(top[0] - foot[0], top[1] - foot[1]), 50)
     s.arc(foot[0], foot[1], 28, 0, math.degrees(ang))
     # guides: base (CA) and right side (CO)
     s.line(foot[0], 148, top[0], 148, DIM, 1.3, dash="4 3")

@@ -4,8 +4,6 @@
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 
-#include <algorithm>
-
 #include "topics/power/more_power.h"
 #include "ui_form11.h"
 
@@ -15,28 +13,16 @@ namespace {
 
 // Every line of the result list is 13 pixels high, as it was laid out; one
 // fixed height also lets the view place 32001 lines without measuring them.
-// The view asks the size of the first line only and takes it for every line,
-// so the width given is that of the widest line: a longer line further down
-// is then reachable by the horizontal scroll bar (which shows only when some
-// line does not fit) instead of ending under the vertical one.
+// With uniform sizes the view takes the width of its last line for all of
+// them; the last is the widest, since time and work only grow down the list,
+// so the horizontal scroll bar reaches every line's end.
 class FixedLineHeight : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        const int own = option.fontMetrics.horizontalAdvance(index.data().toString());
-        return {QStyledItemDelegate::sizeHint(option, index).width() + std::max(0, widest_ - own), 13};
+        return {QStyledItemDelegate::sizeHint(option, index).width(), 13};
     }
-    // Measures the lines once each time the list is filled.
-    void measure(const QStringList& lines, const QFontMetrics& metrics)
-    {
-        widest_ = 0;
-        for (const QString& line : lines)
-            widest_ = std::max(widest_, metrics.horizontalAdvance(line));
-    }
-
-private:
-    int widest_ = 0;
 };
 
 } // namespace
@@ -55,10 +41,7 @@ void TForm11::build()
     QListView* list = ui_->ListBox1;
     lines_ = new QStringListModel(list);
     list->setModel(lines_);
-    auto* delegate = new FixedLineHeight(list);
-    list->setItemDelegate(delegate);
-    connect(lines_, &QStringListModel::modelReset, list,
-            [this, list, delegate] { delegate->measure(lines_->stringList(), list->fontMetrics()); });
+    list->setItemDelegate(new FixedLineHeight(list));
     list->setUniformItemSizes(true);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
