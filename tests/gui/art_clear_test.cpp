@@ -72,27 +72,20 @@ std::vector<Piece> texts(QWidget* window)
     return found;
 }
 
+QString describe(const Piece& p)
+{
+    const QRect& r = p.rect;
+    return QStringLiteral("%1 (%2,%3 %4x%5)").arg(p.name).arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 // Stripes closer than margin to a text.
 QStringList clashes(const std::vector<Piece>& stripeList, const std::vector<Piece>& textList, int margin)
 {
     QStringList found;
-    for (const Piece& s : stripeList) {
-        const QRect near = s.rect.adjusted(-margin, -margin, margin, margin);
-        for (const Piece& t : textList) {
-            if (near.intersects(t.rect))
-                found << QStringLiteral("%1 (%2,%3 %4x%5) on %6 (%7,%8 %9x%10)")
-                             .arg(s.name)
-                             .arg(s.rect.x())
-                             .arg(s.rect.y())
-                             .arg(s.rect.width())
-                             .arg(s.rect.height())
-                             .arg(t.name)
-                             .arg(t.rect.x())
-                             .arg(t.rect.y())
-                             .arg(t.rect.width())
-                             .arg(t.rect.height());
-        }
-    }
+    for (const Piece& s : stripeList)
+        for (const Piece& t : textList)
+            if (s.rect.adjusted(-margin, -margin, margin, margin).intersects(t.rect))
+                found << describe(s) + QStringLiteral(" on ") + describe(t);
     return found;
 }
 
