@@ -58,7 +58,7 @@ void FormWindow::standAlone()
     // The main window owns the others, and Qt would tell the window manager
     // that each is a transient of it: minimising one exercise window would
     // then take the main window, and with it every link, along. Without a
-    // transient parent a tool window still stays above the main window.
+    // transient parent Qt names the program as a whole to the window manager.
     if (!placed_ || placement_.main || windowHandle())
         return;
     winId();
