@@ -12,6 +12,9 @@
 #             another, comes back in front and active when its link is clicked
 #   keyboard  Tab reaches the topic links; Enter, Space and keypad Enter open
 #             them
+#   alt-f4    Alt+F4 on the main window (the window manager's close) opens the
+#             exit lock instead of ending the program; the exit password typed
+#             there then ends it
 #
 # Exits 77, which ctest counts as skipped, where a tool is missing. Every wait
 # is bounded, and the X server, the window manager and the program are ended
@@ -76,7 +79,7 @@ within() {
 screen_w=1024 screen_h=768
 Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
 xvfb=$!
-within 15 grep -q '^[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+within 15 grep -qs '^[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 DISPLAY=:$(head -n1 "$work/display")
 export DISPLAY
 
@@ -269,6 +272,30 @@ keyboard)
     keys shift+Tab shift+Tab shift+Tab Return
     within 10 is_topmost "$form2" || fail "Shift+Tab back to the first link did not bring Form2 forward"
     echo "ok: Shift+Tab back to \"Movimento Retilíneo\", Enter brought Form2 forward"
+    ;;
+alt-f4)
+    focus "$main_window"
+    keys alt+F4
+    sleep 3 # time enough for a program being closed to take its window away
+    is map_state "$main_window" IsViewable || fail "Alt+F4 took the main window off the screen"
+    echo "ok: Alt+F4 left the main window on screen"
+    # The focus is in the lock's password cell: the default exit password,
+    # then "Confirma Senha". Only an open lock shows the farewell box.
+    keys z o r p Tab space
+    farewell() {
+        is map_state "$main_window" IsViewable || fail "the main window left the screen before the farewell box"
+        [ -n "$(window '^TAVEK 1$')" ]
+    }
+    within 15 farewell || fail "no farewell box: Alt+F4 did not open the exit lock, or the password did not reach it"
+    keys Return
+    ended() { ! kill -0 "$app" 2>/dev/null; }
+    within 60 ended || fail "the exit password typed after Alt+F4 did not end the program"
+    wait "$app"
+    status=$?
+    app=''
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    echo "ok: the exit lock opened by Alt+F4 ended the program with its password"
+    exit 0
     ;;
 *)
     fail "unknown case $what"
