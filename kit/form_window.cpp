@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QStringListModel>
+#include <QWindow>
 
 #include "kit/messenger.h"
 #include "kit/picture.h"
@@ -59,9 +60,24 @@ void FormWindow::addLink(const char* action, FormId target)
 
 void FormWindow::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
         ensureBuilt();
+        standAlone();
+    }
     QMainWindow::setVisible(visible);
+}
+
+void FormWindow::standAlone()
+{
+    // The main window owns the others, and Qt would tell the window manager
+    // that each is a transient of it: minimising one exercise window would
+    // then take the main window, and with it every link, along. Without a
+    // transient parent Qt names the program as a whole to the window manager.
+    if (!placed_ || placement_.main || windowHandle())
+        return;
+    winId();
+    if (QWindow* handle = windowHandle())
+        handle->setTransientParent(nullptr);
 }
 
 void FormWindow::ensureBuilt()
@@ -150,8 +166,11 @@ void FormWindow::applyFrame()
         const int menuHeight = menu > 0 ? menu : (menuBar() ? menuBar()->sizeHint().height() : 0);
         if (client)
             client->setFixedSize(placement_.width, placement_.height);
-        setGeometry(placement_.left, placement_.top, placement_.width, placement_.height + menuHeight);
         setFixedSize(placement_.width, placement_.height + menuHeight);
+        // Left, Top place the outer frame, title bar included: move() asks the
+        // window manager for that, where setGeometry() would place the client
+        // area there and push the title bar off the top of the screen.
+        move(placement_.left, placement_.top);
     }
 }
 

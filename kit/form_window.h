@@ -127,6 +127,7 @@ protected:
 
 private:
     void applyFrame();
+    void standAlone();
 
     FormId id_;
     Context context_;
