@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "kit/link_label.h"
 #include "kit/mouse.h"
 #include "ui_form1.h"
 
@@ -32,12 +33,16 @@ void MainWindow::build()
     ui_ = std::make_unique<Ui::MainWindow>();
     ui_->setupUi(this);
 
-    // A disabled label receives no mouse events, so while the exit lock has
-    // the links disabled these clicks simply do not arrive.
-    onClick(ui_->Label3, [this] { Label3Click(); });
-    onClick(ui_->Label5, [this] { Label5Click(); });
-    onClick(ui_->Label6, [this] { Label6Click(); });
-    onClick(ui_->Label7, [this] { Label7Click(); });
+    // A click, or Enter or Space on the focused link. A disabled widget gets
+    // neither mouse nor keys, so while the exit lock has the links disabled
+    // these simply do not arrive.
+    connect(ui_->Label3, &LinkLabel::activated, this, [this] { Label3Click(); });
+    connect(ui_->Label5, &LinkLabel::activated, this, [this] { Label5Click(); });
+    connect(ui_->Label6, &LinkLabel::activated, this, [this] { Label6Click(); });
+    connect(ui_->Label7, &LinkLabel::activated, this, [this] { Label7Click(); });
+    // The window itself holds the focus at start, so that no link wears the
+    // focus mark before the student presses Tab.
+    ui_->centralwidget->setFocus(Qt::OtherFocusReason);
     connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { FecharTAVEK1Click(); });
 
     connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });

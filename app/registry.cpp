@@ -78,6 +78,10 @@ Registry::~Registry() = default;
 void Registry::show(FormNumber number)
 {
     FormWindow* w = form(number);
+    // A window the student minimised comes back as well: showing alone would
+    // leave it an icon, and the link would seem to do nothing.
+    if (w->isMinimized())
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     w->show();
     w->raise();
     w->activateWindow();

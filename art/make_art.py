@@ -267,23 +267,29 @@ def along(p, q, t):
 # Bars and banners shared by several windows
 # ---------------------------------------------------------------------------
 
-def bar(w, h):
-    """A separator bar filling the long side of its control, thickness 6 at most."""
+def bar(w, h, at=None, t=6, span=None):
+    """A separator bar along the long side of its control. The stripe, t thick
+    (6 at most), lies at offset at across the control (centred when None), so
+    it can keep to the side of the box where no text stands; span = (start,
+    end) shortens it along the control. The stripe carries the id "stripe": the
+    tests find it by that name and check that it clears every text."""
     s = Svg(w, h)
     horizontal = w >= h
     gid = "bar"
+    across = h if horizontal else w
+    t = min(t, across - 2)
+    at = (across - t) / 2 if at is None else at
+    a, b = span or (1, (w if horizontal else h) - 1)
     if horizontal:
-        t = min(6, h - 2)
         s.gradient(gid, BANNER_A, BANNER_B)
-        s.rect(1, (h - t) / 2, w - 2, t, fill="url(#%s)" % gid, rx=t / 2)
+        s.rect(a, at, b - a, t, fill="url(#%s)" % gid, rx=t / 2, extra=' id="stripe"')
         if t >= 4:
-            s.line(1 + t / 2, h / 2 - t / 4, w - 1 - t / 2, h / 2 - t / 4, "#ffffff", 1, cap="round")
+            s.line(a + t / 2, at + t / 4, b - t / 2, at + t / 4, "#ffffff", 1, cap="round")
     else:
-        t = min(6, w - 2)
         s.gradient(gid, BANNER_A, BANNER_B, x2="0", y2="1")
-        s.rect((w - t) / 2, 1, t, h - 2, fill="url(#%s)" % gid, rx=t / 2)
+        s.rect(at, a, t, b - a, fill="url(#%s)" % gid, rx=t / 2, extra=' id="stripe"')
         if t >= 4:
-            s.line(w / 2 - t / 4, 1 + t / 2, w / 2 - t / 4, h - 1 - t / 2, "#ffffff", 1, cap="round")
+            s.line(at + t / 4, a + t / 2, at + t / 4, b - t / 2, "#ffffff", 1, cap="round")
     return s
 
 
@@ -348,8 +354,14 @@ def motif_power(s, x1, y1, x2, y2):
     hgt = min(22, y2 - y1)
     s.poly([(x + 10, y - hgt / 2), (x + 2, y + 2), (x + 8, y + 2), (x + 4, y + hgt / 2),
             (x + 15, y - 3), (x + 9, y - 3), (x + 13, y - hgt / 2)], fill=ACCENT, stroke=INK, sw=1)
-    s.line(x + 24, y, x2 - 4, y, "#ffffff", 1.5, dash="6 3")
-    s.label(x2 - 4, y - 4, "P = W / t", size=10, fill="#ffffff", anchor="end")
+    # a weight hoisted on its rope, then the formula: plain lines, nothing
+    # that reads like a blank to fill in
+    wx = x + 28
+    s.line(wx, y - hgt / 2, wx, y - 3, "#ffffff", 1.5)
+    s.circle(wx, y - hgt / 2 + 1, 2.5, fill=ACCENT, stroke=INK, sw=0.8)
+    s.rect(wx - 6, y - 3, 12, 9, fill="#ffffff", stroke=INK, sw=1, rx=1.5)
+    s.arrow(wx + 12, y + 6, wx + 12, y - hgt / 2, ACCENT, 1.5, head=5)
+    s.label(x2 - 4, y + 4, "P = W / t", size=10, fill="#ffffff", anchor="end")
 
 
 # ---------------------------------------------------------------------------
@@ -368,10 +380,10 @@ def form1():
     # Image2 305 x 305: the cartoon scientist. Label9 "Versão BETA" lies at
     # 222..298 x 248..261, so the bottom right corner stays empty.
     s = Svg(305, 305)
-    # formula on a small board at the top left
-    # (the link "Movimento Retilíneo" ends at x 10 of this picture, y 40..56)
-    s.rect(14, 22, 76, 40, fill="#eaf6f6", stroke=BANNER_B, sw=2, rx=6)
-    s.label(52, 48, "F = m·a", size=15, fill=BANNER_B, anchor="middle")
+    # formula on a small board at the top left, above the link "Movimento
+    # Retilíneo", which reaches x 14 of this picture at y 40..56
+    s.rect(22, 2, 75, 32, fill="#eaf6f6", stroke=BANNER_B, sw=2, rx=6)
+    s.label(59.5, 24, "F = m·a", size=15, fill=BANNER_B, anchor="middle")
     # neck, then the lab coat
     s.rect(138, 146, 24, 40, fill=SKIN, stroke=INK, sw=2.5)
     s.path("M100 186Q150 170 200 186L222 298L78 298Z", fill="#ffffff", stroke=INK, sw=3)
@@ -417,10 +429,10 @@ def form1():
     write("form1/Image3.svg", s)
 
     # topic icons, 33 x 41; the topic links start at the control's right edge,
-    # so the tile is drawn a little smaller and to the left
+    # so the tile is drawn smaller and to the left, 4 px and more clear of them
     def tile():
         t = Svg(33, 41)
-        t.add('<g transform="translate(0.5 2.5) scale(0.88)">')
+        t.add('<g transform="translate(0.5 4) scale(0.8)">')
         t.rect(1, 1, 31, 39, fill="#e8f1fb", stroke=BANNER_A, sw=2, rx=6)
         return t
 
@@ -469,7 +481,8 @@ def form1():
 def form2():
     # the red note starts at the control's right edge
     write("form2/Image1.svg", topic_banner(249, 97, ["Movimento", "Retilíneo"], motif_line, drawn=246))
-    write("form2/Image3.svg", bar(25, 297))
+    # "2)" starts 16 px into the box, the first statement ends 2 px before it
+    write("form2/Image3.svg", bar(25, 297, at=7))
     write("form2/Image2.svg", bar(305, 17))
     write("form2/Image4.svg", bar(417, 17))
 
@@ -546,11 +559,80 @@ def player(s, fx, ground_y, head_y, hand, ball_r=7):
     s.ball(hand[0], hand[1], ball_r)
 
 
+def limb(s, pts, width, fill, edge=INK):
+    """An arm or leg through the joints pts: a thick rounded stroke, outlined."""
+    d = "M%s %s" % (f(pts[0][0]), f(pts[0][1])) + "".join("L%s %s" % (f(x), f(y)) for x, y in pts[1:])
+    s.path(d, stroke=edge, sw=width + 2.6)
+    s.path(d, stroke=fill, sw=width)
+
+
+def athlete(s, ball, sole_y, ground_y, ball_r=8):
+    """A basketball player in the air, seen from the side and facing right:
+    knees drawn up, both arms stretched up and forward, the ball just leaving
+    the fingertips at ball (its centre). The head top is 1.80 m (90 px) above
+    the lowest sole at sole_y. Returns (head top y, body x)."""
+    rx, ry = ball
+    bx = rx - 15                     # the body's axis, the ball up and ahead
+    top = sole_y - 90
+    skin, skin_far = "#c98b5e", "#a86d45"
+    jersey, jersey_edge = "#6a2c91", "#3d1459"
+    shorts = "#3d1459"
+    # shadow on the floor: he is off the ground
+    s.ellipse(bx, ground_y + 1.5, 15, 2.6, fill="#cbb68a")
+    # the far arm and leg, in a darker tone behind the body
+    limb(s, [(bx - 1, top + 26), (bx + 16, top + 10), (rx - 3, ry + 7)], 5, skin_far)
+    limb(s, [(bx - 3, top + 62), (bx - 7, top + 76), (bx - 15, top + 85)], 7, skin_far)
+    s.path("M%s %sL%s %sL%s %sQ%s %s %s %sZ" % (
+        f(bx - 19), f(top + 83), f(bx - 13), f(top + 81), f(bx - 8), f(sole_y - 1),
+        f(bx - 12), f(sole_y + 1), f(bx - 17), f(sole_y - 3)), fill="#e8e8e8", stroke=INK, sw=1.4)
+    # shorts, jersey with its number
+    s.path("M%s %sL%s %sL%s %sL%s %sL%s %sZ" % (
+        f(bx - 9), f(top + 52), f(bx + 8), f(top + 52), f(bx + 11), f(top + 66), f(bx + 1), f(top + 68),
+        f(bx - 10), f(top + 65)), fill=shorts, stroke=INK, sw=1.4)
+    s.path("M%s %sQ%s %s %s %sL%s %sL%s %sL%s %sQ%s %s %s %sZ" % (
+        f(bx - 8), f(top + 24), f(bx), f(top + 20), f(bx + 8), f(top + 24), f(bx + 9), f(top + 38),
+        f(bx + 8), f(top + 54), f(bx - 9), f(top + 54), f(bx - 10), f(top + 38), f(bx - 8), f(top + 24)),
+        fill=jersey, stroke=jersey_edge, sw=1.6)
+    s.path("M%s %sQ%s %s %s %s" % (f(bx - 3), f(top + 22), f(bx), f(top + 27), f(bx + 3), f(top + 22)),
+           stroke="#ffffff", sw=1.2)
+    s.label(bx - 0.5, top + 44, "7", size=10, fill="#ffffff", anchor="middle")
+    # the near leg, knee drawn up towards the basket, with its shoe
+    limb(s, [(bx + 3, top + 62), (bx + 14, top + 71), (bx + 9, top + 84)], 7.5, skin)
+    s.path("M%s %sL%s %sQ%s %s %s %sL%s %sQ%s %s %s %sZ" % (
+        f(bx + 5), f(top + 82), f(bx + 12), f(top + 81), f(bx + 14), f(top + 86), f(bx + 19), f(top + 88),
+        f(bx + 18), f(top + 91), f(bx + 10), f(top + 92), f(bx + 5), f(top + 89)), fill="#ffffff", stroke=INK, sw=1.4)
+    s.line(bx + 6, top + 88, bx + 17, top + 90.5, FORCE, 1.2)
+    # neck and head, facing right, with a headband
+    s.rect(bx - 2.5, top + 15, 6, 8, fill=skin, stroke=INK, sw=1.4)
+    s.circle(bx + 1, top + 9.5, 9.5, fill=skin, stroke=INK, sw=1.6)
+    s.path("M%s %sQ%s %s %s %sQ%s %s %s %sQ%s %s %s %sZ" % (
+        f(bx - 8.5), f(top + 11), f(bx - 9), f(top - 1), f(bx + 1), f(top), f(bx + 9), f(top + 0.5),
+        f(bx + 10), f(top + 6), f(bx + 1), f(top + 2), f(bx - 8.5), f(top + 11)), fill="#2b1b12", stroke=INK, sw=1.2)
+    s.path("M%s %sL%s %s" % (f(bx - 8.7), f(top + 7), f(bx + 10.3), f(top + 6)), stroke="#ffffff", sw=2.4)
+    s.circle(bx - 2, top + 11, 2.4, fill=skin_far, stroke=INK, sw=1)      # ear
+    s.circle(bx + 6, top + 9, 1.1, fill=INK)                               # eye, looking at the rim
+    s.path("M%s %sQ%s %s %s %s" % (f(bx + 10.4), f(top + 10), f(bx + 12.2), f(top + 12.5), f(bx + 10), f(top + 13)),
+           stroke=INK, sw=1.1)
+    # the near arm, elbow up in front of the face, fingers behind the ball
+    hand = (rx - ball_r * 0.75 - 1.5, ry + ball_r * 0.75 + 1.5)
+    limb(s, [(bx + 3, top + 27), (bx + 20, top + 12), hand], 5, skin)
+    s.circle(hand[0], hand[1], 3.2, fill=skin, stroke=INK, sw=1.2)
+    s.ball(rx, ry, ball_r)
+    s.path("M%s %sQ%s %s %s %s" % (f(rx - ball_r), f(ry - 2), f(rx), f(ry + 2.5), f(rx + ball_r), f(ry - 2)),
+           stroke=INK, sw=0.8)
+    # the leap: short lines under the feet
+    for dx, y1, y2 in ((-9, sole_y + 4, sole_y + 10), (0, sole_y + 2, sole_y + 11), (9, sole_y + 4, sole_y + 9)):
+        s.line(bx + dx, y1, bx + dx, y2, DIM, 1.1)
+    return top, bx
+
+
 def form4():
-    write("form4/Image1.svg", topic_banner(249, 105, ["Lançamentos"], motif_parabola))
+    # the separator bar lies across the bottom rows of the control
+    write("form4/Image1.svg", topic_banner(249, 105, ["Lançamentos"], motif_parabola, drawn_h=100))
     # Form5's separator bar runs across the bottom of its banner's control
     write("form5/Image1.svg", topic_banner(249, 105, ["Lançamentos"], motif_parabola, drawn_h=96))
-    write("form4/Image5.svg", bar(369, 9))
+    # the statement of exercise 1 starts 8 px down the box
+    write("form4/Image5.svg", bar(369, 9, at=1, t=5))
     write("form4/Image3.svg", bar(17, 353))
 
     # Image2 353 x 209: aircraft releasing a missile, axes at the release point.
@@ -614,10 +696,9 @@ def form4():
     rim_y = gy - 3.05 * m
     s.ground(0, 329, gy, 6)
     basket(s, rim_c - 14, rim_c + 14, rim_y, pole, gy, rim_y - 36, rim_y + 10)
-    # athlete, height 1.80 m, feet right below the ball
-    fx = release[0] - 6
-    head_top = gy - 1.80 * m
-    player(s, fx, gy, head_top, release, ball_r=8)
+    # the athlete in the air, 1.80 m tall, soles 0.3 m above the floor
+    sole = gy - 0.3 * m
+    head_top, fx = athlete(s, release, sole, gy, ball_r=8)
     # trajectory at 45 degrees into the rim
     x0, y0 = release
     x1, y1 = rim_c, rim_y - 3
@@ -646,11 +727,17 @@ def form4():
     s.double_arrow(left, gy + 31, pole, gy + 31)
     s.rect((left + pole) / 2 - 22, gy + 25, 44, 12, fill="#ffffff")
     s.label((left + pole) / 2, gy + 35, "5.79 m", size=11, anchor="middle")
-    # athlete's height and arm length at the left of the figure
-    s.double_arrow(fx - 24, head_top, fx - 24, gy, color=MOTION)
-    s.label(fx - 28, (head_top + gy) / 2, "altura do atleta", size=9.5, fill=MOTION, anchor="middle", rotate=-90)
-    s.double_arrow(fx + 24, release[1], fx + 24, head_top + 10, color=MOTION)
-    s.label(fx + 30, (release[1] + head_top) / 2 + 8, "braço", size=9.5, fill=MOTION)
+    # athlete's height (sole to head) and arm length at the left of the figure
+    s.line(fx - 30, head_top, fx - 4, head_top, MOTION, 1, dash="2 2")
+    s.line(fx - 30, sole, fx - 18, sole, MOTION, 1, dash="2 2")
+    s.double_arrow(fx - 26, head_top, fx - 26, sole, color=MOTION)
+    s.label(fx - 30, (head_top + sole) / 2, "altura do atleta", size=9.5, fill=MOTION, anchor="middle", rotate=-90)
+    # the arm's reach, from the head up to the ball, on the right
+    ax = release[0] + 14
+    s.line(fx + 11, head_top, ax + 4, head_top, MOTION, 1, dash="2 2")
+    s.line(release[0] + 9, release[1], ax + 4, release[1], MOTION, 1, dash="2 2")
+    s.double_arrow(ax, release[1], ax, head_top, color=MOTION, head=5)
+    s.label(ax + 4, (release[1] + head_top) / 2 + 4, "braço", size=9.5, fill=MOTION)
     write("form4/Image4.svg", s)
 
 
@@ -730,11 +817,11 @@ def form6():
     title = ["Força e", "Movimento"]
     write("form6/Image1.svg", topic_banner(257, 105, title, motif_box_push))
     # Form7 and Form8 have a separator bar across the bottom of the control
-    banner = topic_banner(257, 105, title, motif_box_push, drawn_h=98)
-    write("form7/Image1.svg", banner)
-    write("form8/Image1.svg", banner)
+    write("form7/Image1.svg", topic_banner(257, 105, title, motif_box_push, drawn_h=98))
+    # in Form8 the bar's stripe keeps to the top of its box, above the statement
+    write("form8/Image1.svg", topic_banner(257, 105, title, motif_box_push, drawn_h=94))
     # and in Form9 the statement of exercise 7 also starts at x 240 of it
-    write("form9/Image1.svg", topic_banner(257, 105, title, motif_box_push, drawn=236, drawn_h=98))
+    write("form9/Image1.svg", topic_banner(257, 105, title, motif_box_push, drawn=236, drawn_h=94))
     write("form6/Image4.svg", bar(25, 441))
 
     # Image2 305 x 161: a block hanging from two ropes, A at 28 degrees and B at
@@ -854,7 +941,8 @@ def form7():
 
 def incline_figure(w, h, foot, top, pulley_r, block_at, b_drop, guides=False):
     """The plane of exercises 5, 6 and 7: foot and top are the ends of the slope;
-    block A sits at fraction block_at of the slope; B hangs b_drop below the pulley."""
+    block A sits at fraction block_at of the slope; B hangs b_drop below the pulley,
+    clear of the vertical side."""
     s = Svg(w, h)
     (fx, fy), (tx, ty) = foot, top
     ang = math.atan2(fy - ty, tx - fx)
@@ -872,24 +960,30 @@ def incline_figure(w, h, foot, top, pulley_r, block_at, b_drop, guides=False):
     # rope along the slope at half the block's height, over the pulley
     off = bh / 2
     r = pulley_r
-    # pulley centre: the rope (offset off above the slope) is tangent to its top-left side
-    cx = tx + nx * (off - r) + ux * 0
-    cy = ty + ny * (off - r)
-    # the pulley stands on the top corner
+    # The pulley sits on a short arm out beyond the top corner, so that B
+    # hangs free, clear of the plane's vertical side. Its centre lies off - r
+    # above the slope's line, where the rope running parallel to the slope
+    # touches its top.
+    reach = (12 + 6 - r) / ux          # B's left side 6 px right of the plane
+    cx = tx + ux * reach + nx * (off - r)
+    cy = ty + uy * reach + ny * (off - r)
     start = (px + ux * bl / 2 + nx * off, py + uy * bl / 2 + ny * off)
     tangent = (cx + nx * r, cy + ny * r)
     s.line(start[0], start[1], tangent[0], tangent[1], ROPE, 2.2)
     drop_x = cx + r
     s.line(drop_x, cy, drop_x, cy + b_drop, ROPE, 2.2)
-    s.line(tx, ty, cx, cy, INK, 3)
+    # a bracket on the plane's top holds the axle
+    s.poly([(tx - 1, ty + 2), (tx - 1, ty + 16), (cx + 1, cy + 2), (cx - 1, cy - 2)], fill="#90a4ae", stroke=INK, sw=1.5)
     s.pulley(cx, cy, r)
     s.block(drop_x - 12, cy + b_drop, 24, 26, "B")
     return s, ang
 
 
 def form8():
-    write("form8/Image3.svg", bar(17, 385))
-    write("form8/Image4.svg", bar(369, 17))
+    # the statement of exercise 5 starts 8 px down the horizontal box, the
+    # answer "Força miníma..." 8 px right of the vertical box's left edge
+    write("form8/Image3.svg", bar(17, 385, at=1, t=5))
+    write("form8/Image4.svg", bar(369, 17, at=2, t=4))
 
     # Image2 273 x 201, also Form9's Image2: the incline with the hanging block.
     # Over it (Form8 / Form9): the mass cells at the top left, above the slope;
@@ -921,8 +1015,9 @@ def form8():
 
 
 def form9():
-    write("form9/Image4.svg", bar(377, 17))
-    write("form9/Image3.svg", bar(17, 402))
+    # as in Form8: statement 8 px down the box, exercise 7 8 px right of it
+    write("form9/Image4.svg", bar(377, 17, at=2, t=4))
+    write("form9/Image3.svg", bar(17, 402, at=1, t=5))
 
     # Image5 289 x 169: block A at the foot of the plane, dashed guides along
     # the base (CA) and down the right side (CO). Over it: "HIP" (yellow) at
@@ -931,7 +1026,8 @@ def form9():
     # 112..169 x 112..133 inside the triangle; "Comprimento CA" at 136..229 x
     # 152..165 below the base; the mass cells 24..81 x 24..77.
     foot, top = (26, 140), (248, 22)
-    s, ang = incline_figure(289, 169, foot, top, 7, 0.27, 50)
+    # A's lower face starts 9 px up the slope from the foot
+    s, ang = incline_figure(289, 169, foot, top, 7, (15 + 9) / math.hypot(top[0] - foot[0], top[1] - foot[1]), 50)
     s.arc(foot[0], foot[1], 28, 0, math.degrees(ang))
     # guides: base (CA) and right side (CO)
     s.line(foot[0], 148, top[0], 148, DIM, 1.3, dash="4 3")
@@ -959,7 +1055,8 @@ def form10():
     # the statement of exercise 2 starts at x 232 of the control, the bar at y 96
     write("form10/Image1.svg", topic_banner(233, 105, ["Potência"], motif_power, drawn=228, drawn_h=98))
     write("form10/Image4.svg", bar(385, 17))
-    write("form10/Image3.svg", bar(17, 359))
+    # the figure of exercise 2 names its vertex A from 12 px right of the box
+    write("form10/Image3.svg", bar(17, 359, at=2, t=5))
 
     # Image2 153 x 257: the elevator at its lower and upper positions. The
     # given labels start at x 80 ("Massa do elevador" at 0, "Tempo de subida" at

@@ -3,7 +3,9 @@
 // Any input is read as a cell's text: nothing may crash or trip a sanitizer,
 // and a text taken as a complete number must give the correctly rounded
 // double that the C library's strtod gives for it (the target runs in the
-// "C" locale, so strtod reads a decimal point).
+// "C" locale, so strtod reads a decimal point). A lone comma with no point is
+// the decimal point; a text with a comma and a point, or two commas, must be
+// malformed.
 //
 // Doubles taken from the input (its first eight bytes, and the number its
 // text reads as) are written with every (width, decimals) pair the windows
@@ -12,7 +14,9 @@
 // allowing for the 17-place / 18-digit expansion the writing rounds from and
 // for the reading's own rounding to a double. Larger doubles must come out in
 // the scientific form and read back to their written digits; infinities and
-// NaN must at least not crash the writing.
+// NaN must at least not crash the writing. Every fixed-notation text typed
+// back with a comma for its point reads as the same number.
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -46,10 +50,15 @@ void check_reading(std::string_view text)
         fail("malformed and overflow at once", text);
     if (!std::isfinite(r.value))
         fail("reading gave a value that is not finite", text, 0.0, r.value);
+    const auto commas = std::count(text.begin(), text.end(), ',');
+    const bool point = text.find('.') != std::string_view::npos;
+    if ((commas > 1 || (commas == 1 && point)) && !r.malformed)
+        fail("a comma beside a point, or a second comma, read as a number", text, 0.0, r.value);
     if (r.malformed)
         return;
 
-    // Compare a complete number with strtod on the same text without its blanks.
+    // Compare a complete number with strtod on the same text without its
+    // blanks, its one comma (if any) made the point strtod reads.
     std::string_view core = text;
     while (!core.empty() && core.front() == ' ')
         core.remove_prefix(1);
@@ -61,6 +70,7 @@ void check_reading(std::string_view text)
         return;
     }
     std::string s(core);
+    std::replace(s.begin(), s.end(), ',', '.');
     // strtod wants a digit before the point: ".5", "." and ".e5" are complete for us.
     const std::size_t lead = (s[0] == '-' || s[0] == '+') ? 1 : 0;
     if (lead < s.size() && s[lead] == '.')
@@ -120,6 +130,11 @@ void check_round_trip(double x)
         const long double diff = std::fabs(static_cast<long double>(r.value) - static_cast<long double>(x));
         if (diff > allowed)
             fail("read back too far from the number written", text, x, r.value);
+        std::string comma = text;
+        std::replace(comma.begin(), comma.end(), '.', ',');
+        const tavek::Reading c = tavek::read_number(comma);
+        if (c.malformed || c.overflow || !same_double(c.value, r.value))
+            fail("the text with a decimal comma reads otherwise", comma, r.value, c.value);
     }
 }
 

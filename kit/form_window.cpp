@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "kit/messenger.h"
 #include "kit/picture.h"
@@ -45,9 +46,24 @@ void FormWindow::addLink(const char* item, FormNumber target)
 
 void FormWindow::setVisible(bool visible)
 {
-    if (visible)
+    if (visible) {
         ensureBuilt();
+        standAlone();
+    }
     QMainWindow::setVisible(visible);
+}
+
+void FormWindow::standAlone()
+{
+    // The main window owns the others, and Qt would tell the window manager
+    // that each is a transient of it: minimising one exercise window would
+    // then take the main window, and with it every link, along. Without a
+    // transient parent Qt names the program as a whole to the window manager.
+    if (!placed_ || placement_.main || windowHandle())
+        return;
+    winId();
+    if (QWindow* handle = windowHandle())
+        handle->setTransientParent(nullptr);
 }
 
 void FormWindow::ensureBuilt()
@@ -181,8 +197,11 @@ void FormWindow::placeOnScreen()
     const int menuHeight = menu > 0 ? menu : (menuBar() ? menuBar()->sizeHint().height() : 0);
     if (QWidget* client = centralWidget())
         client->setFixedSize(placement_.width, placement_.height);
-    setGeometry(placement_.left, placement_.top, placement_.width, placement_.height + menuHeight);
     setFixedSize(placement_.width, placement_.height + menuHeight);
+    // Left, Top place the outer frame, title bar included: move() asks the
+    // window manager for that, where setGeometry() would place the client
+    // area there and push the title bar off the top of the screen.
+    move(placement_.left, placement_.top);
 }
 
 void FormWindow::calculate(const Exercise& exercise, const Calculator& calculator)

@@ -113,6 +113,7 @@ private:
     void wireExercises();
     void wireResultLock();
     void placeOnScreen();
+    void standAlone();
 
     void calculate(const Exercise& exercise, const Calculator& calculator);
     void clear(const Exercise& exercise);

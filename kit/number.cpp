@@ -1,5 +1,6 @@
 #include "kit/number.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -69,6 +70,12 @@ Reading read_number(std::string_view text)
     if (text.empty())
         return {};
 
+    // Brazilian students write 9,8: a lone comma, with no point anywhere, is
+    // the decimal point. A comma beside a point, or two commas, stays a misfit.
+    const auto commas = std::count(text.begin(), text.end(), ',');
+    const bool pointless = text.find('.') == std::string_view::npos;
+    const char decimal = commas == 1 && pointless ? ',' : '.';
+
     std::size_t i = 0;
     const std::size_t n = text.size();
     bool negative = false;
@@ -82,7 +89,7 @@ Reading read_number(std::string_view text)
     const std::string_view int_digits = text.substr(int_begin, i - int_begin);
     std::string_view frac_digits;
     bool point = false;
-    if (i < n && text[i] == '.') {
+    if (i < n && text[i] == decimal) {
         point = true;
         const std::size_t frac_begin = ++i;
         while (i < n && is_digit(text[i]))

@@ -16,7 +16,9 @@ struct Reading {
 // Leading and trailing blanks (code 32 only) are ignored; an empty text reads 0.
 // A complete number is: optional sign, integer digits, optional point and
 // fraction digits, optional exponent (E or e, optional sign, at least one digit).
-// "5.", ".5", "." and "-0" are complete. Anything else is malformed.
+// "5.", ".5", "." and "-0" are complete. A text with exactly one comma and no
+// point reads the comma as the point ("1,5" is 1.5); a comma and a point, or
+// two commas, are malformed. Anything else is malformed.
 Reading read_number(std::string_view text);
 
 // W(x; w, d): fixed notation with d decimals, halves away from zero, left-padded

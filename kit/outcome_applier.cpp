@@ -85,6 +85,7 @@ void OutcomeApplier::write(const std::string& target, const QString& text) const
 {
     if (auto* edit = findControl<QLineEdit>(window_, target.c_str())) {
         edit->setText(text);
+        edit->setCursorPosition(0); // a long answer shows its sign and first digits
     } else if (auto* label = requireControl<QLabel>(window_, target.c_str())) {
         label->setText(text);
         label->adjustSize();

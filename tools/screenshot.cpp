@@ -5,7 +5,13 @@
 //                                          answers (formN-answers.png) and one
 //                                          with the result-cell lock engaged
 //                                          (form6-locked.png); DIR defaults to
-//                                          docs/screenshots
+//                                          docs/screenshots; then Form1 and
+//                                          Form9 (with answers) again at twice
+//                                          the scale, as form1-2x.png and
+//                                          form9-answers-2x.png
+//   screenshots --scale F [DIR]            only those two, at scale F (a
+//                                          separate run: Qt takes the scale
+//                                          once, when the program starts)
 //   screenshots --render IN.svg OUT.png W H
 //                                          one drawing rendered at W x H pixels
 //                                          (the icon PNGs are made this way)
@@ -21,11 +27,15 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QTextStream>
 #include <QThread>
 
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -33,6 +43,7 @@
 #include "kit/fonts.h"
 #include "kit/form_window.h"
 #include "kit/messenger.h"
+#include "tools/worked_examples.h"
 
 namespace {
 
@@ -80,11 +91,25 @@ void settle()
     }
 }
 
+// Under a window manager (tools/screenshots starts one and says so in
+// TAVEK_SCREENSHOT_FRAMES) the picture is the window as the student sees it,
+// title bar included, taken from the screen; otherwise the window's drawing.
+QPixmap picture(QWidget* w)
+{
+    static const bool framed = qEnvironmentVariableIntValue("TAVEK_SCREENSHOT_FRAMES") == 1;
+    if (!framed || !w->isWindow() || w->windowFlags().testFlag(Qt::FramelessWindowHint))
+        return w->grab();
+    for (int i = 0; i < 100 && w->frameGeometry() == w->geometry(); ++i)
+        settle(); // the frame is known once the window manager has drawn it
+    const QRect frame = w->frameGeometry();
+    return w->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
+}
+
 bool save(QWidget* w, const QDir& dir, const QString& name)
 {
     settle();
     const QString path = dir.filePath(name + QStringLiteral(".png"));
-    if (!w->grab().save(path)) {
+    if (!picture(w).save(path)) {
         std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -116,64 +141,62 @@ void choose(FormWindow* w, const char* action)
         std::fprintf(stderr, "screenshots: %s has no menu item %s\n", qPrintable(w->objectName()), action);
 }
 
-// Worked examples of each exercise: the cells typed, then the button pressed.
-struct Step {
-    std::vector<std::pair<const char*, const char*>> cells;
-    const char* button;
-};
-
-std::vector<Step> answers(FormNumber id)
-{
-    switch (id) {
-    case 2:
-        return {{{{"Edit1", "0"}, {"Edit2", "100"}, {"Edit3", "0"}, {"Edit4", "10"}}, "Button1"},
-                {{{"Edit7", "1"}, {"Edit8", "2"}, {"Edit9", "3"}, {"Edit10", "2"}}, "Button3"},
-                {{{"Edit13", "20"}}, "Button5"}};
-    case 3:
-        return {{{{"Edit1", "1500"}}, "Button1"}, {{{"Edit3", "2"}}, "Button7"}, {{{"Edit5", "10"}}, "Button18"}};
-    case 4:
-        return {{{{"Edit1", "200"}, {"Edit2", "500"}}, "Button1"}, {{{"Edit3", "1.8"}}, "Button3"}};
-    case 5:
-        return {{{}, "Button1"}, {{}, "Button2"}, {{{"Edit1", "20"}, {"Edit2", "45"}}, "Button4"}};
-    case 6:
-        return {{{{"Edit1", "10"}}, "Button1"}, {{{"Edit2", "10"}, {"Edit3", "98"}, {"Edit4", "20"}}, "Button3"}};
-    case 7:
-        return {{{{"Edit1", "98"}, {"Edit2", "98"}, {"Edit3", "98"}, {"Edit4", "30"}}, "Button1"},
-                {{{"Edit5", "1"}, {"Edit6", "1"}, {"Edit7", "1"}, {"Edit8", "1"}}, "Button3"}};
-    case 8:
-        return {{{{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}}, "Button1"},
-                {{{"Edit4", "0.5"}, {"Edit5", "10"}}, "Button3"}};
-    case 9:
-        return {{{{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}}, "Button1"},
-                {{{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}}, "Button3"}};
-    case 10:
-        return {{{{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}, "Button1"},
-                {{{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}, "Button3"}};
-    case 11:
-        return {{{{"Edit1", "2"}, {"Edit2", "10"}, {"Edit3", "60"}, {"Edit4", "3"}}, "Button1"}};
-    case 1:
-        break;
-    }
-    return {};
-}
-
 void fill(FormWindow* w)
 {
-    for (const Step& step : answers(w->number())) {
+    for (const tavek::WorkedStep& step : tavek::workedExamples(w->number())) {
         for (const auto& [cell, text] : step.cells)
             type(w, cell, text);
         press(w, step.button);
     }
 }
 
+bool openDir(const QString& dirName, QDir& dir)
+{
+    if (!dir.mkpath(dirName)) {
+        std::fprintf(stderr, "screenshots: cannot create %s\n", qPrintable(dirName));
+        return false;
+    }
+    dir.setPath(dirName);
+    return true;
+}
+
+// The main window and the window with the most figures, at a larger scale:
+// the pictures must be drawn anew for it, never a bitmap blown up.
+int shootScaled(const QString& dirName, const QString& scale)
+{
+    QDir dir;
+    if (!openDir(dirName, dir))
+        return 1;
+    const QString suffix = QStringLiteral("-%1x").arg(scale);
+    QuietMessenger messenger;
+    tavek::Registry registry(messenger);
+    registry.mainWindow()->show();
+    bool ok = save(registry.mainWindow(), dir, QStringLiteral("form1") + suffix);
+    registry.show(9);
+    FormWindow* w = registry.form(9);
+    fill(w);
+    ok = save(w, dir, QStringLiteral("form9-answers") + suffix) && ok;
+    return ok ? 0 : 1;
+}
+
+// The scale is read once at start-up, so the scaled shots come from a second
+// run of this program.
+bool runScaled(const QString& dirName, const QString& scale)
+{
+    QProcess run;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+    run.setProcessEnvironment(env);
+    run.setProcessChannelMode(QProcess::ForwardedChannels);
+    run.start(QApplication::applicationFilePath(), {QStringLiteral("--scale"), scale, dirName});
+    return run.waitForFinished(120000) && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0;
+}
+
 int shoot(const QString& dirName)
 {
     QDir dir;
-    if (!dir.mkpath(dirName)) {
-        std::fprintf(stderr, "screenshots: cannot create %s\n", qPrintable(dirName));
+    if (!openDir(dirName, dir))
         return 1;
-    }
-    dir.setPath(dirName);
 
     QuietMessenger messenger;
     tavek::Registry registry(messenger);
@@ -199,6 +222,7 @@ int shoot(const QString& dirName)
     type(w, "Edit15", "prof");
     press(w, "Button8");
     ok = save(w, dir, QStringLiteral("form6-locked")) && ok;
+    ok = runScaled(dirName, QStringLiteral("2")) && ok;
     return ok ? 0 : 1;
 }
 
@@ -210,6 +234,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The scale must be set before the application starts.
+    if (argc >= 3 && std::strcmp(argv[1], "--scale") == 0)
+        qputenv("QT_SCALE_FACTOR", argv[2]);
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     if (args.size() >= 2 && args[1] == QStringLiteral("--render")) {
@@ -221,5 +248,7 @@ int main(int argc, char** argv)
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
     tavek::installFonts();
+    if (args.size() >= 3 && args[1] == QStringLiteral("--scale"))
+        return shootScaled(args.size() >= 4 ? args[3] : QStringLiteral("docs/screenshots"), args[2]);
     return shoot(args.size() >= 2 ? args[1] : QStringLiteral("docs/screenshots"));
 }

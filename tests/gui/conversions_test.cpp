@@ -145,7 +145,7 @@ void ConversionsTest::malformedValueIsRefused()
     auto* w = p.open(3);
     type(w, "Edit3", QStringLiteral("1"));
     click(w, "Button8");
-    type(w, "Edit3", QStringLiteral("1,5"));
+    type(w, "Edit3", QStringLiteral("1,5.0"));
     click(w, "Button8");
     QCOMPARE(p.messenger.texts(), QStringList{kInvalid});
     QCOMPARE(focused(w), QStringLiteral("Edit3"));

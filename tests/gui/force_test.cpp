@@ -136,7 +136,8 @@ void ForceTest::labelsLook()
         QVERIFY2(!label->wordWrap(), qPrintable(where));
     }
     QCOMPARE(textOf(f6, "Label10"), u("movimento,  e a força F2. Determine a aceleração do bloco."));
-    QCOMPARE(textOf(f7, "Label22"), u("Os bocos D,C e B são conectados, sobre uma superfície plana"));
+    QCOMPARE(textOf(f7, "Label22"), u("Os bocos A,B e C são conectados, sobre uma superfície plana"));
+    QCOMPARE(textOf(f7, "Label20"), u("horizontal, sem atrito e o bloco D esta pendurado. Dado as massas"));
     QCOMPARE(textOf(f7, "Label11"), u("Bloco1"));
 }
 
@@ -262,12 +263,12 @@ void ForceTest::form6MalformedCellIsRefused()
 {
     Program p;
     auto* w = p.open(6);
-    type(w, "Edit1", "1,5");
+    type(w, "Edit1", "1,,5");
     click(w, "Button1");
     QCOMPARE(p.messenger.texts(), QStringList({u("Valor inválido. Ajuste seus dados")}));
     QCOMPARE(focused(w), u("Edit1"));
     QVERIFY(!visible(w, "Label12"));
-    QCOMPARE(textOf(w, "Edit1"), u("1,5")); // the cell is left for the student to mend
+    QCOMPARE(textOf(w, "Edit1"), u("1,,5")); // the cell is left for the student to mend
 }
 
 void ForceTest::form7RowAndClear()
@@ -313,7 +314,7 @@ void ForceTest::form7HangingBlockAndClear()
         type(w, e, "1");
     click(w, "Button3");
     QVERIFY(p.messenger.boxes.empty());
-    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco A = 9.80 N"));
+    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco D = 9.80 N"));
     QCOMPARE(textOf(w, "Label33"), u("Aceleração do sistema = 2.4500 m/s²"));
     QCOMPARE(textOf(w, "Label30"), u("Tensão 1 = 7.3500 N"));
     QCOMPARE(textOf(w, "Label31"), u("Tensão 2 = 4.9000 N"));
@@ -334,7 +335,7 @@ void ForceTest::form7HangingBlockAndClear()
     type(w, "Edit7", "3");
     type(w, "Edit8", "4");
     click(w, "Button3");
-    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco A = 39.20 N"));
+    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco D = 39.20 N"));
     QCOMPARE(textOf(w, "Label31"), u("Tensão 2 = 11.7600 N"));
     QVERIFY(visible(w, "Label32"));
 }
@@ -359,7 +360,7 @@ void ForceTest::form7SeveralMessagesFocusLast()
     type(w, "Edit1", "abc");
     type(w, "Edit4", "-1 ");
     type(w, "Edit2", "1");
-    type(w, "Edit3", "-1,5");
+    type(w, "Edit3", "-1,5.0");
     click(w, "Button1");
     QCOMPARE(p.messenger.texts(), QStringList(2, u("Valor inválido. Ajuste seus dados")));
     QCOMPARE(focused(w), u("Edit3"));
@@ -380,7 +381,7 @@ void ForceTest::form7RefusedPressKeepsAnswers()
     QCOMPARE(focused(w), u("Edit6"));
     QVERIFY(visible(w, "Label30"));
     QCOMPARE(textOf(w, "Label30"), u("Tensão 1 = 7.3500 N"));
-    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco A = 9.80 N"));
+    QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco D = 9.80 N"));
 }
 
 void ForceTest::form7FaultKeepsWhatCameBefore()

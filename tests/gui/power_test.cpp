@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "support.h"
@@ -85,6 +86,8 @@ private slots:
     void perSecondClearHidesButKeepsLines();
     void perSecondFaultKeepsLinesShown();
     void perSecondLongListHasUniformRows();
+    void perSecondLineEndsReachable_data();
+    void perSecondLineEndsReachable();
 };
 
 void PowerTest::form10StartsWithResultsAndLockHidden()
@@ -316,7 +319,7 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList_data()
                                 << u({"Ânngulo inválido. Ajuste seus dados"}) << u("Edit3");
     QTest::newRow("time 32001") << u("2") << u("10") << u("60") << u("32001")
                                 << u({"Memória insuficiente. Ajuste outra valor para o tempo"}) << u("Edit4");
-    QTest::newRow("malformed force") << u("2") << u("1,5") << u("60") << u("3")
+    QTest::newRow("malformed force") << u("2") << u("1,,5") << u("60") << u("3")
                                      << u({"Valor inválido. Ajuste seus dados"}) << u("Edit2");
 }
 
@@ -407,6 +410,44 @@ void PowerTest::perSecondLongListHasUniformRows()
     QCOMPARE(list->visualRect(list->model()->index(32000, 0)).height(), 13);
     // No widget per line: the view's only children are its own parts.
     QVERIFY(list->viewport()->findChildren<QWidget*>().isEmpty());
+}
+
+void PowerTest::perSecondLineEndsReachable_data()
+{
+    QTest::addColumn<QString>("speed");
+    QTest::addColumn<QString>("seconds");
+    QTest::addColumn<bool>("tooWide");
+    QTest::newRow("three short lines") << "2" << "3" << false;
+    QTest::newRow("many lines, the later ones longer and too wide") << "100000" << "2000" << true;
+}
+
+// The end of every line can be scrolled into view (never under the vertical
+// scroll bar); the horizontal scroll bar shows only when a line is too wide.
+void PowerTest::perSecondLineEndsReachable()
+{
+    QFETCH(QString, speed);
+    QFETCH(QString, seconds);
+    QFETCH(bool, tooWide);
+    Program p;
+    auto* w = p.open(11);
+    fillPerSecond(w, "1", "100000", "60", "1");
+    click(w, "Button1"); // a short list first: the view keeps nothing of it
+    QApplication::processEvents();
+    type(w, "Edit1", speed);
+    type(w, "Edit4", seconds);
+    click(w, "Button1");
+    auto* list = w->control<QListView>("ListBox1");
+    QApplication::processEvents();
+    int widest = 0;
+    for (const QString& line : linesOf(w))
+        widest = std::max(widest, list->fontMetrics().horizontalAdvance(line));
+    if (tooWide) // the lines grow: the first one is no measure for the others
+        QVERIFY(list->fontMetrics().horizontalAdvance(linesOf(w).first()) < widest);
+    QScrollBar* across = list->horizontalScrollBar();
+    QCOMPARE(across->isVisible(), tooWide);
+    QCOMPARE(list->verticalScrollBar()->isVisible(), tooWide);
+    QVERIFY2(widest <= list->viewport()->width() + across->maximum(),
+             qPrintable(QStringLiteral("%1 > %2 + %3").arg(widest).arg(list->viewport()->width()).arg(across->maximum())));
 }
 
 QTEST_MAIN(PowerTest)

@@ -45,6 +45,7 @@ private slots:
     void clearExercise1();
     void clearExercise2();
     void clearExercise3();
+    void writtenCellsShowTheirStart();
 };
 
 void RectilinearTest::layout_data()
@@ -92,8 +93,8 @@ void RectilinearTest::layout_data()
         {"Label20", {552, 88, 27, 20}, "t + ", true},
         {"Label21", {448, 88, 11, 20}, "+", true},
         {"Label22", {336, 136, 22, 20}, "t =", true},
-        {"Label23", {336, 184, 113, 13}, "Velocidade Média =", true},
-        {"Label24", {336, 216, 114, 13}, "Aceleração Média =", true},
+        {"Label23", {336, 184, 113, 13}, "Velocidade =", true},
+        {"Label24", {336, 216, 114, 13}, "Aceleração =", true},
         {"Image4", {304, 240, 417, 17}, nullptr, true},
         {"Edit7", {360, 88, 81, 21}, "", true},
         {"Edit8", {464, 88, 81, 21}, "", true},
@@ -261,7 +262,7 @@ void RectilinearTest::exercise1MessagesInOrderFocusLast_data()
     QTest::newRow("X and to") << QStringList{"1", "-1", "-1", "1"} << QStringList{x, to} << "Edit3";
     QTest::newRow("empty") << QStringList{"", "", "", ""} << QStringList{u("Divisão por zero, ajuste seu valores")}
                            << "Edit3";
-    QTest::newRow("malformed") << QStringList{"-1", "2,5", "0", "x"} << QStringList{kInvalid, kInvalid} << "Edit4";
+    QTest::newRow("malformed") << QStringList{"-1", "2,5.0", "0", "x"} << QStringList{kInvalid, kInvalid} << "Edit4";
 }
 
 void RectilinearTest::exercise1MessagesInOrderFocusLast()
@@ -334,7 +335,7 @@ void RectilinearTest::malformedCellStopsThePress()
     type(w, "Edit9", "1");
     type(w, "Edit10", "2");
     click(w, "Button3");
-    type(w, "Edit9", "1,5");
+    type(w, "Edit9", "1,,5");
     click(w, "Button3");
     QCOMPARE(p.messenger.texts(), QStringList{kInvalid});
     QCOMPARE(focused(w), QStringLiteral("Edit9"));
@@ -361,7 +362,7 @@ void RectilinearTest::exercise3FirstPressesAfterStart()
         {"Label32", "Altura gerada =14.3080 m", "Altura gerada =10.5840 m"},
         {"Label35", "Tempo de Subida =0.9608 s", "Tempo de Subida =0.6435 s"},
         {"Label36", "Tempo de descida =3.0392 s", "Tempo de descida =3.3565 s"},
-        {"Label37", "Tempo Total =2.0000 s", "Tempo Total =2.0000 s"},
+        {"Label37", "Tempo Total =4.0000 s", "Tempo Total =4.0000 s"},
     };
     for (const auto& r : rows) {
         QCOMPARE(textOf(w, r.label), u(r.first));
@@ -484,6 +485,33 @@ void RectilinearTest::clearExercise3()
     click(w, "Button5");
     QCOMPARE(textOf(w, "Label32"), QStringLiteral("Altura gerada =10.5840 m"));
     QVERIFY(visible(w, "Label32"));
+}
+
+void RectilinearTest::writtenCellsShowTheirStart()
+{
+    Program p;
+    auto* w = p.open(2);
+    auto cursor = [w](const char* name) { return w->control<QLineEdit>(name)->cursorPosition(); };
+    // Typing keeps the cursor behind the last character typed.
+    QTest::keyClicks(w->control<QLineEdit>("Edit1"), QStringLiteral("12000000"));
+    QCOMPARE(cursor("Edit1"), 8);
+    for (const auto& [cell, text] : {std::pair{"Edit2", "0"}, {"Edit3", "0"}, {"Edit4", "1"}})
+        type(w, cell, QString::fromLatin1(text));
+    // Every cell the program writes shows the sign and first digits of a long answer.
+    click(w, "Button1");
+    QCOMPARE(textOf(w, "Edit6"), u("-12000000.0000 m/s²"));
+    QCOMPARE(cursor("Edit5"), 0);
+    QCOMPARE(cursor("Edit6"), 0);
+    QTest::keyClicks(w->control<QLineEdit>("Edit13"), QStringLiteral("123456789012"));
+    QCOMPARE(cursor("Edit13"), 12);
+    w->control<QCheckBox>("CheckBox1")->setChecked(true);
+    trigger(w, "kmhms1");
+    QCOMPARE(textOf(w, "Edit13"), QStringLiteral("34197530556.3240"));
+    QCOMPARE(cursor("Edit13"), 0);
+    click(w, "Button2");
+    QCOMPARE(textOf(w, "Edit5"), kPlaceholder);
+    QCOMPARE(cursor("Edit5"), 0);
+    QCOMPARE(cursor("Edit6"), 0);
 }
 
 QTEST_MAIN(RectilinearTest)

@@ -415,12 +415,12 @@ void ResultLockTest::sampleQuickSi()
     }
     QVERIFY(p.messenger.texts().isEmpty());
 
-    type(&w, "Edit1", QStringLiteral("1,5"));
+    type(&w, "Edit1", QStringLiteral("1,,5"));
     w.control<QLineEdit>("Edit2")->setFocus();
     trigger(&w, "kmhms1");
     QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("Valor inválido. Ajuste seus dados")});
     QCOMPARE(focused(&w), QStringLiteral("Edit1"));
-    QCOMPARE(textOf(&w, "Edit1"), QStringLiteral("1,5"));
+    QCOMPARE(textOf(&w, "Edit1"), QStringLiteral("1,,5"));
     QCOMPARE(textOf(&w, "Label9"), QStringLiteral("3.4301 cm/s -> m/s"));
 }
 

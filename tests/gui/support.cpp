@@ -44,6 +44,13 @@ tavek::FormWindow* Program::open(tavek::FormNumber id)
     return registry->form(id);
 }
 
+void addFormRows()
+{
+    QTest::addColumn<int>("form");
+    for (int n = 1; n <= 11; ++n)
+        QTest::newRow(qPrintable(QStringLiteral("Form%1").arg(n))) << n;
+}
+
 void type(tavek::FormWindow* w, const char* edit, const QString& text)
 {
     auto* e = w->control<QLineEdit>(edit);

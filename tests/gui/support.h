@@ -38,6 +38,10 @@ struct Program {
     std::unique_ptr<tavek::Registry> registry;
 };
 
+// Data rows "Form1".."Form11" of an int column "form", for a test run once
+// per window.
+void addFormRows();
+
 // Helpers on a window's controls, by object name.
 void type(tavek::FormWindow* w, const char* edit, const QString& text);
 void click(tavek::FormWindow* w, const char* button);

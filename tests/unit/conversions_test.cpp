@@ -130,9 +130,9 @@ TEST(Conversions, MalformedValueIsRefusedBeforeTheSignCheck)
         const char* typed;
         const char* focus;
     };
-    for (const Case& c : std::vector<Case>{{"Button1", "1,5", "Edit1"},
+    for (const Case& c : std::vector<Case>{{"Button1", "1,,5", "Edit1"},
                                            {"Button12", "3.14abc", "Edit1"},
-                                           {"Button9", "-1,5", "Edit3"},
+                                           {"Button9", "-1,5.0", "Edit3"},
                                            {"Button10", "1.5e", "Edit3"},
                                            {"Button16", "-", "Edit5"},
                                            {"Button18", "1 000", "Edit5"}}) {
@@ -176,4 +176,11 @@ TEST(Conversions, LargeResultsAreWrittenInFull)
 {
     EXPECT_EQ(press("Button5", "123456789").written("Edit2"), "123456789000.00000000 m");
     EXPECT_EQ(press("Button10", "100").written("Edit4"), "3156000000.00000000 s");
+}
+
+TEST(Conversions, DecimalCommaReadsAsThePoint)
+{
+    EXPECT_EQ(press("Button8", "1,5").written("Edit4"), "90.00000000 s");
+    EXPECT_EQ(press("Button1", ",5e3").written("Edit2"), "0.50000000 m");
+    EXPECT_TRUE(press("Button1", ",5e3").messages().empty());
 }

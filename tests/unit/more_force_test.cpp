@@ -83,6 +83,8 @@ constexpr const char* kInvalid = "Valor inválido. Ajuste seus dados";
 
 constexpr const char* kRight = "|PB > PA | - Sistema se move da esquerda para direita";
 constexpr const char* kLeft = "|PA > PB | - Sistema se move da direita para esquerda";
+constexpr const char* kAtRest = "O atrito impede o movimento - Sistema em repouso";
+constexpr const char* kFrictionHolds = "PA + FAT ≥ PB - Não há movimentação do sistema";
 
 // Masses for which B's weight equals the along-the-plane part of A's weight
 // bit for bit at 30 degrees (mA = 1), and for which, with μ = 0.1 and mA = 10,
@@ -119,30 +121,30 @@ INSTANTIATE_TEST_SUITE_P(
     Worked, MoreForce2Calculator5,
     ::testing::Values(
         Incline5{"BGoesDown", {"10", "10", "30"},
-                 {{"Label18", "Peso do Bloco A = 48.98 N"},
+                 {{"Label18", "PX do Bloco A = 48.98 N"},
                   {"Label8", "Peso do Bloco B = 98.00 N"},
                   {"Label9", "Aceleração do sistema = 2.4511 m/s²"},
                   {"Label17", kRight},
                   {"Label10", "Tensão da corda = 73.4887 N"}}},
         Incline5{"ASlidesDown", {"20", "5", "60"},
-                 {{"Label18", "Peso do Bloco A = 169.69 N"},
+                 {{"Label18", "PX do Bloco A = 169.69 N"},
                   {"Label8", "Peso do Bloco B = 49.00 N"},
                   {"Label9", "Aceleração do sistema = 4.8276 m/s²"},
                   {"Label17", kLeft},
                   {"Label10", "Tensão da corda = 73.1378 N"}}},
         // sin(3.14 / 2) is a hair under 1: A's pull is a hair under B's weight.
         Incline5{"VerticalPlaneAccepted", {"1", "1", "90"},
-                 {{"Label18", "Peso do Bloco A = 9.80 N"},
+                 {{"Label18", "PX do Bloco A = 9.80 N"},
                   {"Label8", "Peso do Bloco B = 9.80 N"},
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
                   {"Label17", kRight},
                   {"Label10", "Tensão da corda = 9.8000 N"}}},
         Incline5{"BlanksAroundNumbers", {" 10 ", "10  ", "  30"},
-                 {{"Label18", "Peso do Bloco A = 48.98 N"}, {"Label10", "Tensão da corda = 73.4887 N"}}},
+                 {{"Label18", "PX do Bloco A = 48.98 N"}, {"Label10", "Tensão da corda = 73.4887 N"}}},
         // Equal pulls: the acceleration reads zero and the system goes nowhere,
         // so direction and tension are left as they were.
         Incline5{"EqualPullsWriteNoDirection", {"1", kBalancingMassB, "30"},
-                 {{"Label18", "Peso do Bloco A = 4.90 N"},
+                 {{"Label18", "PX do Bloco A = 4.90 N"},
                   {"Label8", "Peso do Bloco B = 4.90 N"},
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
                   {"Label17", std::nullopt},
@@ -181,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AngleJustAbove90", {"10", "10", "90.0001"}, {kAngleAbove90}, "Edit3"},
         Refusal{"EverythingWrong", {"0", "0", "120"}, {kMassA, kMassB, kAngleAbove90}, "Edit3"},
         // Malformed cells stop the press before any check runs.
-        Refusal{"MalformedCells", {"1,5", "", "30abc"}, {kInvalid, kInvalid}, "Edit3"},
+        Refusal{"MalformedCells", {"1,,5", "", "30abc"}, {kInvalid, kInvalid}, "Edit3"},
         Refusal{"MalformedMassB", {"10", "2.5 kg", "30"}, {kInvalid}, "Edit2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -232,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FrictionZero", {"0", "10"}, {kStatic}, "Edit4"},
         Refusal{"FrictionJustAboveOne", {"1.000001", "10"}, {kStatic}, "Edit4"},
         Refusal{"MassNegative", {"0.5", "-1"}, {kMass}, "Edit5"},
-        Refusal{"MalformedFriction", {"0,5", ""}, {kInvalid}, "Edit4"}),
+        Refusal{"MalformedFriction", {"0,,5", ""}, {kInvalid}, "Edit4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MoreForce2Calculator6Fault, HugeForceOverflowsBeforeAnyLine)
@@ -269,32 +271,39 @@ INSTANTIATE_TEST_SUITE_P(
         Friction6{"BGoesDown", {"0.1", "10", "10", "30"},
                   {{"Label17", kRight},
                    {"Label13", "Força de Atrito = 8.49 N"},
-                   {"Label18", "PY do bloco A = 48.98 N    PX do bloco B =84.88 N"},
+                   {"Label18", "PX do bloco A = 48.98 N    PY do bloco A =84.88 N"},
                    {"Label8", "Peso do bloco B = 98.00 N"},
                    {"Label9", "Aceleração do sistema = 2.03 m/s²"},
                    {"Label10", "Tensão da corda = 77.73 N"}}},
         Friction6{"ASlidesDown", {"0.2", "20", "5", "60"},
                   {{"Label17", kLeft},
                    {"Label13", "Força de Atrito = 19.62 N"},
-                   {"Label18", "PY do bloco A = 169.69 N    PX do bloco B =98.09 N"},
+                   {"Label18", "PX do bloco A = 169.69 N    PY do bloco A =98.09 N"},
                    {"Label8", "Peso do bloco B = 49.00 N"},
-                   {"Label9", "Aceleração do sistema = 5.61 m/s²"},
-                   {"Label10", "Tensão da corda = 77.06 N"}}},
+                   {"Label9", "Aceleração do sistema = 4.04 m/s²"},
+                   {"Label10", "Tensão da corda = 69.21 N"}}},
+        // Friction holds the system: at rest, and the rope carries B's weight.
+        Friction6{"FrictionHolds", {"1", "10", "10", "30"},
+                  {{"Label17", kAtRest},
+                   {"Label13", "Força de Atrito = 84.88 N"},
+                   {"Label8", "Peso do bloco B = 98.00 N"},
+                   {"Label9", "Aceleração do sistema = 0.00 m/s²"},
+                   {"Label10", "Tensão da corda = 98.00 N"}}},
         // Friction coefficient 1 and a vertical plane are both accepted.
         Friction6{"LimitsAccepted", {"1", "1", "1", "90"},
-                  {{"Label17", kRight},
+                  {{"Label17", kAtRest},
                    {"Label13", "Força de Atrito = 0.01 N"},
-                   {"Label18", "PY do bloco A = 9.80 N    PX do bloco B =0.01 N"},
+                   {"Label18", "PX do bloco A = 9.80 N    PY do bloco A =0.01 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
                    {"Label10", "Tensão da corda = 9.80 N"}}},
-        // Equal pulls: no direction line, and the tension stays at its start value 0.
-        Friction6{"EqualPullsLeaveDirection", {"0.1", "1", kBalancingMassB, "30"},
-                  {{"Label17", std::nullopt},
+        // Equal pulls: friction holds, nothing moves.
+        Friction6{"EqualPullsAtRest", {"0.1", "1", kBalancingMassB, "30"},
+                  {{"Label17", kAtRest},
                    {"Label13", "Força de Atrito = 0.85 N"},
-                   {"Label18", "PY do bloco A = 4.90 N    PX do bloco B =8.49 N"},
+                   {"Label18", "PX do bloco A = 4.90 N    PY do bloco A =8.49 N"},
                    {"Label8", "Peso do bloco B = 4.90 N"},
-                   {"Label9", "Aceleração do sistema = 0.57 m/s²"},
-                   {"Label10", "Tensão da corda = 0.00 N"}}}),
+                   {"Label9", "Aceleração do sistema = 0.00 m/s²"},
+                   {"Label10", "Tensão da corda = 4.90 N"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MoreForce3Calculator6Order, DirectionFirstThenFrictionComponentsWeightAccelerationTension)
@@ -324,7 +333,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"AngleAbove90", {"0.1", "10", "10", "90.5"}, {kAngle}, "Edit4"},
         Refusal{"AngleZero", {"0.1", "10", "10", "0"}, {kAngle}, "Edit4"},
         Refusal{"FrictionAndAngle", {"2", "10", "10", "-30"}, {kKinetic, kAngle}, "Edit4"},
-        Refusal{"MalformedFriction", {"0,1", "10", "10", "30"}, {kInvalid}, "Edit1"},
+        Refusal{"MalformedFriction", {"0,,1", "10", "10", "30"}, {kInvalid}, "Edit1"},
         Refusal{"MalformedTwo", {"", "x", "", "3e"}, {kInvalid, kInvalid}, "Edit4"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -344,10 +353,10 @@ TEST(MoreForce3Calculator7, ClimbUpThePlane)
                       {"Label36", "Força de atrito =8.49 N"},
                       {"Label37", "WPAY =565.46 J"},
                       {"Label38", "WFAT =98.00 J"},
-                      {"Label39", "WPB =565.46 J"},
+                      {"Label39", "WPB =1131.43 J"},
                       {"Label40", "WTENSÃO =897.44 J"},
                       {"Label41", "Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s"},
-                      {"Label32", "PY do bloco A = 48.98 N    PX do bloco B =84.88 N"},
+                      {"Label32", "PX do bloco A = 48.98 N    PY do bloco A =84.88 N"},
                       {"Label33", "Peso do bloco B =98.00 N"}});
     EXPECT_EQ(writtenOrder(out),
               (std::vector<std::string>{"Label24", "Label31", "Label34", "Label35", "Label36", "Label37", "Label38",
@@ -367,10 +376,10 @@ TEST(MoreForce3Calculator7, SteepLightPlane)
                       {"Label36", "Força de atrito =6.93 N"},
                       {"Label37", "WPAY =19.58 J"},
                       {"Label38", "WFAT =19.60 J"},
-                      {"Label39", "WPB =195.84 J"},
+                      {"Label39", "WPB =277.08 J"},
                       {"Label40", "WTENSÃO =60.81 J"},
                       {"Label41", "Velocidade de A =6.58 m/s | Tempo de chegada =0.86 s"},
-                      {"Label32", "PY do bloco A = 6.93 N    PX do bloco B =6.93 N"},
+                      {"Label32", "PX do bloco A = 6.93 N    PY do bloco A =6.93 N"},
                       {"Label33", "Peso do bloco B =98.00 N"}});
 }
 
@@ -410,11 +419,10 @@ INSTANTIATE_TEST_SUITE_P(
         Halt7{"ASlidesBack", {"0.1", "20", "5", "60", "10"}, {kNoMotion}, "Edit5", {}},
         // B's weight exactly A's pull along the plane: nothing at all happens.
         Halt7{"EqualPulls", {"0.1", "1", kBalancingMassB, "30", "10"}, {}, {}, {}},
-        // B outweighs A's pull but not pull and friction together: the time
-        // to the top is the square root of a negative number.
-        Halt7{"FrictionHoldsA", {"1", "10", "10", "30", "10"}, {}, {}, Fault::InvalidOperation},
-        // ... or, with friction taking up the difference exactly, a division by zero.
-        Halt7{"FrictionBalancesExactly", {"0.1", "10", kStallingMassB, "30", "10"}, {}, {}, Fault::DivisionByZero},
+        // B outweighs A's pull but not pull and friction together: nothing moves.
+        Halt7{"FrictionHoldsA", {"1", "10", "10", "30", "10"}, {kFrictionHolds}, "Edit5", {}},
+        // ... friction taking up the difference exactly included.
+        Halt7{"FrictionBalancesExactly", {"0.1", "10", kStallingMassB, "30", "10"}, {kFrictionHolds}, "Edit5", {}},
         Halt7{"MalformedLength", {"0.1", "10", "10", "30", "10m"}, {kInvalid}, "Edit9", {}},
         Halt7{"MalformedAllButLength", {"a", "b", "c", "d", "10"}, {kInvalid, kInvalid, kInvalid, kInvalid},
               "Edit8", {}}),
@@ -422,7 +430,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce3Calculator7, StallingMassReallyStalls)
 {
-    // The division-by-zero case above only means something if a is exactly 0.
+    // The exact-balance case above only means something if a is exactly 0.
     const double mA = 10, mB = std::stod(kStallingMassB), rad = 3.14 * 30 / 180;
     const double pb = 9.8 * mB, px = std::sin(rad) * (9.8 * mA), fat = 0.1 * (std::cos(rad) * (9.8 * mA));
     EXPECT_GT(pb, px);

@@ -50,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(NumberDesignRows, NumberReadingTable, testing::Values(
     ReadCase{"+4", false, 4.0},
     ReadCase{"1e3", false, 1000.0},
     ReadCase{"2.5E-1", false, 0.25},
-    ReadCase{"1,5", true, 1.0},
-    ReadCase{"-1,5", true, 1.0},      // the fallback carries no sign
+    ReadCase{"1,5", false, 1.5},      // used to be malformed: the comma is a decimal point
+    ReadCase{"-1,5", false, -1.5},
     ReadCase{"2.5 ", false, 2.5},     // used to read 25
     ReadCase{"-7 ", false, -7.0},     // used to read 7
     ReadCase{"3.14abc", true, 314.0},
@@ -87,6 +87,22 @@ INSTANTIATE_TEST_SUITE_P(NumberCompleteForms, NumberReadingTable, testing::Value
     ReadCase{"1.7976931348623157e308", false, std::numeric_limits<double>::max()},
     ReadCase{"0e99999", false, 0.0}));
 
+// A lone comma, with no point, is the decimal point as Brazilian students write it.
+INSTANTIATE_TEST_SUITE_P(NumberDecimalComma, NumberReadingTable, testing::Values(
+    ReadCase{"9,8", false, 9.8},
+    ReadCase{"-0,25", false, -0.25},
+    ReadCase{",5", false, 0.5},
+    ReadCase{"1,5e3", false, 1500.0},
+    ReadCase{"5,", false, 5.0},
+    ReadCase{" 2,5 ", false, 2.5},
+    ReadCase{",", false, 0.0},
+    ReadCase{"1,5.2", true, 1.0},    // a comma beside a point
+    ReadCase{"1.5,2", true, 15.0},
+    ReadCase{"1,,5", true, 1.0},     // two commas
+    ReadCase{"1,5,2", true, 1.0},
+    ReadCase{"1e3,5", true, 1.0},    // the comma after the exponent is a misfit
+    ReadCase{"1,5e", true, 15.0}));
+
 INSTANTIATE_TEST_SUITE_P(NumberMalformed, NumberReadingTable, testing::Values(
     ReadCase{"\t1", true, 0.0},     // only code 32 is a blank
     ReadCase{"1\t", true, 1.0},
@@ -107,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(NumberMalformed, NumberReadingTable, testing::Values(
     ReadCase{"0x10", true, 0.0},
     ReadCase{"inf", true, 0.0},
     ReadCase{"nan", true, 0.0},
-    ReadCase{"2,5", true, 2.0},
+    ReadCase{"2,5,0", true, 2.0},
     ReadCase{"1e400x", true, 1.0},
     ReadCase{std::string("1\0", 2), true, 1.0},
     ReadCase{"\xc2\xa0" "1", true, 0.0},  // a non-breaking space is not a blank
@@ -253,7 +269,9 @@ void expect_point_conversions()
 {
     EXPECT_EQ(read_number("2.5").value, 2.5);
     EXPECT_FALSE(read_number("2.5").malformed);
-    EXPECT_TRUE(read_number("2,5").malformed);
+    EXPECT_EQ(read_number("2,5").value, 2.5);
+    EXPECT_FALSE(read_number("2,5").malformed);
+    EXPECT_TRUE(read_number("2,5.0").malformed);
     EXPECT_EQ(write_number(2.5, 4, 2), "2.50");
     EXPECT_EQ(write_number(-1234.5678, 4, 4), "-1234.5678");
     EXPECT_EQ(write_number(1.7e36, 4, 4), " 1.7E+0036");

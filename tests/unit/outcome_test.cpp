@@ -49,7 +49,19 @@ INSTANTIATE_TEST_SUITE_P(Operations, RealFaults, testing::Values(
     FaultCase{"-max - max", [] { return Real(-kMax) - Real(kMax); }, Fault::Overflow},
     FaultCase{"1e300 / 1e-10", [] { return Real(1e300) / Real(1e-10); }, Fault::Overflow},
     FaultCase{"x /= 0", [] { Real x = 3; x /= 0; return x; }, Fault::DivisionByZero},
-    FaultCase{"x *= 1e300", [] { Real x = 1e300; x *= 1e300; return x; }, Fault::Overflow}));
+    FaultCase{"x *= 1e300", [] { Real x = 1e300; x *= 1e300; return x; }, Fault::Overflow},
+    // A kept result beyond the double range, however it was reached.
+    FaultCase{"1e200 * 1e200 / 1e10", [] { return Real(1e200) * 1e200 / 1e10; }, Fault::Overflow},
+    FaultCase{"sqrt(1e300 * 1e300) * 1e10", [] { return sqrt(Real(1e300) * 1e300) * 1e10; }, Fault::Overflow}));
+
+// The steps of one formula may pass the double range; only what is kept must fit.
+TEST(RealArithmetic, StepsOfAFormulaMayPassTheDoubleRange)
+{
+    EXPECT_DOUBLE_EQ(Real(sqrt(Real(3e200) * 3e200 + Real(4e200) * 4e200)).value(), 5e200);
+    EXPECT_EQ(Real(Real(kMax) * 2 / 4).value(), kMax / 2);
+    EXPECT_DOUBLE_EQ(Real(Real(1e-200) * 1e-200 * 1e300).value(), 1e-100);
+    EXPECT_EQ(Real(Real(kMax) + kMax - kMax).value(), kMax);
+}
 
 TEST(RealArithmetic, NoFaultWhereTheResultIsADouble)
 {
@@ -164,7 +176,7 @@ const std::string kBad(kInvalidValue);
 INSTANTIATE_TEST_SUITE_P(Cells, CellReading, testing::Values(
     ReaderCase{"all numbers", {{"Edit1", "1"}, {"Edit2", "2.5 "}, {"Edit3", " -0.25"}}, {}, std::nullopt, "s = 3.25"},
     ReaderCase{"missing cells read 0", {{"Edit2", "4"}}, {}, std::nullopt, "s = 4.00"},
-    ReaderCase{"one malformed", {{"Edit1", "1"}, {"Edit2", "1,5"}, {"Edit3", "2"}}, {kBad}, "Edit2", std::nullopt},
+    ReaderCase{"one malformed", {{"Edit1", "1"}, {"Edit2", "1,,5"}, {"Edit3", "2"}}, {kBad}, "Edit2", std::nullopt},
     ReaderCase{"each malformed in order",
                {{"Edit1", "abc"}, {"Edit2", "2"}, {"Edit3", "3.14abc"}}, {kBad, kBad}, "Edit3", std::nullopt},
     ReaderCase{"all malformed", {{"Edit1", "-"}, {"Edit2", "1e"}, {"Edit3", "\t"}}, {kBad, kBad, kBad}, "Edit3",

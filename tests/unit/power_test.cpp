@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
         ElevatorCase{"negative_mass", "-1", "5", "10", {kMass}, "Edit1", {}},
         ElevatorCase{"negative_zero_height", "100", "5", "-0", {kHeight}, "Edit3", {}},
         ElevatorCase{"mass_and_height", "0", "5", "-3", {kMass, kHeight}, "Edit3", {}},
-        ElevatorCase{"malformed_time_stops_before_checks", "", "1,5", "", {kInvalid}, "Edit2", {}},
+        ElevatorCase{"malformed_time_stops_before_checks", "", "1,,5", "", {kInvalid}, "Edit2", {}},
         ElevatorCase{"two_malformed_cells", "x", "5", "1e", {kInvalid, kInvalid}, "Edit3", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -160,7 +160,21 @@ INSTANTIATE_TEST_SUITE_P(
         InclineCase{"all_empty", "", "", "", "", "", {kMu, kSpeed, kMass, kCo, kCa}, "Edit7", {}},
         InclineCase{"mass_and_co", "2", "0.5", "0", "-3", "4", {kMass, kCo}, "Edit6", {}},
         InclineCase{"ca_only", "2", "0.5", "10", "3", "0", {kCa}, "Edit7", {}},
-        InclineCase{"malformed_mass", "2", "0.5", "1,5", "3", "4", {kInvalid}, "Edit5", {}}),
+        InclineCase{"malformed_mass", "2", "0.5", "1,,5", "3", "4", {kInvalid}, "Edit5", {}},
+        InclineCase{"decimal_commas", "2,0", "0,5", "10", "3,0", "4", {}, std::nullopt,
+                    {"Peso PX do bloco =78.40 N", "Peso PY do bloco =58.80 N", "Força de Atrito =39.2000 N",
+                     "Potência do aparelho =196.0000 W", "Angulo de inclinação =36.89°"}},
+        // CO² is beyond the double range, every answer is not: no overflow.
+        InclineCase{"long_co_squared_on_the_way", "2", "0.3", "10", "1e155", "4", {}, std::nullopt,
+                    {"Peso PX do bloco =0.00 N", "Peso PY do bloco =98.00 N", "Força de Atrito =0.0000 N",
+                     "Potência do aparelho =196.0000 W", "Angulo de inclinação =90.05°"}},
+        // The hypotenuse beyond the double range, and a ratio below it.
+        InclineCase{"sides_near_the_largest_double", "1", "1", "10", "1.5e308", "1.5e308", {}, std::nullopt,
+                    {"Peso PX do bloco =69.30 N", "Peso PY do bloco =69.30 N", "Força de Atrito =69.2965 N",
+                     "Potência do aparelho =138.5929 W", "Angulo de inclinação =45.02°"}},
+        InclineCase{"ratio_below_the_smallest_double", "2", "0.3", "10", "1e300", "1e-300", {}, std::nullopt,
+                    {"Peso PX do bloco =0.00 N", "Peso PY do bloco =98.00 N", "Força de Atrito =0.0000 N",
+                     "Potência do aparelho =196.0000 W", "Angulo de inclinação =90.05°"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PowerInclineOrder, LabelsWrittenPxPyFrictionPowerAngle)
@@ -269,7 +283,14 @@ INSTANTIATE_TEST_SUITE_P(
         PerSecondCase{"all_five_checks", "-1", "-1", "-1", "40000", {kSpeed, kForce, kAngle, kMemory}, "Edit4",
                       false, 0, {}, nullptr},
         PerSecondCase{"negative_time", "2", "10", "60", "-3", {kTime}, "Edit4", false, 0, {}, nullptr},
-        PerSecondCase{"malformed_angle", "2", "10", "6O", "3", {kInvalid}, "Edit3", false, 0, {}, nullptr}),
+        PerSecondCase{"malformed_angle", "2", "10", "6O", "3", {kInvalid}, "Edit3", false, 0, {}, nullptr},
+        // The distance of the second line (2e308 m) is beyond the double range, its work is not.
+        PerSecondCase{"distance_beyond_double_range", "1e308", "1", "60", "2", {}, std::nullopt, true, 2,
+                      {"Tempo =1s | Trabalho realizado = 5.0E+0307J | Potência =  5.0E+0307 W  ->  6.7E+0304 hp",
+                       "Tempo =2s | Trabalho realizado = 1.0E+0308J | Potência =  5.0E+0307 W  ->  6.7E+0304 hp"},
+                      nullptr},
+        PerSecondCase{"decimal_commas", "2,0", "10", "60", "2,6", {}, std::nullopt, true, 3,
+                      {kLine1, kLine2, kLine3}, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MorePowerList, EveryPressStartsByEmptyingAndHidingTheList)

@@ -32,6 +32,7 @@ const Row kConversions[] = {
     {"rounding_half_up", "0.5",     SpeedUnit::Cms, "0.0050",    "0.5 cm/s -> m/s"},
     {"negative_zero",    "-0",      SpeedUnit::Kmh, "-0.0000",   "-0 km/h -> m/s"},
     {"exponent",         "1e3",     SpeedUnit::Mih, "447.0400",  "1e3 mi/h -> m/s"},
+    {"decimal_comma",    "36,5",    SpeedUnit::Kmh, "10.1105",   "36,5 km/h -> m/s"},
     // blanks around a number are not part of it, but the note keeps the text as typed
     {"blanks_kept_in_note", " 36 ", SpeedUnit::Kmh, "9.9720",    " 36  km/h -> m/s"},
 };
@@ -68,7 +69,7 @@ TEST(QuickSi, NothingWhileUnticked)
 TEST(QuickSi, MalformedCellConvertsNothing)
 {
     for (SpeedUnit unit : {SpeedUnit::Kmh, SpeedUnit::Mih, SpeedUnit::Cms})
-        for (const char* text : {"1,5", "abc", "2.5e", "-", "1 000", "10km/h"}) {
+        for (const char* text : {"1,5.0", "abc", "2.5e", "-", "1 000", "10km/h"}) {
             SCOPED_TRACE(text);
             const tavek::Outcome out = tavek::convert_speed(true, text, unit, "Edit8", "Label27");
             EXPECT_EQ(out.messages(), std::vector<std::string>{"Valor inválido. Ajuste seus dados"});

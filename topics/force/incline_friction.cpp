@@ -15,12 +15,11 @@ std::string line(std::string_view prefix, Real x, std::string_view suffix)
     return answer(prefix, x, 4, 2, suffix);
 }
 
-// The one line that shows both components of A's weight. Mind the names: the
-// along-the-plane part stands after "PY do bloco A" and the across-the-plane
-// part after "PX do bloco B"; the line reads that way on screen.
+// The one line that shows both components of A's weight: PX along the plane,
+// PY across it.
 std::string components(Real alongPlane, Real acrossPlane)
 {
-    return line("PY do bloco A = ", alongPlane, " N    PX do bloco B =") + line("", acrossPlane, " N");
+    return line("PX do bloco A = ", alongPlane, " N    PY do bloco A =") + line("", acrossPlane, " N");
 }
 
 // The block on the plane, B hanging: the quantities both exercises share.
@@ -74,21 +73,21 @@ Outcome rough_incline(const Cells& cells)
             return;
 
         const Incline s = incline(mu, mA, mB, theta);
-        // One expression for both directions; only its size is shown.
-        Real a = (s.px + s.fat - s.pb) / (mA + mB);
-        if (a < 0)
-            a = abs(a);
-
-        Real t = 0;
-        if (s.px < s.pb) {
+        // Friction opposes the motion whichever way it goes: it takes away
+        // from the difference of the pulls, and when it can hold all of it
+        // (equal pulls included) nothing moves and the rope carries B.
+        Real a = (abs(s.px - s.pb) - s.fat) / (mA + mB);
+        Real t = s.pb;
+        if (!(a > 0)) {
+            a = 0;
+            out.write("Label17", "O atrito impede o movimento - Sistema em repouso");
+        } else if (s.px < s.pb) {
             out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
             t = s.pb - mB * a;
-        }
-        if (s.px > s.pb) {
+        } else {
             out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
             t = mB * a + s.pb;
         }
-        // Equal pulls: the direction line keeps what it showed and the tension reads 0.
 
         out.write("Label13", line("Força de Atrito = ", s.fat, " N"));
         out.write("Label18", components(s.px, s.py));
@@ -130,16 +129,18 @@ Outcome rough_incline_work(const Cells& cells)
         if (!(s.pb > s.px))
             return; // balanced: nothing moves, nothing to show
 
-        // Everything is computed before the first line is written: when the
-        // friction is at least PB - PX the climb time has no value (a <= 0),
-        // and the fault must leave every earlier answer as it was.
+        // Friction at least as large as PB - PX holds the system where it is.
         const Real a = (s.pb - s.px - s.fat) / (mA + mB);
+        if (!(a > 0)) {
+            out.message("PA + FAT ≥ PB - Não há movimentação do sistema", "Edit5");
+            return;
+        }
         const Real tension = s.pb - mB * a;
         const Real hip = ca / cos(s.rad);
         const Real co = sin(s.rad) * hip;
         const Real wpay = s.px * hip;
         const Real wfat = s.fat * hip;
-        const Real wpb = s.pb * co;
+        const Real wpb = s.pb * hip; // B descends as far as A climbs along the plane
         const Real wt = tension * hip;
         const Real time = sqrt(2 * hip / a);
         const Real speed = a * time;

@@ -32,7 +32,7 @@ Outcome smooth_incline(const Cells& cells)
         // "PA" in this exercise is the pull of A's weight along the slope.
         const Real pA = sin(rad) * (g * mA);
         const Real pB = g * mB;
-        out.write("Label18", answer("Peso do Bloco A = ", pA, 4, 2, " N"));
+        out.write("Label18", answer("PX do Bloco A = ", pA, 4, 2, " N"));
         out.write("Label8", answer("Peso do Bloco B = ", pB, 4, 2, " N"));
 
         Real a = (pB - pA) / (mA + mB);

@@ -69,10 +69,9 @@ Outcome hanging_block_pull(const Cells& cells)
             return;
 
         // D hangs over the pulley and its weight drives all four blocks.
-        // (The statement calls the hanging block A; the answer text keeps that.)
         const Real p = g * md;
         const Real a = p / (ma + mb + mc + md);
-        out.write("Label29", answer("Peso do Bloco A = ", p, 4, 2, " N"));
+        out.write("Label29", answer("Peso do Bloco D = ", p, 4, 2, " N"));
         out.write("Label33", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));
 
         // The rope holding D: its weight less what D's own acceleration takes.

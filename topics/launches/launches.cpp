@@ -1,6 +1,7 @@
 #include "topics/launches/launches.h"
 
 #include <cmath>
+#include <limits>
 
 #include "kit/random.h"
 
@@ -20,6 +21,16 @@ constexpr double kFortyFive = 0.785;
 constexpr long double kBasketHeight = 3.1L;
 
 Real radians(Real degrees) { return Real(kPi) * degrees / 180.0; }
+
+// The release height rounded to a double, as any kept quantity, while it fits:
+// no double equals kBasketHeight, so the rise is never zero. Beyond the double
+// range the 3.1 m no longer matter and the height stays as it is.
+Extended kept(Extended y)
+{
+    if (std::fabs(y.wide()) <= std::numeric_limits<double>::max())
+        return Extended(static_cast<double>(y.wide()));
+    return y;
+}
 
 } // namespace
 
@@ -58,21 +69,21 @@ Outcome basketball_jump(const Cells& cells)
         if (!(height > 0))
             return;
 
-        // The ball leaves the hands at 1.46 times the athlete's height.
-        const Real y0 = height + height * 46.0 / 100.0;
+        // The ball leaves the hands at 1.46 times the athlete's height. The
+        // release height and the rise are steps, not answers: an athlete near
+        // the largest double still has a speed that fits, so both stay wide.
+        const Extended y0 = height + height * 46.0 / 100.0;
         // A release point above the basket is taken as a rise all the same.
-        const Real dy = Real::checked(
-            static_cast<double>(std::fabs(kBasketHeight - static_cast<long double>(y0.value()))));
+        const Extended dy = abs(kBasketHeight - kept(y0));
 
         const Real s = sin(Real(kFortyFive));
         const Real v0 = sqrt(Real(2.0) * kGravity * dy / (s * s));
         out.write("Label16", answer("V0 = ", v0, 4, 4, "m/s ->") + answer("", Real(3.6) * v0, 4, 4, " km/h"));
 
-        // a t^2 + b t + c = 0 with a = -g/2, b = Vy, c = dy; the larger root.
+        // This V0 puts the top of the arc at the basket: the rise lasts until
+        // the vertical speed is spent.
         const Real vy = s * v0;
-        const Real a = -kGravity / 2.0;
-        const Real discriminant = vy * vy - Real(4.0) * a * dy;
-        const Real rise = (-vy - sqrt(discriminant)) / (Real(2.0) * a);
+        const Real rise = vy / kGravity;
         out.write("Label17", answer("Tempo de subida = ", rise, 4, 4, "s "));
 
         const Real travel = Real(4.39) / (cos(Real(kFortyFive)) * v0);

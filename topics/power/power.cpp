@@ -62,9 +62,11 @@ Outcome incline_power(const Cells& cells)
         if (!(muOk && v > 0 && m > 0 && co > 0 && ca > 0))
             return;
 
-        const Real hypotenuse = sqrt(ca * ca + co * co);
-        const Real c = co / hypotenuse;
-        const Real a = ca / hypotenuse;
+        // The hypotenuse and the two ratios are steps to the angle, kept wide:
+        // a long CO and a short CA must not overflow or vanish on the way.
+        const Extended hypotenuse = sqrt(ca * ca + co * co);
+        const Extended c = co / hypotenuse;
+        const Extended a = ca / hypotenuse;
         const Real theta = atan(c / a);
         const Real degrees = theta * 180 / kPi;
         const Real weight = kG * m;

@@ -52,8 +52,9 @@ Outcome power_table(const Cells& cells)
         std::string line;
         for (long i = 1; i <= n; ++i) {
             const Real seconds = static_cast<double>(i);
-            const Real distance = seconds * v;
-            const Real work = fx * distance;
+            // The distance is only a step to the work (it may pass the double
+            // range where the work does not).
+            const Real work = fx * (seconds * v);
             const Real power = work / seconds;
             const Real hp = power * kHorsepowerPerWatt;
             line.assign("Tempo =");

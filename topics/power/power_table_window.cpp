@@ -14,6 +14,9 @@ namespace {
 
 // Every line of the result list is 13 pixels high, as it was laid out; one
 // fixed height also lets the view place 32001 lines without measuring them.
+// With uniform sizes the view takes the width of its last line for all of
+// them; the last is the widest, since time and work only grow down the list,
+// so the horizontal scroll bar reaches every line's end.
 class FixedLineHeight : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;

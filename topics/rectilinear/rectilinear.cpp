@@ -102,15 +102,17 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
 
         // h = v0 τ - k τ²: the particle passes h once rising and once falling.
         // D = v0² (1 - p/100) with p below 100, so the root is always real.
+        // D is only a step: kept, it would overflow long before the times do.
         const Real k = g / 2;
-        const Real d = v0 * v0 - 4 * k * h;
-        const Real s = sqrt(d);
+        const Real s = sqrt(v0 * v0 - 4 * k * h);
         const Real t1 = abs((s - v0) / (2 * k));
         const Real t2 = abs((-v0 - s) / (2 * k));
-        const Real mean = (t1 + t2) / 2;
+        // Up past h and back down to the launch height: the two instants add
+        // up to the whole flight, 2 v0 / g.
+        const Real total = t1 + t2;
         out.write("Label35", answer("Tempo de Subida =", t1 < t2 ? t1 : t2, 4, 4, " s"));
         out.write("Label36", answer("Tempo de descida =", t1 < t2 ? t2 : t1, 4, 4, " s"));
-        out.write("Label37", answer("Tempo Total =", mean, 4, 4, " s"));
+        out.write("Label37", answer("Tempo Total =", total, 4, 4, " s"));
     });
 }
 

@@ -1,0 +1,304 @@
+#!/usr/bin/env bash
+# The program on a real desktop: an X server (Xvfb) with a window manager that
+# draws title bars (openbox), driven only by real X input events (xdotool,
+# which clicks and types through the XTEST extension).
+#
+#   desktop_test.sh PROGRAM CASE
+#
+#   frames    every window opened as a student would (topic links clicked,
+#             menus walked with Alt and the arrow keys): its frame stands at
+#             the window's designed Left, Top, its whole title bar on screen
+#   restore   a window minimised by the window manager, or hidden behind
+#             another, comes back in front and active when its link is clicked
+#   keyboard  Tab reaches the topic links; Enter, Space and keypad Enter open
+#             them
+#   alt-f4    Alt+F4 on the main window (the window manager's close) opens the
+#             exit lock instead of ending the program; the exit password typed
+#             there then ends it
+#
+# Exits 77, which ctest counts as skipped, where a tool is missing. Every wait
+# is bounded, and the X server, the window manager and the program are ended
+# on any way out.
+set -u
+
+program=${1:?program}
+what=${2:?case}
+
+for tool in Xvfb openbox xdotool xwininfo xprop timeout; do
+    if ! command -v "$tool" >/dev/null 2>&1; then
+        echo "SKIP: $tool is not installed"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tavek-desktop.XXXXXX")
+xvfb='' wm='' app=''
+
+stop() { # PID: asked to end, then killed after two seconds
+    local pid=$1
+    [ -n "$pid" ] || return 0
+    kill -TERM "$pid" 2>/dev/null || return 0
+    for _ in $(seq 20); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -KILL "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+}
+cleanup() {
+    stop "$app"
+    stop "$wm"
+    stop "$xvfb"
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 2' INT TERM HUP
+
+fail() {
+    echo "FAIL: $*"
+    if [ -s "$work/app.log" ]; then sed 's/^/  program: /' "$work/app.log"; fi
+    exit 1
+}
+
+# Every X client call is bounded: a stuck server must not hang the test.
+x() { timeout 10 "$@"; }
+
+# until COMMAND succeeds, polled every tenth of a second for SECONDS
+within() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
+}
+
+# --- the desktop ------------------------------------------------------------
+
+screen_w=1024 screen_h=768
+Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+within 15 grep -qs '^[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+DISPLAY=:$(head -n1 "$work/display")
+export DISPLAY
+
+# The window manager with its packaged settings (Alt+F4 closes, the Clearlooks
+# title bar), whatever the user running the test has configured.
+mkdir -p "$work/home" && mkdir -m 700 "$work/runtime"
+HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
+    openbox --sm-disable >"$work/wm.log" 2>&1 &
+wm=$!
+wm_ready() { x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+within 15 wm_ready || fail "openbox did not start: $(cat "$work/wm.log")"
+
+# No session bus: the program must neither wait for one nor start one.
+HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1 \
+    DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus \
+    "$program" >"$work/app.log" 2>&1 &
+app=$!
+
+# --- looking at windows -----------------------------------------------------
+
+# The viewable window whose title matches PATTERN (an extended regex).
+window() { x xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+found=''
+wait_window() { # PATTERN: its id in $found once it is on screen
+    for _ in $(seq 100); do
+        kill -0 "$app" 2>/dev/null || fail "the program ended while waiting for \"$1\""
+        found=$(window "$1")
+        [ -z "$found" ] || return 0
+        sleep 0.1
+    done
+    fail "no window \"$1\" on screen"
+}
+# "X Y WIDTH HEIGHT" of a window's client area on the screen
+client() {
+    x xwininfo -id "$1" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+                               /^ *Width:/ {w = $2} /^ *Height:/ {h = $2} END {print x, y, w, h}'
+}
+# "LEFT RIGHT TOP BOTTOM": the frame the window manager draws around it
+extents() { x xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/^[^=]*= *//p' | tr -d ','; }
+# IsViewable, IsUnMapped, or nothing once the window is gone: closing a Qt
+# window ends its X window, and showing it again makes a new one.
+map_state() { x xwininfo -id "$1" 2>/dev/null | awk '/Map State:/ {print $3}'; }
+wm_state() { x xprop -id "$1" WM_STATE 2>/dev/null | awk '/window state:/ {print $3}'; }
+active() { x xdotool getactivewindow 2>/dev/null; }
+topmost() { x xprop -root _NET_CLIENT_LIST_STACKING | awk '{print $NF}' | xargs printf '%d\n' 2>/dev/null; }
+is() { [ "$("$1" "$2")" = "$3" ]; } # is FUNCTION ARG VALUE, asked anew at each call
+is_active() { [ "$(active)" = "$1" ]; }
+is_topmost() { [ "$(topmost)" = "$1" ]; }
+
+# --- acting as the student --------------------------------------------------
+
+wait_window '^TAVEK 1 - Programa de F' && main_window=$found
+read -r main_x main_y _ main_h < <(client "$main_window")
+menu_h=$((main_h - 463)) # the client area below the menu bar is 463 high
+
+# (no --sync: it waits for the pointer to move, forever when it is already there)
+click_at() { x xdotool mousemove "$1" "$2" click 1 || fail "cannot click at $1,$2"; }
+# The main window's topic links, by their place in its client area.
+click_link() {
+    case $1 in
+    Label3) click_at $((main_x + 56 + 20)) $((main_y + menu_h + 144 + 8)) ;;
+    Label5) click_at $((main_x + 56 + 20)) $((main_y + menu_h + 192 + 8)) ;;
+    Label6) click_at $((main_x + 56 + 20)) $((main_y + menu_h + 240 + 8)) ;;
+    Label7) click_at $((main_x + 56 + 20)) $((main_y + menu_h + 288 + 8)) ;;
+    esac
+}
+focus() { # ID: made the active window, as a click on its title bar would
+    x xdotool windowactivate --sync "$1" >/dev/null 2>&1
+    within 10 is_active "$1" || fail "window $1 does not become active"
+}
+keys() { x xdotool key --delay 80 "$@" || fail "cannot type $*"; }
+
+# A window's frame at its designed place: LEFT, TOP of the outer frame, the
+# client WIDTH as designed, the title bar whole on the screen.
+check_frame() { # ID NAME LEFT TOP WIDTH FRAMED
+    local id=$1 name=$2 left=$3 top=$4 width=$5 framed=$6
+    local cx cy cw ch el er et eb fx fy
+    placed() {
+        read -r cx cy cw ch < <(client "$id")
+        read -r el er et eb < <(extents "$id")
+        [ -n "${eb:-}" ] || return 1
+        fx=$((cx - el)) fy=$((cy - et))
+        [ "$fx" = "$left" ] && [ "$fy" = "$top" ]
+    }
+    within 10 placed || fail "$name: frame at ${fx:-?},${fy:-?} instead of $left,$top" \
+        "(client at ${cx:-?},${cy:-?}; frame extents left ${el:-?} right ${er:-?} top ${et:-?} bottom ${eb:-?})"
+    [ "$cw" = "$width" ] || fail "$name: client $cw wide instead of $width"
+    if [ "$framed" = yes ]; then
+        [ "$et" -gt 0 ] || fail "$name: no title bar"
+    else
+        [ "$el$er$et$eb" = 0000 ] || fail "$name: framed ($el $er $et $eb), designed without a border"
+    fi
+    [ "$fy" -ge 0 ] && [ "$fx" -ge 0 ] && [ $((fx + el + cw + er)) -le "$screen_w" ] ||
+        fail "$name: title bar not wholly on screen (frame at $fx,$fy)"
+    echo "ok: $name frame at $fx,$fy, title bar $et px, client at $cx,$cy"
+}
+
+case $what in
+frames)
+    check_frame "$main_window" Form1 61 22 694 no
+    # Each window covers the main window's links: once checked it is closed
+    # again from its menu ("Fechar Janela", the first item).
+    closed() { [ "$(map_state "$1")" != IsViewable ]; }
+    close_window() { focus "$1" && keys alt Return && within 10 closed "$1" || fail "$2 not closed"; }
+    click_link Label3
+    wait_window '^TAVEK 1 - Movimento Retil'
+    check_frame "$found" Form2 19 9 753 yes
+    close_window "$found" Form2
+    focus "$main_window"
+    keys alt Right Return # "Conversôes de Unidades"
+    wait_window '^TAVEK 1 - Convers'
+    check_frame "$found" Form3 26 40 750 yes
+    close_window "$found" Form3
+    click_link Label5
+    wait_window '^TAVEK 1 - Lan' && form4=$found
+    check_frame "$form4" Form4 13 14 734 yes
+    focus "$form4"
+    keys alt Right Right Return # "Mais exercícios de lançamentos"
+    wait_window '^TAVEK 1 -Mais Exerc.*cios de Lan'
+    check_frame "$found" Form5 38 22 728 yes
+    close_window "$found" Form5
+    close_window "$form4" Form4
+    click_link Label6
+    wait_window '^TAVEK 1 - For' && previous=$found
+    check_frame "$previous" Form6 17 7 750 yes
+    for n in 1 2 3; do # "Mais exercícios de Força e Movimento - N", one after the other
+        focus "$previous"
+        keys alt Right Right Return
+        wait_window "^TAVEK 1 - Mais Exercicios de For.*a e Movimento - $n\$" && next=$found
+        case $n in
+        1) check_frame "$next" Form7 24 12 751 yes ;;
+        2) check_frame "$next" Form8 15 10 755 yes ;;
+        3) check_frame "$next" Form9 7 3 780 yes ;;
+        esac
+        close_window "$previous" "the window before Form$((n + 6))"
+        previous=$next
+    done
+    close_window "$previous" Form9
+    click_link Label7
+    wait_window '^TAVEK 1 - Pot' && form10=$found
+    check_frame "$form10" Form10 12 8 778 yes
+    focus "$form10"
+    keys alt Right Right Return # "Mais exercícios de Potência"
+    wait_window '^TAVEK 1- Mais exerc.*cios de Pot'
+    check_frame "$found" Form11 61 17 705 yes
+    ;;
+restore)
+    click_link Label3
+    wait_window '^TAVEK 1 - Movimento Retil' && form2=$found
+    within 10 is_active "$form2" || fail "Form2 not active when shown"
+    x xdotool windowminimize --sync "$form2" || fail "the window manager did not minimise Form2"
+    within 10 is wm_state "$form2" Iconic || fail "Form2 not iconic after minimising"
+    is map_state "$main_window" IsViewable || fail "minimising Form2 took the main window along"
+    click_link Label3
+    within 10 is map_state "$form2" IsViewable || fail "the link left Form2 minimised"
+    is wm_state "$form2" Normal || fail "Form2 is $(wm_state "$form2") after its link"
+    within 10 is_active "$form2" || fail "Form2 restored but not active"
+    within 10 is_topmost "$form2" || fail "Form2 restored but not in front"
+    echo "ok: minimised Form2 restored, in front and active after its link"
+    # Behind another window: the student has moved both aside, partly
+    # overlapping, to reach the links; the link brings Form2 in front again.
+    x xdotool windowmove --sync "$form2" 300 120 || fail "cannot move Form2"
+    click_link Label5
+    wait_window '^TAVEK 1 - Lan' && form4=$found
+    within 10 is_topmost "$form4" || fail "Form4 not in front when shown"
+    x xdotool windowmove --sync "$form4" 340 60 || fail "cannot move Form4"
+    click_link Label3
+    within 10 is_topmost "$form2" || fail "Form2 stays behind Form4 after its link"
+    within 10 is_active "$form2" || fail "Form2 in front but not active"
+    echo "ok: covered Form2 in front and active after its link"
+    ;;
+keyboard)
+    focus "$main_window"
+    keys Tab Return
+    wait_window '^TAVEK 1 - Movimento Retil' && form2=$found
+    echo "ok: Tab, Enter opened Form2"
+    focus "$main_window"
+    keys Tab space
+    wait_window '^TAVEK 1 - Lan'
+    echo "ok: Tab, Space opened Form4"
+    focus "$main_window"
+    keys Tab KP_Enter
+    wait_window '^TAVEK 1 - For'
+    echo "ok: Tab, keypad Enter opened Form6"
+    focus "$main_window"
+    keys Tab Return
+    wait_window '^TAVEK 1 - Pot'
+    echo "ok: Tab, Enter opened Form10"
+    focus "$main_window"
+    keys shift+Tab shift+Tab shift+Tab Return
+    within 10 is_topmost "$form2" || fail "Shift+Tab back to the first link did not bring Form2 forward"
+    echo "ok: Shift+Tab back to \"Movimento Retilíneo\", Enter brought Form2 forward"
+    ;;
+alt-f4)
+    focus "$main_window"
+    keys alt+F4
+    sleep 3 # time enough for a program being closed to take its window away
+    is map_state "$main_window" IsViewable || fail "Alt+F4 took the main window off the screen"
+    echo "ok: Alt+F4 left the main window on screen"
+    # The focus is in the lock's password cell: the default exit password,
+    # then "Confirma Senha". Only an open lock shows the farewell box.
+    keys z o r p Tab space
+    farewell() {
+        is map_state "$main_window" IsViewable || fail "the main window left the screen before the farewell box"
+        [ -n "$(window '^TAVEK 1$')" ]
+    }
+    within 15 farewell || fail "no farewell box: Alt+F4 did not open the exit lock, or the password did not reach it"
+    keys Return
+    ended() { ! kill -0 "$app" 2>/dev/null; }
+    within 60 ended || fail "the exit password typed after Alt+F4 did not end the program"
+    wait "$app"
+    status=$?
+    app=''
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+    echo "ok: the exit lock opened by Alt+F4 ended the program with its password"
+    exit 0
+    ;;
+*)
+    fail "unknown case $what"
+    ;;
+esac
+kill -0 "$app" 2>/dev/null || fail "the program ended"
