@@ -1,10 +1,8 @@
 #include "topics/force/force.h"
 
-namespace tavek {
+#include "kit/classroom.h"
 
-namespace {
-constexpr double g = 9.8;
-} // namespace
+namespace tavek {
 
 Outcome rope_tensions(const Cells& cells)
 {
@@ -19,7 +17,7 @@ Outcome rope_tensions(const Cells& cells)
         if (m <= 0)
             return;
 
-        const Real p = m * g;
+        const Real p = m * classroom::g;
         // Rope A at 28° and rope B at 47° to the ceiling; 1.41, 0.46947 and
         // 0.731 are the exercise's own rounded trigonometric values.
         const Real ta = p / 1.41;
@@ -54,7 +52,7 @@ Outcome pulled_block(const Cells& cells)
         // 0.6628 rad is the 38° of the figure.
         const Real f2x = cos(Real(0.6628)) * f2;
         if (f2x > f1) {
-            const Real m = p / g;
+            const Real m = p / classroom::g;
             const Real a = (f2x - f1) / m;
             out.write("Label16", answer("Aceleração = ", a, 4, 4, " m/s²"));
             out.write("Label17", answer("Componente do vetor F2 em X = ", f2x, 4, 4, " N"));

@@ -1,13 +1,13 @@
 #include "topics/force/incline_friction.h"
 
+#include "kit/classroom.h"
+
 #include <string>
 
 namespace tavek {
 
 namespace {
 
-constexpr double g = 9.8;
-constexpr double pi = 3.14; // the exercises' own value of π
 
 // Every number of this window is written with width 4 and 2 decimals.
 std::string line(std::string_view prefix, Real x, std::string_view suffix)
@@ -34,10 +34,10 @@ struct Incline {
 Incline incline(Real mu, Real mA, Real mB, Real theta)
 {
     Incline s;
-    s.rad = pi * theta / 180;
-    s.pb = g * mB;
-    s.px = sin(s.rad) * (g * mA);
-    s.py = cos(s.rad) * (g * mA);
+    s.rad = classroom::pi * theta / 180;
+    s.pb = classroom::g * mB;
+    s.px = sin(s.rad) * (classroom::g * mA);
+    s.py = cos(s.rad) * (classroom::g * mA);
     s.fat = mu * s.py;
     return s;
 }

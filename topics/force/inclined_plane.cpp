@@ -1,11 +1,8 @@
 #include "topics/force/inclined_plane.h"
 
-namespace tavek {
+#include "kit/classroom.h"
 
-namespace {
-constexpr double g = 9.8;
-constexpr double pi = 3.14; // the exercises' own value of π
-} // namespace
+namespace tavek {
 
 Outcome smooth_incline(const Cells& cells)
 {
@@ -28,10 +25,10 @@ Outcome smooth_incline(const Cells& cells)
         if (!(mA > 0 && mB > 0 && theta > 0 && theta <= 90))
             return;
 
-        const Real rad = pi * theta / 180;
+        const Real rad = classroom::pi * theta / 180;
         // "PA" in this exercise is the pull of A's weight along the slope.
-        const Real pA = sin(rad) * (g * mA);
-        const Real pB = g * mB;
+        const Real pA = sin(rad) * (classroom::g * mA);
+        const Real pB = classroom::g * mB;
         out.write("Label18", answer("PX do Bloco A = ", pA, 4, 2, " N"));
         out.write("Label8", answer("Peso do Bloco B = ", pB, 4, 2, " N"));
 
@@ -47,7 +44,7 @@ Outcome smooth_incline(const Cells& cells)
         }
         if (pA > pB) {
             out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
-            const Real t = a * mB + g * mB;
+            const Real t = a * mB + classroom::g * mB;
             out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
         }
         // Equal pulls: the system stays put; direction and tension keep what they showed.
@@ -70,7 +67,7 @@ Outcome block_on_wall(const Cells& cells)
         if (!(mu > 0 && mu <= 1 && m > 0))
             return;
 
-        const Real p = g * m;
+        const Real p = classroom::g * m;
         const Real f = p / mu; // the friction μF has to carry the whole weight
         out.write("Label21", answer("Força miníma que deve ser exercida = ", f, 4, 4, " N"));
         out.write("Label22", answer("Peso do Bloco = ", p, 4, 2, " N"));

@@ -1,10 +1,8 @@
 #include "topics/force/tensions.h"
 
-namespace tavek {
+#include "kit/classroom.h"
 
-namespace {
-constexpr double g = 9.8;
-} // namespace
+namespace tavek {
 
 Outcome pulled_blocks(const Cells& cells)
 {
@@ -28,9 +26,9 @@ Outcome pulled_blocks(const Cells& cells)
         if (!(p1 > 0 && p2 > 0 && p3 > 0 && f >= 0))
             return;
 
-        const Real m1 = p1 / g;
-        const Real m2 = p2 / g;
-        const Real m3 = p3 / g;
+        const Real m1 = p1 / classroom::g;
+        const Real m2 = p2 / classroom::g;
+        const Real m3 = p3 / classroom::g;
         out.write("Label4", answer("Massa do Bloco 1 =", m1, 4, 2, " kg"));
         out.write("Label15", answer("Massa do Bloco 2 =", m2, 4, 2, " kg"));
         out.write("Label16", answer("Massa do Bloco 3 =", m3, 4, 2, " kg"));
@@ -69,7 +67,7 @@ Outcome hanging_block_pull(const Cells& cells)
             return;
 
         // D hangs over the pulley and its weight drives all four blocks.
-        const Real p = g * md;
+        const Real p = classroom::g * md;
         const Real a = p / (ma + mb + mc + md);
         out.write("Label29", answer("Peso do Bloco D = ", p, 4, 2, " N"));
         out.write("Label33", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));

@@ -3,16 +3,15 @@
 #include <cmath>
 #include <limits>
 
+#include "kit/classroom.h"
 #include "kit/random.h"
 
 namespace tavek {
 
 namespace {
 
-constexpr double kGravity = 9.8;
 // The exercises turn degrees into radians with the value of pi the students
 // use on paper, and state 45 degrees as 0.785 rad.
-constexpr double kPi = 3.14;
 constexpr double kFortyFive = 0.785;
 
 // The basket stands at 3.1 m. Held in extended precision so that a release
@@ -20,7 +19,7 @@ constexpr double kFortyFive = 0.785;
 // below divides by nothing smaller than that.
 constexpr long double kBasketHeight = 3.1L;
 
-Real radians(Real degrees) { return Real(kPi) * degrees / 180.0; }
+Real radians(Real degrees) { return Real(classroom::pi) * degrees / 180.0; }
 
 // The release height rounded to a double, as any kept quantity, while it fits:
 // no double equals kBasketHeight, so the rise is never zero. Beyond the double
@@ -50,7 +49,7 @@ Outcome dropped_missile(const Cells& cells)
         if (!(h > 0 && v > 0))
             return;
 
-        const Real t = sqrt(h / (Real(kGravity) / 2.0));
+        const Real t = sqrt(h / (Real(classroom::g) / 2.0));
         out.write("Label8", answer("Tempo de chegada do míssil ao seu alvo = ", t, 4, 4, " s"));
         const Real d = v * t;
         out.write("Label10", answer("Distância percorrida do míssil = ", d, 4, 4, "m "));
@@ -77,13 +76,13 @@ Outcome basketball_jump(const Cells& cells)
         const Extended dy = abs(kBasketHeight - kept(y0));
 
         const Real s = sin(Real(kFortyFive));
-        const Real v0 = sqrt(Real(2.0) * kGravity * dy / (s * s));
+        const Real v0 = sqrt(Real(2.0) * classroom::g * dy / (s * s));
         out.write("Label16", answer("V0 = ", v0, 4, 4, "m/s ->") + answer("", Real(3.6) * v0, 4, 4, " km/h"));
 
         // This V0 puts the top of the arc at the basket: the rise lasts until
         // the vertical speed is spent.
         const Real vy = s * v0;
-        const Real rise = vy / kGravity;
+        const Real rise = vy / classroom::g;
         out.write("Label17", answer("Tempo de subida = ", rise, 4, 4, "s "));
 
         const Real travel = Real(4.39) / (cos(Real(kFortyFive)) * v0);
@@ -129,11 +128,11 @@ Outcome kicked_ball(const Cells& cells)
 
         const Real theta = radians(alpha);
         const Real vy = sin(theta) * v0;
-        const Real hmax = vy * vy / (Real(2.0) * kGravity);
+        const Real hmax = vy * vy / (Real(2.0) * classroom::g);
         out.write("Label12", answer("Altura máxima atingida pela bola = ", hmax, 4, 2, " m"));
-        const Real time = Real(2.0) * vy / kGravity;
+        const Real time = Real(2.0) * vy / classroom::g;
         out.write("Label17", answer("Tempo do Percurso = ", time, 4, 2, " s"));
-        const Real range = sin(Real(2.0) * theta) * (v0 * v0) / kGravity;
+        const Real range = sin(Real(2.0) * theta) * (v0 * v0) / classroom::g;
         out.write("Label16", answer("Alcance horizontal = ", range, 4, 2, " m"));
     });
 }

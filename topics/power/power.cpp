@@ -1,12 +1,8 @@
 #include "topics/power/power.h"
 
-namespace tavek {
+#include "kit/classroom.h"
 
-namespace {
-constexpr double kG = 9.8;
-// The exercise turns radians into degrees with 3.14, so CO = CA gives 45.02°.
-constexpr double kPi = 3.14;
-} // namespace
+namespace tavek {
 
 Outcome elevator_power(const Cells& cells)
 {
@@ -26,7 +22,7 @@ Outcome elevator_power(const Cells& cells)
         if (!(m > 0 && t > 0 && h > 0))
             return;
 
-        const Real weight = m * kG;
+        const Real weight = m * classroom::g;
         const Real work = weight * h;
         const Real power = work / t;
         out.write("Label18", answer("Peso do elevador =", weight, 4, 2, " N"));
@@ -68,8 +64,9 @@ Outcome incline_power(const Cells& cells)
         const Extended c = co / hypotenuse;
         const Extended a = ca / hypotenuse;
         const Real theta = atan(c / a);
-        const Real degrees = theta * 180 / kPi;
-        const Real weight = kG * m;
+        // Radians become degrees with 3.14, so CO = CA gives 45.02°.
+        const Real degrees = theta * 180 / classroom::pi;
+        const Real weight = classroom::g * m;
         // PX is the component across the slope (the one friction multiplies),
         // PY the one along it.
         const Real px = cos(theta) * weight;

@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "kit/classroom.h"
 #include "kit/number.h"
 
 namespace tavek {
 
 namespace {
-constexpr double kPi = 3.14; // the exercise's own value
-constexpr double kHorsepowerPerWatt = 0.001341;
 constexpr const char* kList = "ListBox1";
 // Times from here on are refused: the list would grow past 32001 lines.
 constexpr double kMaxSeconds = 32001;
@@ -43,7 +42,7 @@ Outcome power_table(const Cells& cells)
             return;
 
         out.show(kList);
-        const Real radians = kPi * alpha / 180;
+        const Real radians = classroom::pi * alpha / 180;
         const Real fx = cos(radians) * f1;
         // Nearest whole second, a half going to the even one (0.5 gives none);
         // the default rounding mode is to nearest, ties to even.
@@ -56,7 +55,7 @@ Outcome power_table(const Cells& cells)
             // range where the work does not).
             const Real work = fx * (seconds * v);
             const Real power = work / seconds;
-            const Real hp = power * kHorsepowerPerWatt;
+            const Real hp = power * classroom::horsepowerPerWatt;
             line.assign("Tempo =");
             line += write_number(seconds.value(), 0, 0);
             line += "s | Trabalho realizado =";

@@ -1,12 +1,11 @@
 #include "topics/rectilinear/rectilinear.h"
 
+#include "kit/classroom.h"
 #include "kit/random.h"
 
 namespace tavek {
 
 namespace {
-
-constexpr double kGravity = 9.8; // m/s², as the exercise states it
 
 std::string velocity(Real v) { return answer("", v, 4, 4, " m/s"); }
 std::string acceleration(Real a) { return answer("", a, 4, 4, " m/s²"); }
@@ -90,7 +89,7 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
             return;
         }
 
-        const Real g = kGravity;
+        const Real g = classroom::g;
         const Real top = v0 / g;
         out.write("Label34", answer("Tempo de chegada =", top, 4, 4, " s"));
         const Real hmax = v0 * v0 / (2 * g);
