@@ -33,21 +33,14 @@ void MainWindow::build()
     ui_ = std::make_unique<Ui::MainWindow>();
     ui_->setupUi(this);
 
-    // A click, or Enter or Space on the focused link. A disabled widget gets
-    // neither mouse nor keys, so while the exit lock has the links disabled
-    // these simply do not arrive.
-    connect(ui_->Label3, &LinkLabel::activated, this, [this] { Label3Click(); });
-    connect(ui_->Label5, &LinkLabel::activated, this, [this] { Label5Click(); });
-    connect(ui_->Label6, &LinkLabel::activated, this, [this] { Label6Click(); });
-    connect(ui_->Label7, &LinkLabel::activated, this, [this] { Label7Click(); });
     // The window itself holds the focus at start, so that no link wears the
     // focus mark before the student presses Tab.
     ui_->centralwidget->setFocus(Qt::OtherFocusReason);
-    connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { FecharTAVEK1Click(); });
+    connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { openExitLock(); });
 
-    connect(ui_->Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connect(ui_->Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    onMousePress(ui_->Label4, [this](Qt::MouseButton button) { Label4MouseDown(button); });
+    connect(ui_->Button1, &QPushButton::clicked, this, [this] { confirmExitPassword(); });
+    connect(ui_->Button2, &QPushButton::clicked, this, [this] { changeExitPassword(); });
+    onMousePress(ui_->Label4, [this](Qt::MouseButton button) { mechanicsPressed(button); });
     // A lone radio button would turn off again on a second click; in an
     // exclusive group of its own it stays on, as the switch must.
     auto* switchGroup = new QButtonGroup(this);
@@ -56,31 +49,11 @@ void MainWindow::build()
     // Runs when the switch turns on; nothing ever turns it off again.
     connect(ui_->RadioButton1, &QRadioButton::toggled, this, [this](bool checked) {
         if (checked)
-            RadioButton1Click();
+            RadioconfirmExitPassword();
     });
 }
 
-void MainWindow::Label3Click()
-{
-    context().navigator->show(2);
-}
-
-void MainWindow::Label5Click()
-{
-    context().navigator->show(4);
-}
-
-void MainWindow::Label6Click()
-{
-    context().navigator->show(6);
-}
-
-void MainWindow::Label7Click()
-{
-    context().navigator->show(10);
-}
-
-void MainWindow::FecharTAVEK1Click()
+void MainWindow::openExitLock()
 {
     ui_->Panel1->show();
     enableTopicLinks(false);
@@ -89,7 +62,7 @@ void MainWindow::FecharTAVEK1Click()
     exitLock_.open(ui_->RadioButton1->isChecked());
 }
 
-void MainWindow::Button1Click()
+void MainWindow::confirmExitPassword()
 {
     if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
         inform(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
@@ -101,7 +74,7 @@ void MainWindow::Button1Click()
     ui_->Panel1->hide();
 }
 
-void MainWindow::Label4MouseDown(Qt::MouseButton button)
+void MainWindow::mechanicsPressed(Qt::MouseButton button)
 {
     if (button == Qt::RightButton)
         ui_->Panel2->show();
@@ -109,14 +82,14 @@ void MainWindow::Label4MouseDown(Qt::MouseButton button)
         ui_->Panel2->hide();
 }
 
-void MainWindow::RadioButton1Click()
+void MainWindow::RadioconfirmExitPassword()
 {
     ui_->Edit2->show();
     ui_->Button2->show();
     ui_->Edit2->setFocus(Qt::OtherFocusReason);
 }
 
-void MainWindow::Button2Click()
+void MainWindow::changeExitPassword()
 {
     if (!exitLock_.change(ui_->Edit2->text().toStdString())) {
         inform(QString::fromUtf8(kEmptyNewPassword.data(), static_cast<qsizetype>(kEmptyNewPassword.size())));
@@ -143,7 +116,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         if (ui_) {
             raise();
             activateWindow();
-            FecharTAVEK1Click();
+            openExitLock();
         }
         return;
     }

@@ -27,18 +27,14 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void Label3Click();
-    void Label5Click();
-    void Label6Click();
-    void Label7Click();
-    void FecharTAVEK1Click();
+    void openExitLock();
 
     // The exit lock: "Confirma Senha", the presses on "Mecânica" and the
     // password-change panel.
-    void Button1Click();
-    void Label4MouseDown(Qt::MouseButton button);
-    void RadioButton1Click();
-    void Button2Click();
+    void confirmExitPassword();
+    void mechanicsPressed(Qt::MouseButton button);
+    void RadioconfirmExitPassword();
+    void changeExitPassword();
     void enableTopicLinks(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui_;

@@ -14,7 +14,7 @@ namespace tavek {
 
 namespace {
 
-// A menu item of the window that shows another one.
+// A link or menu item of the window that shows another one.
 struct Link {
     const char* item;
     FormNumber to;
@@ -22,8 +22,8 @@ struct Link {
 
 // One row per window, in the order they are created: `Form<number>`, its
 // caption exactly as shown, client size and screen position, its class, and
-// the menu items that show other windows (the unit conversions, the
-// "Mais exercícios" chain of a topic).
+// the links and menu items that show other windows (the main window's topic
+// links, the unit conversions, the "Mais exercícios" chain of a topic).
 struct WindowRow {
     FormNumber number;
     Placement placement;
@@ -33,7 +33,7 @@ struct WindowRow {
 
 const WindowRow kWindows[] = {
     {1, {"TAVEK 1 - Programa de Física 1", 694, 463, 61, 22, true}, create<MainWindow>,
-     {{"ConversesdeUnidades1", 3}}},
+     {{"Label3", 2}, {"Label5", 4}, {"Label6", 6}, {"Label7", 10}, {"ConversesdeUnidades1", 3}}},
     {2, {"TAVEK 1 - Movimento Retilíneo", 753, 488, 19, 9, false}, createRectilinearWindow,
      {{"ConversesdeUnidades1", 3}}},
     {3, {"TAVEK 1 - Conversôes de Unidades", 750, 412, 26, 40, false}, createConversionsWindow, {}},

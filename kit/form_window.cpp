@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QWindow>
 
+#include "kit/link_label.h"
 #include "kit/messenger.h"
 #include "kit/picture.h"
 #include "kit/result_lock.h"
@@ -136,8 +137,13 @@ void FormWindow::wireMenus()
         connect(close, &QAction::triggered, this, &QWidget::close);
     for (const auto& [name, target] : links_) {
         const FormNumber t = target;
-        if (auto* item = requireControl<QAction>(this, name))
-            connect(item, &QAction::triggered, this, [this, t] { context_.navigator->show(t); });
+        auto follow = [this, t] { context_.navigator->show(t); };
+        // A disabled link gets neither mouse nor keys, so while the exit lock
+        // has the topic links disabled these simply do not arrive.
+        if (auto* item = findControl<QAction>(this, name))
+            connect(item, &QAction::triggered, this, follow);
+        else if (auto* link = requireControl<LinkLabel>(this, name))
+            connect(link, &LinkLabel::activated, this, follow);
     }
 }
 

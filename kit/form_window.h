@@ -72,7 +72,7 @@ public:
     // Sets caption, frame and geometry. The layout itself is built on first
     // show: ten of the eleven windows may never be opened in a run.
     void place(const Placement& placement);
-    // A menu item (by object name) that shows another window.
+    // A menu item or link label (by object name) that shows another window.
     void addLink(const char* item, FormNumber target);
     void ensureBuilt();
     bool isBuilt() const { return built_; }

@@ -98,19 +98,19 @@ QString ResultLock::withBackground(const QString& sheet, const QString& objectNa
 ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* messenger)
     : QObject(window), window_(window), setup_(std::move(setup)), messenger_(messenger)
 {
-    if (auto* a = window_->control<QAction>(setup_.disableAction))
-        connect(a, &QAction::triggered, this, [this] { DesabilitarcdulasdeResultados1Click(); });
-    if (auto* a = window_->control<QAction>("ReabilitarcdulasdeResultados1"))
-        connect(a, &QAction::triggered, this, [this] { ReabilitarcdulasdeResultados1Click(); });
-    if (auto* b = window_->control<QAbstractButton>("Button7"))
-        connect(b, &QAbstractButton::clicked, this, [this] { Button7Click(); });
-    if (auto* b = window_->control<QAbstractButton>("Button8"))
-        connect(b, &QAbstractButton::clicked, this, [this] { Button8Click(); });
+    if (auto* a = requireControl<QAction>(window_, setup_.disableAction))
+        connect(a, &QAction::triggered, this, [this] { askToLock(); });
+    if (auto* a = requireControl<QAction>(window_, "ReabilitarcdulasdeResultados1"))
+        connect(a, &QAction::triggered, this, [this] { askToUnlock(); });
+    if (auto* b = requireControl<QAbstractButton>(window_, "Button7"))
+        connect(b, &QAbstractButton::clicked, this, [this] { createPassword(); });
+    if (auto* b = requireControl<QAbstractButton>(window_, "Button8"))
+        connect(b, &QAbstractButton::clicked, this, [this] { confirmPassword(); });
     if (setup_.revealLabel) {
-        if (auto* reveal = window_->control<QWidget>(setup_.revealLabel))
-            onMousePress(reveal, [this](Qt::MouseButton button) { revealMouseDown(button); });
+        if (auto* reveal = requireControl<QWidget>(window_, setup_.revealLabel))
+            onMousePress(reveal, [this](Qt::MouseButton button) { revealPressed(button); });
     }
-    if (auto* list = setup_.list ? window_->control<QAbstractItemView>(setup_.list) : nullptr) {
+    if (auto* list = setup_.list ? requireControl<QAbstractItemView>(window_, setup_.list) : nullptr) {
         if (list->model()) {
             lines_ = new HiddenLines(list);
             lines_->setSourceModel(list->model());
@@ -132,25 +132,25 @@ bool ResultLock::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void ResultLock::DesabilitarcdulasdeResultados1Click() { apply(state_.disable()); }
+void ResultLock::askToLock() { apply(state_.disable()); }
 
-void ResultLock::ReabilitarcdulasdeResultados1Click() { apply(state_.reenable()); }
+void ResultLock::askToUnlock() { apply(state_.reenable()); }
 
-void ResultLock::Button7Click()
+void ResultLock::createPassword()
 {
     auto* edit = window_->control<QLineEdit>("Edit14");
     apply(state_.create(edit ? edit->text().toStdString() : std::string()));
 }
 
-void ResultLock::Button8Click()
+void ResultLock::confirmPassword()
 {
     auto* edit = window_->control<QLineEdit>("Edit15");
     apply(state_.retype(edit ? edit->text().toStdString() : std::string()));
 }
 
-void ResultLock::revealMouseDown(Qt::MouseButton button)
+void ResultLock::revealPressed(Qt::MouseButton button)
 {
-    auto* label = setup_.passwordLabel ? window_->control<QLabel>(setup_.passwordLabel) : nullptr;
+    auto* label = setup_.passwordLabel ? requireControl<QLabel>(window_, setup_.passwordLabel) : nullptr;
     if (!label)
         return;
     if (button == Qt::RightButton) {

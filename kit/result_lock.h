@@ -38,11 +38,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void DesabilitarcdulasdeResultados1Click();
-    void ReabilitarcdulasdeResultados1Click();
-    void Button7Click();
-    void Button8Click();
-    void revealMouseDown(Qt::MouseButton button);
+    void askToLock();
+    void askToUnlock();
+    void createPassword();
+    void confirmPassword();
+    void revealPressed(Qt::MouseButton button);
 
     void apply(const LockEffects& fx);
     void paint(AnswerPaint answers);
