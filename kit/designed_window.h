@@ -1,27 +1,58 @@
 #pragma once
+// A window whose layout is a Designer form and whose behaviour is what it
+// declares about that form: its exercises, the teacher's lock and the quick
+// SI conversion. Each exercise window is one such declaration.
+#include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "kit/form_window.h"
 
 namespace tavek {
 
-// A window whose layout is a Designer form `Ui`: `ui_` gives its typed
-// controls once build() has called setupUi().
-template <class Ui>
-class DesignedWindow : public FormWindow {
-public:
-    using FormWindow::FormWindow;
+struct Design {
+    std::vector<Exercise> exercises;
+    std::optional<ResultLockSetup> lock;
+    std::optional<QuickSiSetup> quickSi;
+};
 
-protected:
-    void setupUi()
+template <class Ui>
+class DesignedWindow final : public FormWindow {
+public:
+    // Fills the design from the window's typed form once it is built.
+    using Declare = std::function<void(Ui& form, Design& design, const Context& context)>;
+
+    DesignedWindow(FormNumber number, const Context& context, QWidget* owner, Declare declare)
+        : FormWindow(number, context, owner), declare_(std::move(declare))
     {
-        // The deleter is made here, where the form's class is complete.
-        ui_ = {new Ui, [](Ui* ui) { delete ui; }};
-        ui_->setupUi(this);
     }
 
-    std::unique_ptr<Ui, void (*)(Ui*)> ui_{nullptr, nullptr};
+private:
+    void build() override
+    {
+        ui_ = std::make_unique<Ui>();
+        ui_->setupUi(this);
+        Design design;
+        declare_(*ui_, design, context());
+        setExercises(std::move(design.exercises));
+        if (design.lock)
+            setResultLock(std::move(*design.lock));
+        if (design.quickSi)
+            setQuickSi(*design.quickSi);
+    }
+
+    Declare declare_;
+    std::unique_ptr<Ui> ui_;
 };
+
+// The window table's way to make a window from its form and declaration.
+template <class Ui>
+FormWindow* designed(FormNumber number, const Context& context, QWidget* owner,
+                     typename DesignedWindow<Ui>::Declare declare)
+{
+    return new DesignedWindow<Ui>(number, context, owner, std::move(declare));
+}
 
 // The window table's way to create a window of class `Window`.
 template <class Window>

@@ -5,36 +5,24 @@
 
 namespace tavek {
 
-namespace {
-
-class ConversionsWindow final : public DesignedWindow<Ui::ConversionsWindow> {
-public:
-    using DesignedWindow::DesignedWindow;
-
-private:
-    void build() override
-    {
-        setupUi();
+FormWindow* createConversionsWindow(FormNumber number, const Context& context, QWidget* owner)
+{
+    using Form = Ui::ConversionsWindow;
+    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
         // A group of unit buttons shares its value cell, its result cell and
         // its clear button; each button is a press with its own conversion.
-        auto group = [this](QLineEdit* input, QLineEdit* result, QAbstractButton* clear) {
-            Exercise e{.presses = {}, .inputs = {input}, .results = {result}, .clear = clear};
+        QWidget* window = u.centralwidget->window();
+        auto group = [window](QLineEdit* input, QLineEdit* result, QAbstractButton* clear) {
+            Exercise e{{}, {input}, {result}, clear};
             for (const Conversion& c : conversions())
                 if (input->objectName() == QLatin1String(c.input))
-                    e.presses.push_back({requireControl<QAbstractButton>(this, c.button),
+                    e.presses.push_back({requireControl<QAbstractButton>(window, c.button),
                                          [&c](const Cells& cells) { return convert(c, cells); }});
             return e;
         };
-        setExercises({group(ui_->Edit1, ui_->Edit2, ui_->Button6), group(ui_->Edit3, ui_->Edit4, ui_->Button13),
-                       group(ui_->Edit5, ui_->Edit6, ui_->Button19)});
-    }
-};
-
-} // namespace
-
-FormWindow* createConversionsWindow(FormNumber number, const Context& context, QWidget* owner)
-{
-    return create<ConversionsWindow>(number, context, owner);
+        d.exercises = {group(u.Edit1, u.Edit2, u.Button6), group(u.Edit3, u.Edit4, u.Button13),
+                       group(u.Edit5, u.Edit6, u.Button19)};
+    });
 }
 
 } // namespace tavek

@@ -5,36 +5,16 @@
 
 namespace tavek {
 
-namespace {
-
-class ForceWindow final : public DesignedWindow<Ui::ForceWindow> {
-public:
-    using DesignedWindow::DesignedWindow;
-
-private:
-    void build() override
-    {
-        setupUi();
-        auto& u = *ui_;
-        setExercises({
-            {.presses = {{u.Button1, rope_tensions}},
-             .inputs = {u.Edit1},
-             .results = {u.Label12, u.Label2, u.Label3, u.Label4},
-             .clear = u.Button2},
-            {.presses = {{u.Button3, pulled_block}},
-             .inputs = {u.Edit2, u.Edit3, u.Edit4},
-             .results = {u.Label16, u.Label17, u.Label18},
-             .clear = u.Button4},
-        });
-        setResultLock({.revealLabel = "Label5", .passwordLabel = "Label19"});
-    }
-};
-
-} // namespace
-
 FormWindow* createForceWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    return create<ForceWindow>(number, context, owner);
+    using Form = Ui::ForceWindow;
+    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+        d.exercises = {
+            {{{u.Button1, rope_tensions}}, {u.Edit1}, {u.Label12, u.Label2, u.Label3, u.Label4}, u.Button2},
+            {{{u.Button3, pulled_block}}, {u.Edit2, u.Edit3, u.Edit4}, {u.Label16, u.Label17, u.Label18}, u.Button4},
+        };
+        d.lock = {.revealLabel = "Label5", .passwordLabel = "Label19"};
+    });
 }
 
 } // namespace tavek

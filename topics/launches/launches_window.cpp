@@ -5,37 +5,17 @@
 
 namespace tavek {
 
-namespace {
-
-class LaunchesWindow final : public DesignedWindow<Ui::LaunchesWindow> {
-public:
-    using DesignedWindow::DesignedWindow;
-
-private:
-    void build() override
-    {
-        setupUi();
-        auto& u = *ui_;
-        setExercises({
-            {.presses = {{u.Button1, dropped_missile}},
-             .inputs = {u.Edit1, u.Edit2},
-             .results = {u.Label10, u.Label8},
-             .clear = u.Button2},
-            {.presses = {{u.Button3, basketball_jump}},
-             .inputs = {u.Edit3},
-             .results = {u.Label16, u.Label17, u.Label18},
-             .clear = u.Button4},
-        });
-        setResultLock({.revealLabel = "Label3", .passwordLabel = "Label14"});
-        setQuickSi({u.Edit1, u.Label9, u.CheckBox1, u.kmhms1, u.mihms1, u.cmsms1});
-    }
-};
-
-} // namespace
-
 FormWindow* createLaunchesWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    return create<LaunchesWindow>(number, context, owner);
+    using Form = Ui::LaunchesWindow;
+    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+        d.exercises = {
+            {{{u.Button1, dropped_missile}}, {u.Edit1, u.Edit2}, {u.Label10, u.Label8}, u.Button2},
+            {{{u.Button3, basketball_jump}}, {u.Edit3}, {u.Label16, u.Label17, u.Label18}, u.Button4},
+        };
+        d.lock = {.revealLabel = "Label3", .passwordLabel = "Label14"};
+        d.quickSi = {u.Edit1, u.Label9, u.CheckBox1, u.kmhms1, u.mihms1, u.cmsms1};
+    });
 }
 
 } // namespace tavek

@@ -5,44 +5,27 @@
 
 namespace tavek {
 
-namespace {
-
-class ObliqueLaunchesWindow final : public DesignedWindow<Ui::ObliqueLaunchesWindow> {
-public:
-    using DesignedWindow::DesignedWindow;
-
-private:
-    void build() override
-    {
-        setupUi();
-        auto& u = *ui_;
-        setExercises({
+FormWindow* createObliqueLaunchesWindow(FormNumber number, const Context& context, QWidget* owner)
+{
+    using Form = Ui::ObliqueLaunchesWindow;
+    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context& context) {
+        // Degrees of exercise 3: 0 until the first draw, kept through its clear.
+        auto angle = std::make_shared<Real>(0.0);
+        RandomDraw* random = context.random;
+        d.exercises = {
             // The drawn angle and the button that computes its speed are given
             // data, not answers: the clear hides them, the lock leaves them.
-            {.presses = {{u.Button1, [this](const Cells&) { return draw_launch_angle(*context().random, angle_); }},
-                         {u.Button2, [this](const Cells&) { return drawn_angle_speed(angle_); }}},
+            {.presses = {{u.Button1, [angle, random](const Cells&) { return draw_launch_angle(*random, *angle); }},
+                         {u.Button2, [angle](const Cells&) { return drawn_angle_speed(*angle); }}},
              .inputs = {},
              .results = {u.Label8},
              .clear = u.Button3,
              .givens = {u.Button2, u.Label10}},
-            {.presses = {{u.Button4, kicked_ball}},
-             .inputs = {u.Edit1, u.Edit2},
-             .results = {u.Label12, u.Label17, u.Label16},
-             .clear = u.Button5},
-        });
-        setResultLock({.revealLabel = "Label3", .passwordLabel = "Label18"});
-        setQuickSi({u.Edit1, u.Label7, u.CheckBox1, u.kmhms1, u.mihms1, u.cmsms1});
-    }
-
-    // Degrees of exercise 3; 0 until the first draw, kept through its clear.
-    Real angle_ = 0.0;
-};
-
-} // namespace
-
-FormWindow* createObliqueLaunchesWindow(FormNumber number, const Context& context, QWidget* owner)
-{
-    return create<ObliqueLaunchesWindow>(number, context, owner);
+            {{{u.Button4, kicked_ball}}, {u.Edit1, u.Edit2}, {u.Label12, u.Label17, u.Label16}, u.Button5},
+        };
+        d.lock = {.revealLabel = "Label3", .passwordLabel = "Label18"};
+        d.quickSi = {u.Edit1, u.Label7, u.CheckBox1, u.kmhms1, u.mihms1, u.cmsms1};
+    });
 }
 
 } // namespace tavek

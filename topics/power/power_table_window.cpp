@@ -26,15 +26,12 @@ public:
     }
 };
 
-class PowerTableWindow final : public DesignedWindow<Ui::PowerTableWindow> {
-public:
-    using DesignedWindow::DesignedWindow;
+} // namespace
 
-private:
-    void build() override
-    {
-        setupUi();
-        auto& u = *ui_;
+FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QWidget* owner)
+{
+    using Form = Ui::PowerTableWindow;
+    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
         // Plain text lines in one model, painted by one delegate: no widget per
         // line, so a list of 32001 lines fills and scrolls as fast as a short one.
         QListView* list = u.ListBox1;
@@ -43,22 +40,10 @@ private:
         list->setUniformItemSizes(true);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-        setExercises({
-            {.presses = {{u.Button1, power_table}},
-             .inputs = {u.Edit1, u.Edit2, u.Edit3, u.Edit4},
-             .results = {u.ListBox1},
-             .clear = u.Button2},
-        });
-        setResultLock({});
-        setQuickSi({u.Edit1, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1});
-    }
-};
-
-} // namespace
-
-FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QWidget* owner)
-{
-    return create<PowerTableWindow>(number, context, owner);
+        d.exercises = {{{{u.Button1, power_table}}, {u.Edit1, u.Edit2, u.Edit3, u.Edit4}, {u.ListBox1}, u.Button2}};
+        d.lock = ResultLockSetup{};
+        d.quickSi = {u.Edit1, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1};
+    });
 }
 
 } // namespace tavek

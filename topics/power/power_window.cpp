@@ -5,37 +5,18 @@
 
 namespace tavek {
 
-namespace {
-
-class PowerWindow final : public DesignedWindow<Ui::PowerWindow> {
-public:
-    using DesignedWindow::DesignedWindow;
-
-private:
-    void build() override
-    {
-        setupUi();
-        auto& u = *ui_;
-        setExercises({
-            {.presses = {{u.Button1, elevator_power}},
-             .inputs = {u.Edit1, u.Edit2, u.Edit3},
-             .results = {u.Label18, u.Label8, u.Label6},
-             .clear = u.Button2},
-            {.presses = {{u.Button3, incline_power}},
-             .inputs = {u.Edit8, u.Edit4, u.Edit5, u.Edit6, u.Edit7},
-             .results = {u.Label19, u.Label20, u.Label22, u.Label23, u.Label24},
-             .clear = u.Button4},
-        });
-        setResultLock({.revealLabel = "Label25", .passwordLabel = "Label34"});
-        setQuickSi({u.Edit8, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1});
-    }
-};
-
-} // namespace
-
 FormWindow* createPowerWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    return create<PowerWindow>(number, context, owner);
+    using Form = Ui::PowerWindow;
+    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+        d.exercises = {
+            {{{u.Button1, elevator_power}}, {u.Edit1, u.Edit2, u.Edit3}, {u.Label18, u.Label8, u.Label6}, u.Button2},
+            {{{u.Button3, incline_power}}, {u.Edit8, u.Edit4, u.Edit5, u.Edit6, u.Edit7},
+             {u.Label19, u.Label20, u.Label22, u.Label23, u.Label24}, u.Button4},
+        };
+        d.lock = {.revealLabel = "Label25", .passwordLabel = "Label34"};
+        d.quickSi = {u.Edit8, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1};
+    });
 }
 
 } // namespace tavek
