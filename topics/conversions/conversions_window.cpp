@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createConversionsWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::ConversionsWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::ConversionsWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         // A group of unit buttons shares its value cell, its result cell and
         // its clear button; each button is a press with its own conversion.
         QWidget* window = u.centralwidget->window();

@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createForceWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::ForceWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::ForceWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         d.exercises = {
             {{{u.Button1, rope_tensions}}, {u.Edit1}, {u.Label12, u.Label2, u.Label3, u.Label4}, u.Button2},
             {{{u.Button3, pulled_block}}, {u.Edit2, u.Edit3, u.Edit4}, {u.Label16, u.Label17, u.Label18}, u.Button4},

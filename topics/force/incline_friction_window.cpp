@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createInclineFrictionWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::InclineFrictionWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::InclineFrictionWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         d.exercises = {
             {{{u.Button1, rough_incline}}, {u.Edit1, u.Edit2, u.Edit3, u.Edit4},
              {u.Label17, u.Label18, u.Label8, u.Label9, u.Label13, u.Label10}, u.Button2},

@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createInclinedPlaneWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::InclinedPlaneWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::InclinedPlaneWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         d.exercises = {
             {{{u.Button1, smooth_incline}}, {u.Edit1, u.Edit2, u.Edit3},
              {u.Label17, u.Label18, u.Label8, u.Label9, u.Label10}, u.Button2},

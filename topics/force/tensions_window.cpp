@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createTensionsWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::TensionsWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::TensionsWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         d.exercises = {
             {{{u.Button1, pulled_blocks}}, {u.Edit1, u.Edit2, u.Edit3, u.Edit4},
              {u.Label4, u.Label15, u.Label16, u.Label17, u.Label18, u.Label19}, u.Button2},

@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createLaunchesWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::LaunchesWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::LaunchesWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         d.exercises = {
             {{{u.Button1, dropped_missile}}, {u.Edit1, u.Edit2}, {u.Label10, u.Label8}, u.Button2},
             {{{u.Button3, basketball_jump}}, {u.Edit3}, {u.Label16, u.Label17, u.Label18}, u.Button4},

@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createObliqueLaunchesWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::ObliqueLaunchesWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context& context) {
+    return designed<Ui::ObliqueLaunchesWindow>(number, context, owner, [](auto& u, Design& d, const Context& context) {
         // Degrees of exercise 3: 0 until the first draw, kept through its clear.
         auto angle = std::make_shared<Real>(0.0);
         RandomDraw* random = context.random;

@@ -30,8 +30,7 @@ public:
 
 FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::PowerTableWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::PowerTableWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         // Plain text lines in one model, painted by one delegate: no widget per
         // line, so a list of 32001 lines fills and scrolls as fast as a short one.
         QListView* list = u.ListBox1;

@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createPowerWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::PowerWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context&) {
+    return designed<Ui::PowerWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
         d.exercises = {
             {{{u.Button1, elevator_power}}, {u.Edit1, u.Edit2, u.Edit3}, {u.Label18, u.Label8, u.Label6}, u.Button2},
             {{{u.Button3, incline_power}}, {u.Edit8, u.Edit4, u.Edit5, u.Edit6, u.Edit7},

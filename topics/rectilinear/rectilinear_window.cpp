@@ -7,8 +7,7 @@ namespace tavek {
 
 FormWindow* createRectilinearWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    using Form = Ui::RectilinearWindow;
-    return designed<Form>(number, context, owner, [](Form& u, Design& d, const Context& context) {
+    return designed<Ui::RectilinearWindow>(number, context, owner, [](auto& u, Design& d, const Context& context) {
         RandomDraw* random = context.random; // the draw every window shares
         d.exercises = {
             {{{u.Button1, average_motion}}, {u.Edit1, u.Edit2, u.Edit3, u.Edit4}, {u.Edit5, u.Edit6}, u.Button2},
