@@ -6,27 +6,11 @@
 using tavek::FormNumber;
 
 namespace {
-
 const QString kNegative = QString::fromUtf8("Valor para conversão negativo, favor ajuste o valor");
-const QString kInvalid = QString::fromUtf8("Valor inválido. Ajuste seus dados");
-
-// The controls that the Tab key visits from `first`, in order, once round.
-QStringList tabChain(tavek::FormWindow* w, const char* first)
-{
-    QStringList names;
-    QWidget* start = w->control<QWidget>(first);
-    QWidget* it = start;
-    do {
-        if ((it->focusPolicy() & Qt::TabFocus) && it->isVisibleTo(w) && !it->objectName().isEmpty())
-            names << it->objectName();
-        it = it->nextInFocusChain();
-    } while (it && it != start);
-    return names;
-}
 
 } // namespace
 
-class ConversionsTest : public QObject {
+class ConversionsTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void startsEmptyWithItsColours();
@@ -43,8 +27,7 @@ private slots:
 
 void ConversionsTest::startsEmptyWithItsColours()
 {
-    Program p;
-    auto* w = p.open(3);
+    auto* w = p->open(3);
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         QCOMPARE(textOf(w, cell), QString());
     for (const char* input : {"Edit1", "Edit3", "Edit5"})
@@ -58,8 +41,7 @@ void ConversionsTest::startsEmptyWithItsColours()
 
 void ConversionsTest::tabOrder()
 {
-    Program p;
-    auto* w = p.open(3);
+    auto* w = p->open(3);
     const QStringList expected = {"Edit1",    "Button1",  "Button2",  "Edit2",    "Button3",  "Button4",  "Button5",
                                   "Button11", "Button12", "Button6",  "Edit3",    "Edit4",    "Button7",  "Button8",
                                   "Button9",  "Button10", "Button13", "Edit5",    "Edit6",    "Button14", "Button15",
@@ -89,13 +71,12 @@ void ConversionsTest::convertsIntoItsGroupOnly()
     QFETCH(QString, typed);
     QFETCH(QString, result);
     QFETCH(QString, expected);
-    Program p;
-    auto* w = p.open(3);
+    auto* w = p->open(3);
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         type(w, cell, QStringLiteral("x"));
     type(w, input.toLatin1().constData(), typed);
     click(w, button.toLatin1().constData());
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, result.toLatin1().constData()), expected);
     // The input stays as typed; the other groups are untouched.
     QCOMPARE(textOf(w, input.toLatin1().constData()), typed);
@@ -122,8 +103,7 @@ void ConversionsTest::negativeKeepsTheResultAndFocusesTheInput()
     QFETCH(QString, button);
     QFETCH(QString, result);
     QFETCH(QString, before);
-    Program p;
-    auto* w = p.open(3);
+    auto* w = p->open(3);
     const QByteArray in = input.toLatin1(), b = button.toLatin1(), out = result.toLatin1();
     type(w, in.constData(), QStringLiteral("10"));
     click(w, b.constData());
@@ -133,21 +113,20 @@ void ConversionsTest::negativeKeepsTheResultAndFocusesTheInput()
 
     type(w, in.constData(), QStringLiteral("-10"));
     click(w, b.constData());
-    QCOMPARE(p.messenger.texts(), QStringList{kNegative});
-    QCOMPARE(p.messenger.boxes.front().window, QStringLiteral("Form3"));
+    QCOMPARE(p->messenger.texts(), QStringList{kNegative});
+    QCOMPARE(p->messenger.boxes.front().window, QStringLiteral("Form3"));
     QCOMPARE(focused(w), input);
     QCOMPARE(textOf(w, out.constData()), before);
 }
 
 void ConversionsTest::malformedValueIsRefused()
 {
-    Program p;
-    auto* w = p.open(3);
+    auto* w = p->open(3);
     type(w, "Edit3", QStringLiteral("1"));
     click(w, "Button8");
     type(w, "Edit3", QStringLiteral("1,5.0"));
     click(w, "Button8");
-    QCOMPARE(p.messenger.texts(), QStringList{kInvalid});
+    QCOMPARE(p->messenger.texts(), QStringList{kInvalid});
     QCOMPARE(focused(w), QStringLiteral("Edit3"));
     QCOMPARE(textOf(w, "Edit4"), QStringLiteral("60.00000000 s"));
 }
@@ -167,8 +146,7 @@ void ConversionsTest::clearsEmptyTheirGroup()
     QFETCH(QString, clear);
     QFETCH(QString, input);
     QFETCH(QString, result);
-    Program p;
-    auto* w = p.open(3);
+    auto* w = p->open(3);
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         type(w, cell, QStringLiteral("7"));
     click(w, clear.toLatin1().constData());
@@ -179,21 +157,20 @@ void ConversionsTest::clearsEmptyTheirGroup()
     for (const char* cell : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"})
         kept += textOf(w, cell) == QLatin1String("7");
     QCOMPARE(kept, 4);
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
 }
 
 void ConversionsTest::sameWindowFromEveryMenu()
 {
-    Program p;
-    auto* form3 = p.open(3);
+    auto* form3 = p->open(3);
     type(form3, "Edit1", QStringLiteral("2"));
     click(form3, "Button5");
     trigger(form3, "FecharJanela1");
     QVERIFY(!form3->isVisible());
     // Reached again from another window's menu: the same window, as it was left.
-    trigger(p.open(5), "Conversesdeunidades1");
+    trigger(p->open(5), "Conversesdeunidades1");
     QVERIFY(form3->isVisible());
-    QCOMPARE(p.form(3), form3);
+    QCOMPARE(p->form(3), form3);
     QCOMPARE(textOf(form3, "Edit2"), QStringLiteral("2000.00000000 m"));
 }
 

@@ -26,14 +26,6 @@ const QString kWrong = QStringLiteral("Senha Incorreta");
 const QString kEmpty = QString::fromUtf8("Cédula vazia. Ajuste Senha");
 const char* const kLinks[] = {"Label3", "Label5", "Label6", "Label7"};
 
-void press(FormWindow* w, const char* label, Qt::MouseButton button)
-{
-    auto* l = w->control<QLabel>(label);
-    QVERIFY2(l, label);
-    QTest::mousePress(l, button, Qt::NoModifier, QPoint(3, 3));
-    QTest::mouseRelease(l, button, Qt::NoModifier, QPoint(3, 3));
-}
-
 int enabledLinks(FormWindow* w)
 {
     int n = 0;

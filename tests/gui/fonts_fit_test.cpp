@@ -1,11 +1,13 @@
 // Every fixed text of every window must fit the width it was laid out for.
 // The layouts were made for "MS Sans Serif" and Verdana; the kit maps these to
 // DejaVu fonts, and a text a few pixels wider than its control is cut off.
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
@@ -14,6 +16,8 @@
 #include <QtTest>
 
 #include <map>
+#include <optional>
+#include <vector>
 
 #include "support.h"
 
@@ -45,45 +49,70 @@ QString formFile(int form)
     return root.filePath(QString::fromLatin1(files[form - 1]));
 }
 
-Designed designedSizes(const QString& path)
+struct Declared {
+    QString name;
+    QString kind;
+    std::optional<QRect> geometry;
+    std::optional<QString> text;
+    std::optional<QString> styleSheet;
+    std::map<QString, QString> font; // "family", "pointsize", "bold", "underline" as the form says
+};
+
+// The form's widgets below its central widget, with their geometry and text.
+std::vector<Declared> declaredControls(const QString& path)
 {
-    Designed sizes;
+    std::vector<Declared> out;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return sizes;
+        return out;
     QXmlStreamReader xml(&file);
-    QStringList widgets;   // enclosing <widget> names
-    QString property;      // enclosing <property> name
-    QStringList elements;
-    int width = -1;
+    std::vector<std::size_t> open; // indices into out of the enclosing widgets
+    QString property;
+    QRect rect;
     while (!xml.atEnd()) {
         xml.readNext();
+        const QString tag = xml.name().toString();
         if (xml.isStartElement()) {
-            const QString tag = xml.name().toString();
-            elements << tag;
-            if (tag == QLatin1String("widget"))
-                widgets << xml.attributes().value(QLatin1String("name")).toString();
-            else if (tag == QLatin1String("property"))
+            if (tag == QLatin1String("widget")) {
+                out.push_back({xml.attributes().value(QLatin1String("name")).toString(),
+                               xml.attributes().value(QLatin1String("class")).toString(), {}, {}, {}, {}});
+                open.push_back(out.size() - 1);
+            } else if (tag == QLatin1String("property")) {
                 property = xml.attributes().value(QLatin1String("name")).toString();
-            else if (property == QLatin1String("geometry") && !widgets.isEmpty() &&
-                     (tag == QLatin1String("width") || tag == QLatin1String("height"))) {
-                const int v = xml.readElementText().toInt();
-                elements.removeLast();
-                if (tag == QLatin1String("width"))
-                    width = v;
-                else
-                    sizes[widgets.last()] = QSize(width, v);
+            } else if (!open.empty() && property == QLatin1String("geometry")) {
+                if (tag == QLatin1String("x"))
+                    rect.moveLeft(xml.readElementText().toInt());
+                else if (tag == QLatin1String("y"))
+                    rect.moveTop(xml.readElementText().toInt());
+                else if (tag == QLatin1String("width"))
+                    rect.setWidth(xml.readElementText().toInt());
+                else if (tag == QLatin1String("height")) {
+                    rect.setHeight(xml.readElementText().toInt());
+                    out[open.back()].geometry = rect;
+                }
+            } else if (!open.empty() && property == QLatin1String("text") && tag == QLatin1String("string")) {
+                out[open.back()].text = xml.readElementText();
+            } else if (!open.empty() && property == QLatin1String("styleSheet") && tag == QLatin1String("string")) {
+                out[open.back()].styleSheet = xml.readElementText();
+            } else if (!open.empty() && property == QLatin1String("font") && tag != QLatin1String("font")) {
+                out[open.back()].font[tag] = xml.readElementText();
             }
         } else if (xml.isEndElement()) {
-            const QString tag = xml.name().toString();
-            if (!elements.isEmpty())
-                elements.removeLast();
-            if (tag == QLatin1String("widget") && !widgets.isEmpty())
-                widgets.removeLast();
+            if (tag == QLatin1String("widget"))
+                open.pop_back();
             else if (tag == QLatin1String("property"))
                 property.clear();
         }
     }
+    return out;
+}
+
+Designed designedSizes(const QString& path)
+{
+    Designed sizes;
+    for (const Declared& d : declaredControls(path))
+        if (d.geometry)
+            sizes[d.name] = d.geometry->size();
     return sizes;
 }
 
@@ -158,6 +187,17 @@ QString describe(const std::vector<Misfit>& list)
     for (const Misfit& m : list)
         lines << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(m.control, m.text).arg(m.needed).arg(m.available);
     return lines.join(QStringLiteral("; "));
+}
+
+QString shownText(QWidget* c)
+{
+    if (auto* l = qobject_cast<QLabel*>(c))
+        return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(c))
+        return b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(c))
+        return e->text();
+    return QString();
 }
 
 } // namespace
@@ -265,6 +305,57 @@ private slots:
         if (form <= 5)
             QEXPECT_FAIL("", "captions grown to their text when the window is built", Continue);
         QVERIFY2(found.empty(), qPrintable(describe(found)));
+    }
+
+    // Every control a window's Designer form declares stands in the built
+    // window under the form's name, at the form's place, with the form's
+    // text, style sheet and font.
+    // Labels may grow wider to fit their text when the window is built.
+    void everyControlAsDesigned_data() { addFormRows(); }
+    void everyControlAsDesigned()
+    {
+        QFETCH(int, form);
+        Program p;
+        auto* w = p.open(static_cast<tavek::FormNumber>(form));
+        const std::vector<Declared> controls = declaredControls(formFile(form));
+        QVERIFY2(controls.size() > 3, qPrintable(formFile(form)));
+        int checked = 0;
+        for (const Declared& d : controls) {
+            if (d.kind == QLatin1String("QMainWindow") || d.kind == QLatin1String("QMenuBar") ||
+                d.kind == QLatin1String("QMenu") || d.kind == QLatin1String("QStatusBar") ||
+                d.name == QLatin1String("centralwidget"))
+                continue;
+            auto* c = w->findChild<QWidget*>(d.name);
+            QVERIFY2(c, qPrintable(d.name));
+            const QString where = w->objectName() + QLatin1Char('.') + d.name;
+            if (d.geometry) {
+                // captions grow to their text where they stand (check boxes
+                // in height too); every other control keeps its designed size
+                const QRect g = c->geometry();
+                const bool grows = qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c);
+                const bool tall = qobject_cast<QCheckBox*>(c);
+                const QString got = where + QStringLiteral(" at %1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+                QVERIFY2(g.topLeft() == d.geometry->topLeft(), qPrintable(got));
+                QVERIFY2(tall ? g.height() >= d.geometry->height() : g.height() == d.geometry->height(), qPrintable(got));
+                QVERIFY2(grows ? g.width() >= d.geometry->width() : g.width() == d.geometry->width(), qPrintable(got));
+            }
+            if (d.text && !qobject_cast<QLineEdit*>(c))
+                QVERIFY2(shownText(c) == *d.text, qPrintable(where + QLatin1String(": ") + shownText(c)));
+            if (d.styleSheet)
+                QVERIFY2(c->styleSheet() == *d.styleSheet, qPrintable(where + QLatin1String(": ") + c->styleSheet()));
+            const QFont f = c->font();
+            const auto says = [&](const char* key) { return d.font.at(QLatin1String(key)); };
+            if (d.font.count(QStringLiteral("family")))
+                QVERIFY2(f.family() == says("family"), qPrintable(where + QLatin1String(": ") + f.family()));
+            if (d.font.count(QStringLiteral("pointsize")))
+                QVERIFY2(f.pointSize() == says("pointsize").toInt(), qPrintable(where));
+            if (d.font.count(QStringLiteral("bold")))
+                QVERIFY2(f.bold() == (says("bold") == QLatin1String("true")), qPrintable(where));
+            if (d.font.count(QStringLiteral("underline")))
+                QVERIFY2(f.underline() == (says("underline") == QLatin1String("true")), qPrintable(where));
+            ++checked;
+        }
+        QVERIFY(checked > 3);
     }
 };
 

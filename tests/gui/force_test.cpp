@@ -13,36 +13,13 @@ using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
 const char* const kForm6Results[] = {"Label12", "Label2", "Label3", "Label4", "Label17", "Label18", "Label16"};
 const char* const kForm7Results[] = {"Label4",  "Label15", "Label16", "Label17", "Label18", "Label19",
                                      "Label29", "Label30", "Label31", "Label32", "Label33"};
 
-// Every pixel of the label is red: the answer cannot be read.
-bool isRedBox(FormWindow* w, const char* name)
-{
-    auto* label = w->control<QLabel>(name);
-    const QImage image = label->parentWidget()->grab(label->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffffu) != 0xff0000u)
-                return false;
-    return true;
-}
-
-void press(FormWindow* w, const char* label, Qt::MouseButton button)
-{
-    auto* l = w->control<QLabel>(label);
-    QVERIFY2(l, label);
-    QTest::mousePress(l, button, Qt::NoModifier, QPoint(2, 2));
-    QTest::mouseRelease(l, button, Qt::NoModifier, QPoint(2, 2));
-}
-
 } // namespace
 
-class ForceTest : public QObject {
+class ForceTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void startsWithAnswersAndLockHidden_data();
@@ -85,8 +62,7 @@ void ForceTest::startsWithAnswersAndLockHidden()
 {
     QFETCH(int, form);
     QFETCH(QStringList, hidden);
-    Program p;
-    auto* w = p.open(static_cast<FormNumber>(form));
+    auto* w = p->open(static_cast<FormNumber>(form));
     for (const QString& name : hidden) {
         QVERIFY2(w->control(name.toLatin1().constData()), qPrintable(name));
         QVERIFY2(!visible(w, name.toLatin1().constData()), qPrintable(name));
@@ -99,9 +75,8 @@ void ForceTest::startsWithAnswersAndLockHidden()
 
 void ForceTest::labelsLook()
 {
-    Program p;
-    auto* f6 = p.open(6);
-    auto* f7 = p.open(7);
+    auto* f6 = p->open(6);
+    auto* f7 = p->open(7);
     struct Expect {
         FormWindow* w;
         const char* name;
@@ -143,22 +118,20 @@ void ForceTest::labelsLook()
 
 void ForceTest::tabOrders()
 {
-    Program p;
     const QStringList six{"Edit1", "Button1", "Button2", "Edit2", "Edit3", "Edit4",
                           "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(6), six), six);
+    QCOMPARE(tabOrder(p->open(6), six), six);
     const QStringList seven{"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6",
                             "Edit7", "Edit8", "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(7), seven), seven);
+    QCOMPARE(tabOrder(p->open(7), seven), seven);
 }
 
 void ForceTest::form6TensionsAndClear()
 {
-    Program p;
-    auto* w = p.open(6);
+    auto* w = p->open(6);
     type(w, "Edit1", "10");
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Label12"), u("Tensão A = 69.50 N"));
     QCOMPARE(textOf(w, "Label2"), u("Tensão B = 89.43 N"));
     QCOMPARE(textOf(w, "Label3"), u("Tensão C = 98.00 N"));
@@ -201,18 +174,17 @@ void ForceTest::form6TensionsAndClear()
 
 void ForceTest::form6SeveralMessagesFocusLast()
 {
-    Program p;
-    auto* w = p.open(6);
+    auto* w = p->open(6);
     for (const char* e : {"Edit2", "Edit3", "Edit4"})
         type(w, e, "-1");
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList({u("F1 com valor negativo. Ajuste seus dados"),
+    QCOMPARE(p->messenger.texts(), QStringList({u("F1 com valor negativo. Ajuste seus dados"),
                                                u("F2 com valor negativo. Ajuste seus dados"),
                                                u("Peso com valor negativo. Ajuste seus dados")}));
     QCOMPARE(focused(w), u("Edit3"));
     for (const char* l : {"Label16", "Label17", "Label18"})
         QVERIFY2(!visible(w, l), l);
-    for (const auto& box : p.messenger.boxes) {
+    for (const auto& box : p->messenger.boxes) {
         QVERIFY(!box.fault);
         QCOMPARE(box.window, u("Form6"));
     }
@@ -220,13 +192,12 @@ void ForceTest::form6SeveralMessagesFocusLast()
 
 void ForceTest::form6RefusedPressKeepsAnswers()
 {
-    Program p;
-    auto* w = p.open(6);
+    auto* w = p->open(6);
     type(w, "Edit1", "10");
     click(w, "Button1");
     type(w, "Edit1", "-1");
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList({u("Massa com medida negativa. Ajuste seus dados")}));
+    QCOMPARE(p->messenger.texts(), QStringList({u("Massa com medida negativa. Ajuste seus dados")}));
     QCOMPARE(focused(w), u("Edit1"));
     QVERIFY(visible(w, "Label12"));
     QCOMPARE(textOf(w, "Label12"), u("Tensão A = 69.50 N"));
@@ -238,7 +209,7 @@ void ForceTest::form6RefusedPressKeepsAnswers()
     type(w, "Edit2", "20");
     w->control("Edit4")->setFocus(); // so the move to Edit2 is seen
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts().last(), u("F2 < F1 - Ajuste seus dados"));
+    QCOMPARE(p->messenger.texts().last(), u("F2 < F1 - Ajuste seus dados"));
     QCOMPARE(focused(w), u("Edit2"));
     QVERIFY(visible(w, "Label16"));
     QCOMPARE(textOf(w, "Label16"), u("Aceleração = 0.5765 m/s²"));
@@ -247,25 +218,23 @@ void ForceTest::form6RefusedPressKeepsAnswers()
 
 void ForceTest::form6SilentZeroChangesNothing()
 {
-    Program p;
-    auto* w = p.open(6);
+    auto* w = p->open(6);
     click(w, "Button1"); // empty mass
     type(w, "Edit2", "0");
     type(w, "Edit3", "98");
     type(w, "Edit4", "20");
     click(w, "Button3");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     for (const char* l : kForm6Results)
         QVERIFY2(!visible(w, l), l);
 }
 
 void ForceTest::form6MalformedCellIsRefused()
 {
-    Program p;
-    auto* w = p.open(6);
+    auto* w = p->open(6);
     type(w, "Edit1", "1,,5");
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList({u("Valor inválido. Ajuste seus dados")}));
+    QCOMPARE(p->messenger.texts(), QStringList({u("Valor inválido. Ajuste seus dados")}));
     QCOMPARE(focused(w), u("Edit1"));
     QVERIFY(!visible(w, "Label12"));
     QCOMPARE(textOf(w, "Edit1"), u("1,,5")); // the cell is left for the student to mend
@@ -273,13 +242,12 @@ void ForceTest::form6MalformedCellIsRefused()
 
 void ForceTest::form7RowAndClear()
 {
-    Program p;
-    auto* w = p.open(7);
+    auto* w = p->open(7);
     for (const char* e : {"Edit1", "Edit2", "Edit3"})
         type(w, e, "98");
     type(w, "Edit4", "30");
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Label4"), u("Massa do Bloco 1 =10.00 kg"));
     QCOMPARE(textOf(w, "Label15"), u("Massa do Bloco 2 =10.00 kg"));
     QCOMPARE(textOf(w, "Label16"), u("Massa do Bloco 3 =10.00 kg"));
@@ -308,12 +276,11 @@ void ForceTest::form7RowAndClear()
 
 void ForceTest::form7HangingBlockAndClear()
 {
-    Program p;
-    auto* w = p.open(7);
+    auto* w = p->open(7);
     for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
         type(w, e, "1");
     click(w, "Button3");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Label29"), u("Peso do Bloco D = 9.80 N"));
     QCOMPARE(textOf(w, "Label33"), u("Aceleração do sistema = 2.4500 m/s²"));
     QCOMPARE(textOf(w, "Label30"), u("Tensão 1 = 7.3500 N"));
@@ -342,27 +309,26 @@ void ForceTest::form7HangingBlockAndClear()
 
 void ForceTest::form7SeveralMessagesFocusLast()
 {
-    Program p;
-    auto* w = p.open(7);
+    auto* w = p->open(7);
     click(w, "Button1"); // all four empty: the force reads 0 and passes
-    QCOMPARE(p.messenger.texts(), QStringList(3, u("Peso inválido. Ajuste seus dados")));
+    QCOMPARE(p->messenger.texts(), QStringList(3, u("Peso inválido. Ajuste seus dados")));
     QCOMPARE(focused(w), u("Edit3"));
 
-    p.messenger.clear();
+    p->messenger.clear();
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList({u("Massa A inválida. Ajuste seus dados"),
+    QCOMPARE(p->messenger.texts(), QStringList({u("Massa A inválida. Ajuste seus dados"),
                                                u("Massa B inválida. Ajuste seus dados"),
                                                u("Massa C inválida. Ajuste seus dados"),
                                                u("Massa D inválida. Ajuste seus dados")}));
     QCOMPARE(focused(w), u("Edit8"));
 
-    p.messenger.clear();
+    p->messenger.clear();
     type(w, "Edit1", "abc");
     type(w, "Edit4", "-1 ");
     type(w, "Edit2", "1");
     type(w, "Edit3", "-1,5.0");
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList(2, u("Valor inválido. Ajuste seus dados")));
+    QCOMPARE(p->messenger.texts(), QStringList(2, u("Valor inválido. Ajuste seus dados")));
     QCOMPARE(focused(w), u("Edit3"));
     for (const char* l : kForm7Results)
         QVERIFY2(!visible(w, l), l);
@@ -370,14 +336,13 @@ void ForceTest::form7SeveralMessagesFocusLast()
 
 void ForceTest::form7RefusedPressKeepsAnswers()
 {
-    Program p;
-    auto* w = p.open(7);
+    auto* w = p->open(7);
     for (const char* e : {"Edit5", "Edit6", "Edit7", "Edit8"})
         type(w, e, "1");
     click(w, "Button3");
     type(w, "Edit6", "0");
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList({u("Massa B inválida. Ajuste seus dados")}));
+    QCOMPARE(p->messenger.texts(), QStringList({u("Massa B inválida. Ajuste seus dados")}));
     QCOMPARE(focused(w), u("Edit6"));
     QVERIFY(visible(w, "Label30"));
     QCOMPARE(textOf(w, "Label30"), u("Tensão 1 = 7.3500 N"));
@@ -386,15 +351,14 @@ void ForceTest::form7RefusedPressKeepsAnswers()
 
 void ForceTest::form7FaultKeepsWhatCameBefore()
 {
-    Program p;
-    auto* w = p.open(7);
+    auto* w = p->open(7);
     for (const char* e : {"Edit1", "Edit2", "Edit3"})
         type(w, e, "5e-324"); // masses too small to be told from zero
     type(w, "Edit4", "1");
     click(w, "Button1");
-    QCOMPARE(p.messenger.boxes.size(), size_t(1));
-    QVERIFY(p.messenger.boxes[0].fault);
-    QCOMPARE(p.messenger.boxes[0].text, u("Floating point division by zero."));
+    QCOMPARE(p->messenger.boxes.size(), size_t(1));
+    QVERIFY(p->messenger.boxes[0].fault);
+    QCOMPARE(p->messenger.boxes[0].text, u("Floating point division by zero."));
     QVERIFY(visible(w, "Label4"));
     QCOMPARE(textOf(w, "Label4"), u("Massa do Bloco 1 =0.00 kg"));
     QVERIFY(!visible(w, "Label17"));
@@ -403,14 +367,13 @@ void ForceTest::form7FaultKeepsWhatCameBefore()
 
 void ForceTest::menuChain()
 {
-    Program p;
-    auto* f6 = p.open(6);
+    auto* f6 = p->open(6);
     auto* more1 = f6->control<QAction>("Maisexercciosdelanamentos1");
     QVERIFY(more1);
     QCOMPARE(more1->text(), u("Mais exercícios de Força e Movimento - 1"));
-    QVERIFY(!p.form(7)->isVisible());
+    QVERIFY(!p->form(7)->isVisible());
     trigger(f6, "Maisexercciosdelanamentos1");
-    auto* f7 = p.form(7);
+    auto* f7 = p->form(7);
     QVERIFY(f7->isVisible());
     QVERIFY(f6->isVisible()); // the first window stays open
     QCOMPARE(f7->windowTitle(), u("TAVEK 1 - Mais Exercicios de Força e Movimento - 1"));
@@ -419,7 +382,7 @@ void ForceTest::menuChain()
     QVERIFY(more2);
     QCOMPARE(more2->text(), u("Mais exercícios de Força e Movimento - 2"));
     trigger(f7, "MaisexercciosdeForaeMovimento21");
-    QVERIFY(p.form(8)->isVisible());
+    QVERIFY(p->form(8)->isVisible());
     QVERIFY(f7->isVisible());
 
     // The windows keep what they hold across being closed and shown again.
@@ -431,7 +394,7 @@ void ForceTest::menuChain()
     QCOMPARE(textOf(f7, "Edit5"), u("1"));
 
     trigger(f6, "Conversesdeunidades1");
-    QVERIFY(p.form(3)->isVisible());
+    QVERIFY(p->form(3)->isVisible());
     for (FormWindow* w : {f6, f7}) {
         auto* teacher = w->control<QMenu>("OpesparaProfessores1");
         QVERIFY(teacher);
@@ -471,14 +434,13 @@ void ForceTest::lockCoversEveryAnswer()
     QFETCH(QStringList, answers);
     QFETCH(QString, reveal);
     QFETCH(QString, password);
-    Program p;
-    auto* w = p.open(static_cast<FormNumber>(form));
+    auto* w = p->open(static_cast<FormNumber>(form));
     trigger(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", u("prof"));
     click(w, "Button7");
     type(w, "Edit15", u("prof"));
     click(w, "Button8");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(focused(w), u("Edit1"));
 
     // Inputs every calculator of both windows accepts.
@@ -486,7 +448,7 @@ void ForceTest::lockCoversEveryAnswer()
         type(w, cell.toLatin1().constData(), cell == u("Edit2") && form == 6 ? u("1") : u("98"));
     for (const QString& button : buttons)
         click(w, button.toLatin1().constData());
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     for (const QString& name : answers) {
         QVERIFY2(visible(w, name.toLatin1().constData()), qPrintable(name));
         QVERIFY2(isRedBox(w, name.toLatin1().constData()), qPrintable(name));

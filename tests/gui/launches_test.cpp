@@ -8,19 +8,17 @@
 using tavek::FormNumber;
 
 namespace {
-
-QString u(const char* text) { return QString::fromUtf8(text); }
-
 const QString kHeightNegative = u("Altura com medida negativa, ajuste seus dados");
 const QString kSpeedNegative = u("Velocidade com valor negativo, ajuste seus dados");
 const QString kAthleteNegative = u("Altura do atleta negativa, ajuste seus dados");
 const QString kSpeedNegative4 = u("Velocidade negativa. Ajuste seus dados");
 const QString kAngle = u("Ajuste medida do ângulo");
-const QString kInvalid = u("Valor inválido. Ajuste seus dados");
 
 bool ticked(tavek::FormWindow* w, const char* box) { return w->control<QCheckBox>(box)->isChecked(); }
 
-QStringList tabChain(tavek::FormWindow* w, const char* first)
+// The named controls in the window's focus chain from `first`, hidden ones
+// included, once round.
+QStringList focusChain(tavek::FormWindow* w, const char* first)
 {
     QStringList names;
     QWidget* start = w->control<QWidget>(first);
@@ -35,7 +33,7 @@ QStringList tabChain(tavek::FormWindow* w, const char* first)
 
 } // namespace
 
-class LaunchesTest : public QObject {
+class LaunchesTest : public ProgramTest {
     Q_OBJECT
 private slots:
     // Launches window
@@ -67,8 +65,7 @@ private slots:
 
 void LaunchesTest::form4StartsWithEverythingHidden()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     for (const char* hidden : {"Label8", "Label10", "Label16", "Label17", "Label18", "Label9", "Label14", "Edit14",
                                "Edit15", "Button7", "Button8"})
         QVERIFY2(!visible(w, hidden), hidden);
@@ -82,20 +79,18 @@ void LaunchesTest::form4StartsWithEverythingHidden()
 
 void LaunchesTest::form4TabOrder()
 {
-    Program p;
-    auto* w = p.open(4);
-    QCOMPARE(tabChain(w, "Edit1"), (QStringList{"Edit1", "CheckBox1", "Edit2", "Button1", "Button2", "Edit3", "Button3",
+    auto* w = p->open(4);
+    QCOMPARE(focusChain(w, "Edit1"), (QStringList{"Edit1", "CheckBox1", "Edit2", "Button1", "Button2", "Edit3", "Button3",
                                                 "Button4", "Edit14", "Edit15", "Button7", "Button8"}));
 }
 
 void LaunchesTest::missileAnswers()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit1", "100");
     type(w, "Edit2", "490");
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QVERIFY(visible(w, "Label8"));
     QVERIFY(visible(w, "Label10"));
     QCOMPARE(textOf(w, "Label8"), u("Tempo de chegada do míssil ao seu alvo = 10.0000 s"));
@@ -107,27 +102,26 @@ void LaunchesTest::missileAnswers()
 
 void LaunchesTest::missileMessagesInOrderFocusOnSpeed()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit1", "-1");
     type(w, "Edit2", "-1");
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), (QStringList{kHeightNegative, kSpeedNegative}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kHeightNegative, kSpeedNegative}));
     QCOMPARE(focused(w), QStringLiteral("Edit1"));
     QVERIFY(!visible(w, "Label8"));
 
-    p.messenger.clear();
+    p->messenger.clear();
     type(w, "Edit1", "100");
     type(w, "Edit2", "-1");
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList{kHeightNegative});
+    QCOMPARE(p->messenger.texts(), QStringList{kHeightNegative});
     QCOMPARE(focused(w), QStringLiteral("Edit2"));
 
-    p.messenger.clear();
+    p->messenger.clear();
     type(w, "Edit1", "1,,5");
     type(w, "Edit2", "-1");
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList{kInvalid});
+    QCOMPARE(p->messenger.texts(), QStringList{kInvalid});
     QCOMPARE(focused(w), QStringLiteral("Edit1"));
 }
 
@@ -148,8 +142,7 @@ void LaunchesTest::missileRefusedPressKeepsTheAnswers()
     QFETCH(QString, speed);
     QFETCH(QString, height);
     QFETCH(int, boxes);
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit1", "200");
     type(w, "Edit2", "4.9");
     click(w, "Button1");
@@ -157,7 +150,7 @@ void LaunchesTest::missileRefusedPressKeepsTheAnswers()
     type(w, "Edit2", height);
     w->control<QWidget>("Edit2")->setFocus();
     click(w, "Button1");
-    QCOMPARE(int(p.messenger.boxes.size()), boxes);
+    QCOMPARE(int(p->messenger.boxes.size()), boxes);
     if (boxes == 0)
         QCOMPARE(focused(w), QStringLiteral("Edit2"));
     QVERIFY(visible(w, "Label8"));
@@ -168,14 +161,13 @@ void LaunchesTest::missileRefusedPressKeepsTheAnswers()
 
 void LaunchesTest::missileOverflowKeepsTheTime()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit1", "1e308");
     type(w, "Edit2", "490");
     click(w, "Button1");
-    QCOMPARE(p.messenger.boxes.size(), std::size_t{1});
-    QVERIFY(p.messenger.boxes.front().fault);
-    QCOMPARE(p.messenger.boxes.front().text, u("Floating point overflow."));
+    QCOMPARE(p->messenger.boxes.size(), std::size_t{1});
+    QVERIFY(p->messenger.boxes.front().fault);
+    QCOMPARE(p->messenger.boxes.front().text, u("Floating point overflow."));
     QVERIFY(visible(w, "Label8"));
     QCOMPARE(textOf(w, "Label8"), u("Tempo de chegada do míssil ao seu alvo = 10.0000 s"));
     QVERIFY(!visible(w, "Label10"));
@@ -183,8 +175,7 @@ void LaunchesTest::missileOverflowKeepsTheTime()
 
 void LaunchesTest::jumpAnswersAndRefusal()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit3", "2");
     click(w, "Button3");
     QCOMPARE(textOf(w, "Label16"), u("V0 = 2.6574m/s ->9.5665 km/h"));
@@ -196,7 +187,7 @@ void LaunchesTest::jumpAnswersAndRefusal()
     type(w, "Edit3", "-2");
     w->control<QWidget>("Edit1")->setFocus();
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList{kAthleteNegative});
+    QCOMPARE(p->messenger.texts(), QStringList{kAthleteNegative});
     QCOMPARE(focused(w), QStringLiteral("Edit3"));
     QCOMPARE(textOf(w, "Label16"), u("V0 = 2.6574m/s ->9.5665 km/h"));
     QVERIFY(visible(w, "Label18"));
@@ -204,8 +195,7 @@ void LaunchesTest::jumpAnswersAndRefusal()
 
 void LaunchesTest::clearOneUnticksAndHidesTheNote()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit1", "100");
     type(w, "Edit2", "490");
     type(w, "Edit3", "2");
@@ -229,8 +219,7 @@ void LaunchesTest::clearOneUnticksAndHidesTheNote()
 
 void LaunchesTest::clearTwoTouchesOnlyItsExercise()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     type(w, "Edit1", "100");
     type(w, "Edit2", "490");
     type(w, "Edit3", "2");
@@ -251,10 +240,9 @@ void LaunchesTest::clearTwoTouchesOnlyItsExercise()
 
 void LaunchesTest::moreExercisesMenuShowsForm5()
 {
-    Program p;
-    auto* w = p.open(4);
+    auto* w = p->open(4);
     trigger(w, "Maisexercciosdelanamentos1");
-    QVERIFY(p.form(5)->isVisible());
+    QVERIFY(p->form(5)->isVisible());
     QVERIFY(w->isVisible());
 }
 
@@ -262,8 +250,7 @@ void LaunchesTest::moreExercisesMenuShowsForm5()
 
 void LaunchesTest::form5StartsWithEverythingHidden()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     for (const char* hidden : {"Button2", "Label10", "Label8", "Label12", "Label16", "Label17", "Label7", "Label18",
                                "Edit14", "Edit15", "Button7", "Button8"})
         QVERIFY2(!visible(w, hidden), hidden);
@@ -275,16 +262,14 @@ void LaunchesTest::form5StartsWithEverythingHidden()
 
 void LaunchesTest::form5TabOrder()
 {
-    Program p;
-    auto* w = p.open(5);
-    QCOMPARE(tabChain(w, "Button1"), (QStringList{"Button1", "Button2", "Button3", "Edit1", "CheckBox1", "Edit2",
+    auto* w = p->open(5);
+    QCOMPARE(focusChain(w, "Button1"), (QStringList{"Button1", "Button2", "Button3", "Edit1", "CheckBox1", "Edit2",
                                                   "Button4", "Button5", "Edit14", "Edit15", "Button7", "Button8"}));
 }
 
 void LaunchesTest::firstSixAnglesAfterStart()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     QStringList angles;
     for (int i = 0; i < 6; ++i) {
         click(w, "Button1");
@@ -293,18 +278,17 @@ void LaunchesTest::firstSixAnglesAfterStart()
         angles << textOf(w, "Label10");
     }
     QCOMPARE(angles, (QStringList{"45", "61", "71", "67", "38", "72"}));
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
 }
 
 void LaunchesTest::drawsShareTheSeedWithTheRestOfTheProgram()
 {
     // A percentage draw elsewhere in the program (the rectilinear window's
     // generated height) moves the one seed on, so the first angle changes.
-    Program p;
     tavek::RandomDraw replay;
-    p.registry->random().percentage();
+    p->registry->random().percentage();
     replay.percentage();
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     click(w, "Button1");
     const int expected = replay.angle();
     QVERIFY(expected != 45);
@@ -314,19 +298,18 @@ void LaunchesTest::drawsShareTheSeedWithTheRestOfTheProgram()
     tavek::RandomDraw after;
     after.percentage();
     after.angle();
-    QCOMPARE(p.registry->random().seed(), after.seed());
+    QCOMPARE(p->registry->random().seed(), after.seed());
 }
 
 void LaunchesTest::rectilinearHeightDrawChangesTheFirstAngle()
 {
     // The same through the windows: exercise 3 of the rectilinear window draws
     // its generated height (73 %) before the first angle is drawn here.
-    Program p;
-    auto* form2 = p.open(2);
+    auto* form2 = p->open(2);
     type(form2, "Edit13", "10");
     click(form2, "Button5");
     QVERIFY(visible(form2, "Label32"));
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     click(w, "Button1");
     tavek::RandomDraw replay;
     QCOMPARE(replay.percentage(), 73);
@@ -339,13 +322,12 @@ void LaunchesTest::rectilinearHeightDrawChangesTheFirstAngle()
     tavek::RandomDraw without;
     without.percentage();
     QVERIFY(replay.percentage() != without.percentage());
-    QCOMPARE(p.registry->random().seed(), replay.seed());
+    QCOMPARE(p->registry->random().seed(), replay.seed());
 }
 
 void LaunchesTest::speedUsesTheAngleKeptByTheWindow()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     click(w, "Button1"); // 45
     click(w, "Button2");
     const QString at45 = u("Velocidade Inicial = 7.33 m/s -> 26.39 km/h");
@@ -362,17 +344,16 @@ void LaunchesTest::speedUsesTheAngleKeptByTheWindow()
 
     // Closing and showing again keeps the drawn angle.
     trigger(w, "FecharJanela1");
-    p.open(5);
+    p->open(5);
     QCOMPARE(textOf(w, "Label10"), QStringLiteral("61"));
     click(w, "Button2");
     QCOMPARE(textOf(w, "Label8"), u("Velocidade Inicial = 5.93 m/s -> 21.34 km/h"));
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
 }
 
 void LaunchesTest::clearThreeHidesOnly()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     type(w, "Edit1", "20");
     type(w, "Edit2", "45");
     w->control<QCheckBox>("CheckBox1")->setChecked(true);
@@ -395,12 +376,11 @@ void LaunchesTest::clearThreeHidesOnly()
 
 void LaunchesTest::kickAnswersAndMessages()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     type(w, "Edit1", "20");
     type(w, "Edit2", "45");
     click(w, "Button4");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Label12"), u("Altura máxima atingida pela bola = 10.20 m"));
     QCOMPARE(textOf(w, "Label17"), u("Tempo do Percurso = 2.89 s"));
     QCOMPARE(textOf(w, "Label16"), u("Alcance horizontal = 40.82 m"));
@@ -410,21 +390,20 @@ void LaunchesTest::kickAnswersAndMessages()
     type(w, "Edit1", "-1");
     type(w, "Edit2", "100");
     click(w, "Button4");
-    QCOMPARE(p.messenger.texts(), (QStringList{kSpeedNegative4, kAngle}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kSpeedNegative4, kAngle}));
     QCOMPARE(focused(w), QStringLiteral("Edit2"));
 
-    p.messenger.clear();
+    p->messenger.clear();
     type(w, "Edit1", "-1");
     type(w, "Edit2", "90");
     click(w, "Button4");
-    QCOMPARE(p.messenger.texts(), QStringList{kSpeedNegative4});
+    QCOMPARE(p->messenger.texts(), QStringList{kSpeedNegative4});
     QCOMPARE(focused(w), QStringLiteral("Edit1"));
 }
 
 void LaunchesTest::kickRefusedPressKeepsTheAnswers()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     type(w, "Edit1", "10");
     type(w, "Edit2", "90");
     click(w, "Button4");
@@ -438,22 +417,21 @@ void LaunchesTest::kickRefusedPressKeepsTheAnswers()
         QCOMPARE(textOf(w, "Label12"), u("Altura máxima atingida pela bola = 5.10 m"));
         QVERIFY(visible(w, "Label17"));
     }
-    QCOMPARE(p.messenger.texts(), (QStringList{kAngle, kAngle, kSpeedNegative4, kAngle}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kAngle, kAngle, kSpeedNegative4, kAngle}));
 
     // An overflow part-way (the range, at 10 degrees) keeps what was written before it.
-    p.messenger.clear();
+    p->messenger.clear();
     type(w, "Edit1", "8e154");
     type(w, "Edit2", "10");
     click(w, "Button4");
-    QCOMPARE(p.messenger.texts(), QStringList{u("Floating point overflow.")});
+    QCOMPARE(p->messenger.texts(), QStringList{u("Floating point overflow.")});
     QVERIFY(textOf(w, "Label12") != u("Altura máxima atingida pela bola = 5.10 m"));
     QCOMPARE(textOf(w, "Label16"), range);
 }
 
 void LaunchesTest::clearFourResetsItsExercise()
 {
-    Program p;
-    auto* w = p.open(5);
+    auto* w = p->open(5);
     click(w, "Button1");
     type(w, "Edit1", "20");
     type(w, "Edit2", "45");

@@ -15,7 +15,7 @@
 
 using tavek::FormNumber;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void controlsStandWhereDrawn_data();
@@ -32,7 +32,6 @@ private slots:
 };
 
 namespace {
-
 QWidget* child(tavek::FormWindow* w, const char* name)
 {
     return w->control<QWidget>(name);
@@ -87,8 +86,7 @@ void MainWindowTest::controlsStandWhereDrawn()
     QFETCH(QString, name);
     QFETCH(QString, parent);
     QFETCH(QRect, rect);
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     auto* c = w->findChild<QWidget*>(name);
     QVERIFY(c);
     QCOMPARE(c->parentWidget()->objectName(), parent);
@@ -149,8 +147,7 @@ void MainWindowTest::captionsAndLook()
     QFETCH(bool, bold);
     QFETCH(bool, underline);
     QFETCH(QString, style);
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     const QByteArray n = name.toLatin1();
     QCOMPARE(textOf(w, n.constData()), text);
     auto* c = w->findChild<QWidget*>(name);
@@ -164,8 +161,7 @@ void MainWindowTest::captionsAndLook()
 
 void MainWindowTest::captionsAreNotCut()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     for (QLabel* label : w->findChildren<QLabel*>()) {
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         QVERIFY2(label->contentsRect().width() >= needed, qPrintable(label->objectName()));
@@ -174,8 +170,7 @@ void MainWindowTest::captionsAreNotCut()
 
 void MainWindowTest::exitPanelsStartHidden()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     QVERIFY(w->isVisible());
     QVERIFY(!visible(w, "Panel1"));
     QVERIFY(!visible(w, "Panel2"));
@@ -191,8 +186,7 @@ void MainWindowTest::exitPanelsStartHidden()
 
 void MainWindowTest::panelColours()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     w->control<QWidget>("Panel1")->show();
     w->control<QWidget>("Panel2")->show();
     const QImage shot = w->grab().toImage();
@@ -208,8 +202,7 @@ void MainWindowTest::panelColours()
 
 void MainWindowTest::statusBarAlongTheBottom()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     auto* bar = w->control<QStatusBar>("StatusBar1");
     QVERIFY(bar);
     QVERIFY(!bar->isSizeGripEnabled());
@@ -220,8 +213,7 @@ void MainWindowTest::statusBarAlongTheBottom()
 
 void MainWindowTest::menuBar()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     const QList<QAction*> items = w->control<QMenuBar>("MainMenu1")->actions();
     QCOMPARE(items.size(), 2);
     QCOMPARE(items[0]->objectName(), QStringLiteral("FecharTAVEK1"));
@@ -234,16 +226,14 @@ void MainWindowTest::menuBar()
 
 void MainWindowTest::tabOrder()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     const QStringList expected = {"Edit1", "Button1", "Edit2", "Button2", "RadioButton1"};
     QCOMPARE(::tabOrder(w, expected), expected);
 }
 
 void MainWindowTest::topicLinksAreWindowTextLabels()
 {
-    Program p;
-    auto* w = p.form(1);
+    auto* w = p->form(1);
     for (const char* name : {"Label3", "Label5", "Label6", "Label7"}) {
         auto* l = w->control<QLabel>(name);
         QVERIFY2(l && l->isEnabled(), name);

@@ -12,27 +12,11 @@ using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
-
 const QString kMassA = QString::fromUtf8("Massa do bloco A inválida. Ajuste seus dados");
 const QString kMassB = QString::fromUtf8("Massa do bloco B inválida. Ajuste seus dados");
 const QString kAngle = QString::fromUtf8("Medida do ângulo inválida. Ajuste seus dados");
 const QString kKinetic = QString::fromUtf8("Ajuste o valor do Coeficiente de Atrito cinético");
 const QString kLength = QString::fromUtf8("Medida do comprimento CA inválida. Ajuste seus dados");
-const QString kInvalid = QString::fromUtf8("Valor inválido. Ajuste seus dados");
-
-void typeAll(FormWindow* w, std::initializer_list<std::pair<const char*, const char*>> cells)
-{
-    for (const auto& [cell, text] : cells)
-        type(w, cell, QString::fromUtf8(text));
-}
-
-QStringList texts(FormWindow* w, std::initializer_list<const char*> labels)
-{
-    QStringList r;
-    for (const char* l : labels)
-        r << textOf(w, l);
-    return r;
-}
 
 bool allVisible(FormWindow* w, std::initializer_list<const char*> labels)
 {
@@ -58,7 +42,7 @@ bool noneVisible(FormWindow* w, std::initializer_list<const char*> labels)
 
 } // namespace
 
-class MoreForceTest : public QObject {
+class MoreForceTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void designState_data();
@@ -127,8 +111,7 @@ void MoreForceTest::designState()
     QFETCH(QString, text);
     QFETCH(bool, shown);
     QFETCH(QRect, geometry);
-    Program p;
-    FormWindow* w = p.open(static_cast<FormNumber>(form));
+    FormWindow* w = p->open(static_cast<FormNumber>(form));
     const QByteArray name = control.toLatin1();
     auto* c = w->control<QWidget>(name.constData());
     QVERIFY2(c, name.constData());
@@ -171,8 +154,7 @@ void MoreForceTest::looks()
     QFETCH(QString, family);
     QFETCH(bool, underline);
     QFETCH(QString, style);
-    Program p;
-    FormWindow* w = p.open(static_cast<FormNumber>(form));
+    FormWindow* w = p->open(static_cast<FormNumber>(form));
     auto* c = w->control<QWidget>(control.toLatin1().constData());
     QVERIFY(c);
     QCOMPARE(c->font().family(), family);
@@ -184,23 +166,21 @@ void MoreForceTest::looks()
 
 void MoreForceTest::tabOrders()
 {
-    Program p;
     const QStringList order8 = {"Edit1", "Edit2", "Edit3", "Button1", "Button2", "Edit4", "Edit5",
                                 "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(8), order8), order8);
+    QCOMPARE(tabOrder(p->open(8), order8), order8);
     const QStringList order9 = {"Edit1", "Edit2", "Edit3", "Edit4", "Button1", "Button2", "Edit5", "Edit6", "Edit7",
                                 "Edit8", "Edit9", "Button3", "Button4", "Edit14", "Edit15", "Button7", "Button8"};
-    QCOMPARE(tabOrder(p.open(9), order9), order9);
+    QCOMPARE(tabOrder(p->open(9), order9), order9);
 }
 
 void MoreForceTest::menus()
 {
-    Program p;
-    FormWindow* form8 = p.open(8);
+    FormWindow* form8 = p->open(8);
     QCOMPARE(form8->windowTitle(), QString::fromUtf8("TAVEK 1 - Mais Exercicios de Força e Movimento - 2"));
     QCOMPARE(form8->centralWidget()->size(), QSize(755, 489));
     trigger(form8, "MaisexercciosdeForaeMovimento31");
-    FormWindow* form9 = p.form(9);
+    FormWindow* form9 = p->form(9);
     QVERIFY(form9->isVisible());
     QVERIFY(form8->isVisible());
     QCOMPARE(form9->windowTitle(), QString::fromUtf8("TAVEK 1 - Mais Exercicios de Força e Movimento - 3"));
@@ -208,7 +188,7 @@ void MoreForceTest::menus()
     // The last window of the chain leads nowhere further.
     QVERIFY(!form9->control<QAction>("MaisexercciosdeForaeMovimento31"));
     trigger(form9, "Conversesdeunidades1");
-    QVERIFY(p.form(3)->isVisible());
+    QVERIFY(p->form(3)->isVisible());
     trigger(form9, "FecharJanela1");
     QVERIFY(!form9->isVisible());
     QVERIFY(form8->isVisible());
@@ -216,28 +196,26 @@ void MoreForceTest::menus()
 
 void MoreForceTest::incline5SeveralMessages()
 {
-    Program p;
-    FormWindow* w = p.open(8);
+    FormWindow* w = p->open(8);
     typeAll(w, {{"Edit1", "0"}, {"Edit2", "-3"}, {"Edit3", "120"}});
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), (QStringList{kMassA, kMassB, QString::fromUtf8("Ajuste a medida do ângulo")}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kMassA, kMassB, QString::fromUtf8("Ajuste a medida do ângulo")}));
     QCOMPARE(focused(w), QString("Edit3"));
     QVERIFY(noneVisible(w, {FORM8_RESULTS}));
 
-    p.messenger.clear();
+    p->messenger.clear();
     typeAll(w, {{"Edit1", ""}, {"Edit2", "10"}, {"Edit3", "30"}});
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList{kMassA});
+    QCOMPARE(p->messenger.texts(), QStringList{kMassA});
     QCOMPARE(focused(w), QString("Edit1"));
 }
 
 void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
 {
-    Program p;
-    FormWindow* w = p.open(8);
+    FormWindow* w = p->open(8);
     typeAll(w, {{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}});
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QVERIFY(allVisible(w, {FORM8_RESULTS}));
     const QStringList first = texts(w, {FORM8_RESULTS});
     QCOMPARE(first.at(0), QString::fromUtf8("|PB > PA | - Sistema se move da esquerda para direita"));
@@ -248,7 +226,7 @@ void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
 
     typeAll(w, {{"Edit3", "0"}});
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), QStringList{kAngle});
+    QCOMPARE(p->messenger.texts(), QStringList{kAngle});
     QCOMPARE(texts(w, {FORM8_RESULTS}), first);
     QVERIFY(allVisible(w, {FORM8_RESULTS}));
 
@@ -264,8 +242,7 @@ void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
 
 void MoreForceTest::clears8()
 {
-    Program p;
-    FormWindow* w = p.open(8);
+    FormWindow* w = p->open(8);
     typeAll(w, {{"Edit1", "20"}, {"Edit2", "5"}, {"Edit3", "60"}, {"Edit4", "0.5"}, {"Edit5", "10"}});
     click(w, "Button1");
     click(w, "Button3");
@@ -288,10 +265,9 @@ void MoreForceTest::clears8()
 
 void MoreForceTest::wall6MessagesAndClear()
 {
-    Program p;
-    FormWindow* w = p.open(8);
+    FormWindow* w = p->open(8);
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(),
+    QCOMPARE(p->messenger.texts(),
              (QStringList{QString::fromUtf8("Massa inválida. Ajuste seus dados"),
                           QString::fromUtf8("Ajuste o valor do coeficiente de atrito estático.")}));
     QCOMPARE(focused(w), QString("Edit4"));
@@ -306,11 +282,10 @@ void MoreForceTest::wall6MessagesAndClear()
 
 void MoreForceTest::friction6ResultsAndClear()
 {
-    Program p;
-    FormWindow* w = p.open(9);
+    FormWindow* w = p->open(9);
     typeAll(w, {{"Edit1", "0.2"}, {"Edit2", "20"}, {"Edit3", "5"}, {"Edit4", "60"}});
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(texts(w, {FORM9_RESULTS_6}),
              (QStringList{QString::fromUtf8("|PA > PB | - Sistema se move da direita para esquerda"),
                           QString::fromUtf8("PX do bloco A = 169.69 N    PY do bloco A =98.09 N"),
@@ -327,28 +302,26 @@ void MoreForceTest::friction6ResultsAndClear()
 
     // Empty cells: all four checks speak, the focus ends on the angle.
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle}));
     QCOMPARE(focused(w), QString("Edit4"));
     QVERIFY(noneVisible(w, {FORM9_RESULTS_6}));
 }
 
 void MoreForceTest::climb7SeveralMessages()
 {
-    Program p;
-    FormWindow* w = p.open(9);
+    FormWindow* w = p->open(9);
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle, kLength}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kKinetic, kMassA, kMassB, kAngle, kLength}));
     QCOMPARE(focused(w), QString("Edit9"));
     QVERIFY(noneVisible(w, {FORM9_RESULTS_7}));
 }
 
 void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
 {
-    Program p;
-    FormWindow* w = p.open(9);
+    FormWindow* w = p->open(9);
     typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
     click(w, "Button3");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
     const QStringList first = texts(w, {FORM9_RESULTS_7});
     QCOMPARE(first.at(10), QString::fromUtf8("WTENSÃO =897.44 J"));
@@ -358,31 +331,31 @@ void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
     const QStringList holds{QString::fromUtf8("PA + FAT ≥ PB - Não há movimentação do sistema")};
     type(w, "Edit5", "1");
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), holds);
-    QVERIFY(!p.messenger.boxes.front().fault);
+    QCOMPARE(p->messenger.texts(), holds);
+    QVERIFY(!p->messenger.boxes.front().fault);
     QCOMPARE(focused(w), QString("Edit5"));
     QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
     QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
 
     // Friction takes up the difference exactly: the same.
-    p.messenger.clear();
+    p->messenger.clear();
     typeAll(w, {{"Edit5", "0.1"}, {"Edit7", "5.863859120836486"}});
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), holds);
+    QCOMPARE(p->messenger.texts(), holds);
     QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
 
-    p.messenger.clear();
+    p->messenger.clear();
     typeAll(w, {{"Edit7", "10"}, {"Edit8", "90"}});
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("Divisão por zero. Ajuste seus dados")});
-    QVERIFY(!p.messenger.boxes.front().fault);
+    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("Divisão por zero. Ajuste seus dados")});
+    QVERIFY(!p->messenger.boxes.front().fault);
     QCOMPARE(focused(w), QString("Edit8"));
     QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
 
-    p.messenger.clear();
+    p->messenger.clear();
     typeAll(w, {{"Edit6", "20"}, {"Edit7", "5"}, {"Edit8", "60"}});
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("PA > PB - Não há movimentação do sistema")});
+    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("PA > PB - Não há movimentação do sistema")});
     QCOMPARE(focused(w), QString("Edit5"));
     QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
     QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
@@ -390,8 +363,7 @@ void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
 
 void MoreForceTest::climb7ClearKeepsTexts()
 {
-    Program p;
-    FormWindow* w = p.open(9);
+    FormWindow* w = p->open(9);
     typeAll(w, {{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}});
     typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
     click(w, "Button1");
@@ -410,11 +382,10 @@ void MoreForceTest::climb7ClearKeepsTexts()
 
 void MoreForceTest::malformedCellsStopBeforeChecks()
 {
-    Program p;
-    FormWindow* w = p.open(9);
+    FormWindow* w = p->open(9);
     typeAll(w, {{"Edit5", "0,,1"}, {"Edit6", ""}, {"Edit7", "10 kg"}, {"Edit8", "30"}, {"Edit9", ""}});
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), (QStringList{kInvalid, kInvalid}));
+    QCOMPARE(p->messenger.texts(), (QStringList{kInvalid, kInvalid}));
     QCOMPARE(focused(w), QString("Edit7"));
     QVERIFY(noneVisible(w, {FORM9_RESULTS_7}));
 }
@@ -438,15 +409,14 @@ void MoreForceTest::lockPaintsEveryResultLabel()
     QFETCH(QStringList, labels);
     QFETCH(QString, reveal);
     QFETCH(QString, password);
-    Program p;
-    FormWindow* w = p.open(static_cast<FormNumber>(form));
-    FormWindow* other = p.open(form == static_cast<int>(8) ? 9 : 8);
+    FormWindow* w = p->open(static_cast<FormNumber>(form));
+    FormWindow* other = p->open(form == static_cast<int>(8) ? 9 : 8);
     trigger(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", "prof");
     click(w, "Button7");
     type(w, "Edit15", "prof");
     click(w, "Button8");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(focused(w), QString("Edit1"));
     for (const QString& l : labels) {
         auto* label = w->control<QLabel>(l.toLatin1().constData());

@@ -12,17 +12,6 @@ using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
-
-QString u(const char* s) { return QString::fromUtf8(s); }
-
-QStringList u(std::initializer_list<const char*> list)
-{
-    QStringList r;
-    for (const char* s : list)
-        r << QString::fromUtf8(s);
-    return r;
-}
-
 QStringList linesOf(FormWindow* w)
 {
     QStringList r;
@@ -65,7 +54,7 @@ void fillPerSecond(FormWindow* w, const char* v, const char* f1, const char* alp
 
 } // namespace
 
-class PowerTest : public QObject {
+class PowerTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void form10StartsWithResultsAndLockHidden();
@@ -92,8 +81,7 @@ private slots:
 
 void PowerTest::form10StartsWithResultsAndLockHidden()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     for (const char* name : {"Label18", "Label8", "Label6", "Label19", "Label20", "Label22", "Label23", "Label24",
                              "Label27", "Label34", "Edit14", "Edit15", "Button7", "Button8"})
         QVERIFY2(!visible(w, name), name);
@@ -130,8 +118,7 @@ void PowerTest::tabOrder()
     QFETCH(int, form);
     QFETCH(bool, listShown);
     QFETCH(QStringList, order);
-    Program p;
-    auto* w = p.open(static_cast<FormNumber>(form));
+    auto* w = p->open(static_cast<FormNumber>(form));
     if (listShown) {
         fillPerSecond(w, "2", "10", "60", "3");
         click(w, "Button1");
@@ -150,11 +137,10 @@ void PowerTest::tabOrder()
 
 void PowerTest::elevatorWorkedExampleThenClear()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     fillElevator(w, "100", "5", "10");
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Label18"), u("Peso do elevador =980.00 N"));
     QCOMPARE(textOf(w, "Label8"), u("Trabalho realizado =9800.00 J"));
     QCOMPARE(textOf(w, "Label6"), u("Potência Média =1960.00 W"));
@@ -180,13 +166,12 @@ void PowerTest::elevatorWorkedExampleThenClear()
 
 void PowerTest::elevatorRefusedPressKeepsEarlierLabels()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     fillElevator(w, "100", "5", "10");
     click(w, "Button1");
     type(w, "Edit2", u("0"));
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), u({"Tempo inválido. Ajuste seus dados"}));
+    QCOMPARE(p->messenger.texts(), u({"Tempo inválido. Ajuste seus dados"}));
     QCOMPARE(focused(w), u("Edit2"));
     QVERIFY(visible(w, "Label6"));
     QCOMPARE(textOf(w, "Label6"), u("Potência Média =1960.00 W"));
@@ -194,12 +179,11 @@ void PowerTest::elevatorRefusedPressKeepsEarlierLabels()
 
 void PowerTest::elevatorEmptyCellsMessagesInOrder()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), u({"Massa inválida. Ajuste seus dados", "Tempo inválido. Ajuste seus dados",
+    QCOMPARE(p->messenger.texts(), u({"Massa inválida. Ajuste seus dados", "Tempo inválido. Ajuste seus dados",
                                      "Altura de deslocamento inválida. Ajuste seus dados"}));
-    for (const auto& box : p.messenger.boxes)
+    for (const auto& box : p->messenger.boxes)
         QCOMPARE(box.window, u("Form10"));
     QCOMPARE(focused(w), u("Edit3"));
     for (const char* name : kExercise1Labels)
@@ -208,11 +192,10 @@ void PowerTest::elevatorEmptyCellsMessagesInOrder()
 
 void PowerTest::inclineWorkedExampleThenClear()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     fillIncline(w, "2", "0.5", "10", "3", "4");
     click(w, "Button3");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Label20"), u("Peso PX do bloco =78.40 N"));
     QCOMPARE(textOf(w, "Label22"), u("Peso PY do bloco =58.80 N"));
     QCOMPARE(textOf(w, "Label23"), u("Força de Atrito =39.2000 N"));
@@ -237,19 +220,18 @@ void PowerTest::inclineWorkedExampleThenClear()
 
 void PowerTest::inclineInvalidVelocityShowsNoPower()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     fillIncline(w, "", "0.5", "10", "3", "4");
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), u({"Velocidade inválida. Ajuste seus dados"}));
+    QCOMPARE(p->messenger.texts(), u({"Velocidade inválida. Ajuste seus dados"}));
     QCOMPARE(focused(w), u("Edit8"));
     for (const char* name : kExercise2Labels)
         QVERIFY2(!visible(w, name), name);
 
-    p.messenger.clear();
+    p->messenger.clear();
     fillIncline(w, "", "", "", "", "");
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(),
+    QCOMPARE(p->messenger.texts(),
              u({"Coeficiente de atrito cinético inválido. Ajuste seus dados", "Velocidade inválida. Ajuste seus dados",
                 "Massa inválida. Ajuste seus dados", "Comprimento CO inválido. Ajuste seus dados",
                 "Comprimento CA inválido. Ajuste seus dados"}));
@@ -258,17 +240,15 @@ void PowerTest::inclineInvalidVelocityShowsNoPower()
 
 void PowerTest::moreExercisesMenuShowsForm11()
 {
-    Program p;
-    auto* w = p.open(10);
+    auto* w = p->open(10);
     trigger(w, "MaisexercciosdePotncia1");
-    QVERIFY(p.form(11)->isVisible());
-    QCOMPARE(p.form(11)->windowTitle(), u("TAVEK 1- Mais exercícios de Potência"));
+    QVERIFY(p->form(11)->isVisible());
+    QCOMPARE(p->form(11)->windowTitle(), u("TAVEK 1- Mais exercícios de Potência"));
 }
 
 void PowerTest::form11ListLook()
 {
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     auto* list = w->control<QListView>("ListBox1");
     QVERIFY(list);
     QVERIFY(!list->isVisible());
@@ -286,11 +266,10 @@ void PowerTest::form11ListLook()
 
 void PowerTest::perSecondWorkedExample()
 {
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "2", "10", "60", "3");
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QVERIFY(visible(w, "ListBox1"));
     QCOMPARE(linesOf(w),
              u({"Tempo =1s | Trabalho realizado =10.009194J | Potência = 10.009194 W  -> 0.013422 hp",
@@ -332,8 +311,7 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList()
     QFETCH(QStringList, messages);
     QFETCH(QString, focus);
 
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "2", "10", "60", "3");
     click(w, "Button1");
     QCOMPARE(linesOf(w).size(), 3);
@@ -343,7 +321,7 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList()
     type(w, "Edit3", alpha);
     type(w, "Edit4", t);
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), messages);
+    QCOMPARE(p->messenger.texts(), messages);
     QCOMPARE(focused(w), focus);
     QVERIFY(!visible(w, "ListBox1"));
     QVERIFY(linesOf(w).isEmpty());
@@ -351,22 +329,20 @@ void PowerTest::perSecondEveryPressEmptiesAndHidesTheList()
 
 void PowerTest::perSecondHalfSecondShowsEmptyList()
 {
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "2", "10", "60", "2.5");
     click(w, "Button1");
     QCOMPARE(linesOf(w).size(), 2);
     type(w, "Edit4", u("0.5"));
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QVERIFY(visible(w, "ListBox1"));
     QVERIFY(linesOf(w).isEmpty());
 }
 
 void PowerTest::perSecondClearHidesButKeepsLines()
 {
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "2", "10", "60", "3");
     click(w, "Button1");
     w->control<QCheckBox>("CheckBox1")->setChecked(true);
@@ -383,21 +359,19 @@ void PowerTest::perSecondClearHidesButKeepsLines()
 
 void PowerTest::perSecondFaultKeepsLinesShown()
 {
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "1e307", "10", "60", "10");
     click(w, "Button1");
-    QCOMPARE(p.messenger.boxes.size(), std::size_t(1));
-    QVERIFY(p.messenger.boxes[0].fault);
-    QCOMPARE(p.messenger.boxes[0].text, u("Floating point overflow."));
+    QCOMPARE(p->messenger.boxes.size(), std::size_t(1));
+    QVERIFY(p->messenger.boxes[0].fault);
+    QCOMPARE(p->messenger.boxes[0].text, u("Floating point overflow."));
     QVERIFY(visible(w, "ListBox1"));
     QCOMPARE(linesOf(w).size(), 3);
 }
 
 void PowerTest::perSecondLongListHasUniformRows()
 {
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "2", "10", "60", "32000.9");
     click(w, "Button1");
     auto* list = w->control<QListView>("ListBox1");
@@ -428,8 +402,7 @@ void PowerTest::perSecondLineEndsReachable()
     QFETCH(QString, speed);
     QFETCH(QString, seconds);
     QFETCH(bool, tooWide);
-    Program p;
-    auto* w = p.open(11);
+    auto* w = p->open(11);
     fillPerSecond(w, "1", "100000", "60", "1");
     click(w, "Button1"); // a short list first: the view keeps nothing of it
     QApplication::processEvents();

@@ -8,7 +8,6 @@ using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
-
 struct Window {
     FormNumber id;
     const char* cell;
@@ -30,7 +29,7 @@ QCheckBox* box(FormWindow* w) { return w->control<QCheckBox>("CheckBox1"); }
 
 } // namespace
 
-class QuickSiTest : public QObject {
+class QuickSiTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void nothingWhileUnticked();
@@ -41,9 +40,8 @@ private slots:
 
 void QuickSiTest::nothingWhileUnticked()
 {
-    Program p;
     for (const Window& row : kWindows) {
-        FormWindow* w = p.open(row.id);
+        FormWindow* w = p->open(row.id);
         const QByteArray name = w->objectName().toLatin1();
         const QString note = textOf(w, row.note);
         type(w, row.cell, QStringLiteral("100"));
@@ -58,12 +56,11 @@ void QuickSiTest::nothingWhileUnticked()
         trigger(w, row.kmh);
         QCOMPARE(textOf(w, row.cell), QStringLiteral("1,5"));
     }
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void QuickSiTest::conversionsInEveryWindow()
 {
-    Program p;
     const struct {
         const char* before; // nullptr: the cell as the previous step left it
         int item;           // 0 km/h, 1 mi/h, 2 cm/s
@@ -79,7 +76,7 @@ void QuickSiTest::conversionsInEveryWindow()
         {"1", 0, "0.2770", "1 km/h -> m/s"},
     };
     for (const Window& row : kWindows) {
-        FormWindow* w = p.open(row.id);
+        FormWindow* w = p->open(row.id);
         const QByteArray name = w->objectName().toLatin1();
         QVERIFY2(box(w), w->objectName().toLatin1());
         box(w)->setChecked(true);
@@ -94,24 +91,23 @@ void QuickSiTest::conversionsInEveryWindow()
             QVERIFY2(box(w)->isChecked(), name);
         }
     }
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void QuickSiTest::malformedCellConvertsNothing()
 {
-    Program p;
     for (const Window& row : kWindows) {
-        FormWindow* w = p.open(row.id);
+        FormWindow* w = p->open(row.id);
         QVERIFY2(box(w), w->objectName().toLatin1());
         box(w)->setChecked(true);
         type(w, row.cell, QStringLiteral("100"));
         trigger(w, "cmsms1");
-        p.messenger.clear();
+        p->messenger.clear();
         type(w, row.cell, QStringLiteral("36 km/h"));
         w->control(row.other)->setFocus();
         trigger(w, row.kmh);
-        QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("Valor inválido. Ajuste seus dados")});
-        QCOMPARE(p.messenger.boxes.back().window, w->objectName());
+        QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("Valor inválido. Ajuste seus dados")});
+        QCOMPARE(p->messenger.boxes.back().window, w->objectName());
         QCOMPARE(focused(w), QString::fromLatin1(row.cell));
         QCOMPARE(textOf(w, row.cell), QStringLiteral("36 km/h"));
         QCOMPARE(textOf(w, row.note), QStringLiteral("100 cm/s -> m/s"));
@@ -120,9 +116,8 @@ void QuickSiTest::malformedCellConvertsNothing()
 
 void QuickSiTest::clearButtonResets()
 {
-    Program p;
     for (const Window& row : kWindows) {
-        FormWindow* w = p.open(row.id);
+        FormWindow* w = p->open(row.id);
         const QByteArray name = w->objectName().toLatin1();
         QVERIFY2(box(w), w->objectName().toLatin1());
         box(w)->setChecked(true);

@@ -14,15 +14,11 @@
 using tavek::FormNumber;
 
 namespace {
-
 const QString kPlaceholder = QStringLiteral("       Resposta");
-const QString kInvalid = QString::fromUtf8("Valor inválido. Ajuste seus dados");
-
-QString u(const char* s) { return QString::fromUtf8(s); }
 
 } // namespace
 
-class RectilinearTest : public QObject {
+class RectilinearTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void layout_data();
@@ -140,8 +136,7 @@ void RectilinearTest::layout()
     QFETCH(QRect, rect);
     QFETCH(QString, text);
     QFETCH(bool, shown);
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     const QByteArray n = name.toLatin1();
     auto* c = w->control<QWidget>(n.constData());
     QVERIFY(c);
@@ -203,8 +198,7 @@ void RectilinearTest::look()
     QFETCH(bool, bold);
     QFETCH(bool, underline);
     QFETCH(QString, style);
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     auto* c = w->control<QWidget>(name.toLatin1().constData());
     QVERIFY(c);
     QCOMPARE(c->font().family(), family);
@@ -218,8 +212,7 @@ void RectilinearTest::look()
 
 void RectilinearTest::tabOrder()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     const QStringList expected = {"Edit1",   "Edit2",   "Edit3",   "Edit4",     "Button1", "Button2",
                                   "Edit5",   "Edit6",   "Edit7",   "Edit8",     "Edit9",   "Edit10",
                                   "Button3", "Button4", "Edit11",  "Edit12",    "Edit13",  "Button5",
@@ -229,8 +222,7 @@ void RectilinearTest::tabOrder()
 
 void RectilinearTest::menuBar()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     QStringList items;
     for (QAction* a : w->control<QMenuBar>("MainMenu1")->actions()) {
         QString line = (a->menu() ? a->menu()->objectName() : a->objectName()) + ":" + a->text();
@@ -270,8 +262,7 @@ void RectilinearTest::exercise1MessagesInOrderFocusLast()
     QFETCH(QStringList, cells);
     QFETCH(QStringList, messages);
     QFETCH(QString, focus);
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     // An earlier good press: its answers must survive the refused one.
     type(w, "Edit1", "0");
     type(w, "Edit2", "10");
@@ -283,8 +274,8 @@ void RectilinearTest::exercise1MessagesInOrderFocusLast()
     for (int i = 0; i < 4; ++i)
         type(w, names[i], cells[i]);
     click(w, "Button1");
-    QCOMPARE(p.messenger.texts(), messages);
-    for (const auto& box : p.messenger.boxes) {
+    QCOMPARE(p->messenger.texts(), messages);
+    for (const auto& box : p->messenger.boxes) {
         QVERIFY(!box.fault);
         QCOMPARE(box.window, QStringLiteral("Form2"));
     }
@@ -296,14 +287,13 @@ void RectilinearTest::exercise1MessagesInOrderFocusLast()
 
 void RectilinearTest::exercise1Answers()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     type(w, "Edit1", "0");
     type(w, "Edit2", "10");
     type(w, "Edit3", "3");
     type(w, "Edit4", "1");
     click(w, "Button1");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Edit5"), QStringLiteral("-5.0000 m/s"));
     QCOMPARE(textOf(w, "Edit6"), u("2.5000 m/s²"));
     QVERIFY(visible(w, "Edit5") && visible(w, "Edit6"));
@@ -311,8 +301,7 @@ void RectilinearTest::exercise1Answers()
 
 void RectilinearTest::exercise2Answers()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     click(w, "Button3");
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("0.0000 m/s"));
     QCOMPARE(textOf(w, "Edit12"), u("0.0000 m/s²"));
@@ -321,7 +310,7 @@ void RectilinearTest::exercise2Answers()
     type(w, "Edit9", "1");
     type(w, "Edit10", "2");
     click(w, "Button3");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("14.0000 m/s"));
     QCOMPARE(textOf(w, "Edit12"), u("12.0000 m/s²"));
     QCOMPARE(textOf(w, "Edit5"), kPlaceholder);
@@ -329,29 +318,28 @@ void RectilinearTest::exercise2Answers()
 
 void RectilinearTest::malformedCellStopsThePress()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     type(w, "Edit8", "2");
     type(w, "Edit9", "1");
     type(w, "Edit10", "2");
     click(w, "Button3");
     type(w, "Edit9", "1,,5");
     click(w, "Button3");
-    QCOMPARE(p.messenger.texts(), QStringList{kInvalid});
+    QCOMPARE(p->messenger.texts(), QStringList{kInvalid});
     QCOMPARE(focused(w), QStringLiteral("Edit9"));
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("14.0000 m/s"));
 }
 
 void RectilinearTest::exercise3FirstPressesAfterStart()
 {
-    Program p; // nothing drawn yet in any window
-    auto* main = p.form(1);
+    // the fresh program: nothing drawn yet in any window
+    auto* main = p->form(1);
     QTest::mouseClick(main->control<QLabel>("Label3"), Qt::LeftButton);
-    auto* w = p.form(2);
+    auto* w = p->form(2);
     QVERIFY(w->isVisible());
     type(w, "Edit13", "19.6");
     click(w, "Button5");
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
     const struct {
         const char* label;
         const char* first;
@@ -378,14 +366,13 @@ void RectilinearTest::exercise3FirstPressesAfterStart()
 
 void RectilinearTest::exercise3RefusedPressKeepsAnswers()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     type(w, "Edit13", "19.6");
     click(w, "Button5");
     type(w, "Edit13", "-3");
     w->control<QWidget>("Edit1")->setFocus();
     click(w, "Button5");
-    QCOMPARE(p.messenger.texts(), QStringList{u("Velocidade inicial com valor negativo, ajuste seus dados")});
+    QCOMPARE(p->messenger.texts(), QStringList{u("Velocidade inicial com valor negativo, ajuste seus dados")});
     QCOMPARE(focused(w), QStringLiteral("Edit13"));
     QCOMPARE(textOf(w, "Label32"), QStringLiteral("Altura gerada =14.3080 m"));
     QVERIFY(visible(w, "Label32") && visible(w, "Label37"));
@@ -399,9 +386,8 @@ void RectilinearTest::exercise3DrawsFromTheProgramSequence()
 {
     // The draw belongs to the program, not the window: a draw made elsewhere
     // moves the next height on.
-    Program p;
-    p.registry->random().percentage(); // 73, as another window would draw it
-    auto* w = p.open(2);
+    p->registry->random().percentage(); // 73, as another window would draw it
+    auto* w = p->open(2);
     type(w, "Edit13", "19.6");
     click(w, "Button5");
     QCOMPARE(textOf(w, "Label32"), QStringLiteral("Altura gerada =10.5840 m"));
@@ -409,13 +395,12 @@ void RectilinearTest::exercise3DrawsFromTheProgramSequence()
 
 void RectilinearTest::faultShowsErrorBoxAndKeepsEarlierWrites()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     type(w, "Edit13", "1e200");
     click(w, "Button5");
-    QCOMPARE(p.messenger.boxes.size(), std::size_t(1));
-    QVERIFY(p.messenger.boxes[0].fault);
-    QCOMPARE(p.messenger.boxes[0].text, QStringLiteral("Floating point overflow."));
+    QCOMPARE(p->messenger.boxes.size(), std::size_t(1));
+    QVERIFY(p->messenger.boxes[0].fault);
+    QCOMPARE(p->messenger.boxes[0].text, QStringLiteral("Floating point overflow."));
     QVERIFY(visible(w, "Label34"));
     QVERIFY(textOf(w, "Label34").startsWith(QStringLiteral("Tempo de chegada =")));
     QVERIFY(!visible(w, "Label33"));
@@ -424,8 +409,7 @@ void RectilinearTest::faultShowsErrorBoxAndKeepsEarlierWrites()
 
 void RectilinearTest::clearExercise1()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     for (const char* e : {"Edit1", "Edit2", "Edit4", "Edit7", "Edit13"})
         type(w, e, "4");
     click(w, "Button1");
@@ -441,13 +425,12 @@ void RectilinearTest::clearExercise1()
     QCOMPARE(textOf(w, "Edit7"), QStringLiteral("4"));
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("0.0000 m/s"));
     QCOMPARE(textOf(w, "Edit13"), QStringLiteral("4"));
-    QVERIFY(p.messenger.boxes.empty());
+    QVERIFY(p->messenger.boxes.empty());
 }
 
 void RectilinearTest::clearExercise2()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     for (const char* e : {"Edit2", "Edit4", "Edit7", "Edit8", "Edit9", "Edit10"})
         type(w, e, "2");
     click(w, "Button1");
@@ -464,8 +447,7 @@ void RectilinearTest::clearExercise2()
 
 void RectilinearTest::clearExercise3()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     type(w, "Edit1", "7");
     type(w, "Edit13", "19.6");
     click(w, "Button5");
@@ -489,8 +471,7 @@ void RectilinearTest::clearExercise3()
 
 void RectilinearTest::writtenCellsShowTheirStart()
 {
-    Program p;
-    auto* w = p.open(2);
+    auto* w = p->open(2);
     auto cursor = [w](const char* name) { return w->control<QLineEdit>(name)->cursorPosition(); };
     // Typing keeps the cursor behind the last character typed.
     QTest::keyClicks(w->control<QLineEdit>("Edit1"), QStringLiteral("12000000"));

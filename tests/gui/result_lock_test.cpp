@@ -22,7 +22,6 @@ using tavek::FormNumber;
 using tavek::FormWindow;
 
 namespace {
-
 // A small window declaring the lock and the quick conversion the way the
 // exercise windows do, so the mechanism is checked apart from any one layout.
 class SampleForm : public FormWindow {
@@ -128,13 +127,6 @@ QSet<QRgb> coloursOf(QWidget* w)
 constexpr QRgb kRed = 0xff0000;
 constexpr QRgb kWhite = 0xffffff;
 
-// A red label with unreadable text: every pixel of it is red.
-bool isRedBox(FormWindow* w, const char* label)
-{
-    auto* l = w->control<QLabel>(label);
-    return l && coloursOf(l) == QSet<QRgb>{kRed};
-}
-
 // Readable: a white background with the red text on it.
 bool isReadable(FormWindow* w, const char* label)
 {
@@ -143,14 +135,6 @@ bool isReadable(FormWindow* w, const char* label)
         return false;
     const QSet<QRgb> c = coloursOf(l);
     return c.contains(kWhite) && c.contains(kRed);
-}
-
-void press(FormWindow* w, const char* label, Qt::MouseButton button)
-{
-    auto* l = w->control<QLabel>(label);
-    QVERIFY2(l, label);
-    QTest::mousePress(l, button, Qt::NoModifier, QPoint(2, 2));
-    QTest::mouseRelease(l, button, Qt::NoModifier, QPoint(2, 2));
 }
 
 // The teacher's whole path from an open window to a locked one.
@@ -220,7 +204,7 @@ const QString kWrong = QStringLiteral("Senha Incorreta");
 
 } // namespace
 
-class ResultLockTest : public QObject {
+class ResultLockTest : public ProgramTest {
     Q_OBJECT
 private slots:
     void sampleWalksThroughTheLock();
@@ -241,8 +225,7 @@ private slots:
 
 void ResultLockTest::sampleWalksThroughTheLock()
 {
-    Program p;
-    SampleForm w({p.registry.get(), &p.registry->random(), &p.messenger});
+    SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
     w.writeAnswer("Label8", "Tempo =1.0204 s");
     w.writeCell("Edit5", "3.0000 m");
@@ -269,7 +252,7 @@ void ResultLockTest::sampleWalksThroughTheLock()
     QVERIFY(isRedBox(&w, "Label8"));
     QVERIFY(!visible(&w, "Edit5"));
     QCOMPARE(textOf(&w, "Label8"), QStringLiteral("Tempo =1.0204 s"));
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 
     // the hidden cell still receives its answer, seen after re-enabling
     w.writeCell("Edit5", "4.0000 m");
@@ -281,46 +264,44 @@ void ResultLockTest::sampleWalksThroughTheLock()
     QVERIFY(isReadable(&w, "Label8"));
     QVERIFY(!visible(&w, "Edit15") && !visible(&w, "Edit14"));
     QCOMPARE(focused(&w), QStringLiteral("Edit1"));
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void ResultLockTest::sampleMessagesAndFocus()
 {
-    Program p;
-    SampleForm w({p.registry.get(), &p.registry->random(), &p.messenger});
+    SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
     // never disabled
     trigger(&w, "ReabilitarcdulasdeResultados1");
-    QCOMPARE(p.messenger.texts(), QStringList{kNotYet});
+    QCOMPARE(p->messenger.texts(), QStringList{kNotYet});
     QVERIFY(!visible(&w, "Edit15"));
 
     // a second request before any password exists
     trigger(&w, "DesabilitarcdulasdeResultados1");
     trigger(&w, "DesabilitarcdulasdeResultados1");
-    QCOMPARE(p.messenger.texts(), (QStringList{kNotYet, kAlready}));
-    QCOMPARE(p.messenger.boxes.back().window, w.objectName());
+    QCOMPARE(p->messenger.texts(), (QStringList{kNotYet, kAlready}));
+    QCOMPARE(p->messenger.boxes.back().window, w.objectName());
 
     type(&w, "Edit14", QStringLiteral("Segredo"));
     click(&w, "Button7");
     for (const char* other : {"segredo", "Segredo ", ""}) {
         type(&w, "Edit15", QString::fromLatin1(other));
         click(&w, "Button8");
-        QCOMPARE(p.messenger.texts().back(), kWrong);
+        QCOMPARE(p->messenger.texts().back(), kWrong);
         QCOMPARE(textOf(&w, "Edit15"), QString());
         QCOMPARE(focused(&w), QStringLiteral("Edit15"));
         QVERIFY(visible(&w, "Edit15") && visible(&w, "Button8"));
     }
-    QCOMPARE(p.messenger.texts().size(), 5);
+    QCOMPARE(p->messenger.texts().size(), 5);
     type(&w, "Edit15", QStringLiteral("Segredo"));
     click(&w, "Button8");
-    QCOMPARE(p.messenger.texts().size(), 5);
+    QCOMPARE(p->messenger.texts().size(), 5);
     QVERIFY(!visible(&w, "Edit15"));
 }
 
 void ResultLockTest::samplePaintSurvivesWritesAndClears()
 {
-    Program p;
-    SampleForm w({p.registry.get(), &p.registry->random(), &p.messenger});
+    SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
     lock(&w, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
     // a label written for the first time while locked is a red box at once
@@ -345,13 +326,12 @@ void ResultLockTest::samplePaintSurvivesWritesAndClears()
     QVERIFY(isReadable(&w, "Label10"));
     QCOMPARE(w.control<QLabel>("Label10")->styleSheet(),
              QStringLiteral("color: #ff0000; background-color: #ffffff;"));
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void ResultLockTest::sampleReveal()
 {
-    Program p;
-    SampleForm w({p.registry.get(), &p.registry->random(), &p.messenger});
+    SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
     // nothing to reveal before a password is created
     press(&w, "Label3", Qt::RightButton);
@@ -381,13 +361,12 @@ void ResultLockTest::sampleReveal()
     QVERIFY(!visible(&w, "Edit5"));
     press(&w, "Label3", Qt::RightButton);
     QVERIFY(!visible(&w, "Label14"));
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void ResultLockTest::sampleQuickSi()
 {
-    Program p;
-    SampleForm w({p.registry.get(), &p.registry->random(), &p.messenger});
+    SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
     type(&w, "Edit1", QStringLiteral("100"));
     for (const char* item : {"kmhms1", "mihms1", "cmsms1"})
@@ -413,12 +392,12 @@ void ResultLockTest::sampleQuickSi()
         QVERIFY(visible(&w, "Label9"));
         QVERIFY(w.control<QCheckBox>("CheckBox1")->isChecked());
     }
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 
     type(&w, "Edit1", QStringLiteral("1,,5"));
     w.control<QLineEdit>("Edit2")->setFocus();
     trigger(&w, "kmhms1");
-    QCOMPARE(p.messenger.texts(), QStringList{QString::fromUtf8("Valor inválido. Ajuste seus dados")});
+    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("Valor inválido. Ajuste seus dados")});
     QCOMPARE(focused(&w), QStringLiteral("Edit1"));
     QCOMPARE(textOf(&w, "Edit1"), QStringLiteral("1,,5"));
     QCOMPARE(textOf(&w, "Label9"), QStringLiteral("3.4301 cm/s -> m/s"));
@@ -428,7 +407,6 @@ void ResultLockTest::sampleQuickSi()
 // focus on its own Edit1, nothing asked of any other window.
 void ResultLockTest::everyWindowLocksAndUnlocks()
 {
-    Program p;
     const struct {
         FormNumber id;
         const char* disable;
@@ -446,7 +424,7 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
         {11, "DesabilitarcdulasdeResultados1", nullptr, nullptr},
     };
     for (const auto& row : windows) {
-        FormWindow* w = p.open(row.id);
+        FormWindow* w = p->open(row.id);
         const QByteArray name = w->objectName().toLatin1();
         QVERIFY2(!visible(w, "Edit14") && !visible(w, "Edit15"), name);
         trigger(w, row.disable);
@@ -467,18 +445,18 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
             QVERIFY2(!visible(w, row.password), name);
         }
     }
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
     // each window is locked with its own password
     for (const auto& row : windows) {
-        FormWindow* w = p.form(row.id);
+        FormWindow* w = p->form(row.id);
         trigger(w, row.disable);
-        QCOMPARE(p.messenger.boxes.back().text, kAlready);
-        QCOMPARE(p.messenger.boxes.back().window, w->objectName());
+        QCOMPARE(p->messenger.boxes.back().text, kAlready);
+        QCOMPARE(p->messenger.boxes.back().window, w->objectName());
         unlock(w, QStringLiteral("Form4"));
         if (row.id == 4) {
             QVERIFY(!visible(w, "Edit15"));
         } else {
-            QCOMPARE(p.messenger.boxes.back().text, kWrong);
+            QCOMPARE(p->messenger.boxes.back().text, kWrong);
             QVERIFY(visible(w, "Edit15"));
         }
     }
@@ -486,8 +464,7 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
 
 void ResultLockTest::form2HiddenCellsReceiveTexts()
 {
-    Program p;
-    FormWindow* w = p.open(2);
+    FormWindow* w = p->open(2);
     const char* const cells[] = {"Edit5", "Edit6", "Edit11", "Edit12"};
     type(w, "Edit2", QStringLiteral("10"));
     type(w, "Edit4", QStringLiteral("2"));
@@ -542,13 +519,12 @@ void ResultLockTest::form2HiddenCellsReceiveTexts()
     for (const char* label : labels)
         QVERIFY2(isReadable(w, label), label);
     QCOMPARE(textOf(w, "Label34"), QStringLiteral("Tempo de chegada =1.0000 s"));
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void ResultLockTest::form4RedBoxesAndReveal()
 {
-    Program p;
-    FormWindow* w = p.open(4);
+    FormWindow* w = p->open(4);
     type(w, "Edit1", QStringLiteral("100"));
     type(w, "Edit2", QStringLiteral("490"));
     click(w, "Button1");
@@ -581,7 +557,7 @@ void ResultLockTest::form4RedBoxesAndReveal()
     click(w, "Button7");
     type(w, "Edit15", QStringLiteral("Aula7"));
     click(w, "Button8");
-    QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    QCOMPARE(p->messenger.texts(), QStringList{kWrong});
     QVERIFY(isReadable(w, "Label8"));
     type(w, "Edit15", QStringLiteral("Aula8"));
     click(w, "Button8");
@@ -590,8 +566,7 @@ void ResultLockTest::form4RedBoxesAndReveal()
 
 void ResultLockTest::form11ListColours()
 {
-    Program p;
-    FormWindow* w = p.open(11);
+    FormWindow* w = p->open(11);
     type(w, "Edit1", QStringLiteral("2"));
     type(w, "Edit2", QStringLiteral("10"));
     type(w, "Edit3", QStringLiteral("60"));
@@ -616,15 +591,14 @@ void ResultLockTest::form11ListColours()
     unlock(w, QStringLiteral("p"));
     QCOMPARE(listBackground(w), QRgb(0x0000ff));
     QVERIFY(coloursOf(w->control<QListView>("ListBox1")->viewport()).contains(kWhite));
-    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(p->messenger.texts().isEmpty());
 }
 
 void ResultLockTest::lockingOneWindowLeavesTheOthers()
 {
-    Program p;
-    FormWindow* form4 = p.open(4);
-    FormWindow* form2 = p.open(2);
-    FormWindow* form10 = p.open(10);
+    FormWindow* form4 = p->open(4);
+    FormWindow* form2 = p->open(2);
+    FormWindow* form10 = p->open(10);
     lock(form4, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
 
     // another window's answers stay readable and its lock open
@@ -633,12 +607,12 @@ void ResultLockTest::lockingOneWindowLeavesTheOthers()
     QVERIFY(isReadable(form2, "Label34"));
     QVERIFY(visible(form2, "Edit5"));
     trigger(form2, "ReabilitarcdulasdeResultados1");
-    QCOMPARE(p.messenger.texts(), QStringList{kNotYet});
-    QCOMPARE(p.messenger.boxes.back().window, QStringLiteral("Form2"));
+    QCOMPARE(p->messenger.texts(), QStringList{kNotYet});
+    QCOMPARE(p->messenger.boxes.back().window, QStringLiteral("Form2"));
     QVERIFY(!visible(form2, "Edit15"));
     // Form10 starts its own lock, which Form4's password does not open
     trigger(form10, "DesabilitarcdulasdeResultados1");
-    QCOMPARE(p.messenger.texts().size(), 1);
+    QCOMPARE(p->messenger.texts().size(), 1);
     QVERIFY(visible(form10, "Edit14"));
     QVERIFY(!visible(form4, "Edit14"));
     press(form10, "Label25", Qt::RightButton);
@@ -651,10 +625,10 @@ void ResultLockTest::lockingOneWindowLeavesTheOthers()
     QVERIFY(isRedBox(form4, "Label8"));
     // closing and showing the window again keeps its lock
     trigger(form4, "FecharJanela1");
-    p.open(4);
+    p->open(4);
     QVERIFY(isRedBox(form4, "Label8"));
     trigger(form4, "DesabilitarcdulasdeResultados1");
-    QCOMPARE(p.messenger.texts().back(), kAlready);
+    QCOMPARE(p->messenger.texts().back(), kAlready);
 }
 
 // A screen reader hears "Resposta oculta pelo professor" for every locked
@@ -662,10 +636,9 @@ void ResultLockTest::lockingOneWindowLeavesTheOthers()
 // cells), never the answer; unlocked, each control's own name again.
 void ResultLockTest::lockedAnswersAreSilentToAssistiveTechnology()
 {
-    Program p;
     const QString answer = QStringLiteral("Resposta =42.4242 m");
     for (int id : {2, 4, 5, 6, 7, 8, 9, 10}) {
-        FormWindow* w = p.open(static_cast<FormNumber>(id));
+        FormWindow* w = p->open(static_cast<FormNumber>(id));
         lock(w, id == 2 ? "Desabilotarcdulasderesultados1" : "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
         QList<QWidget*> answers;
         for (QLabel* label : w->findChildren<QLabel*>())
@@ -698,8 +671,7 @@ void ResultLockTest::lockedAnswersAreSilentToAssistiveTechnology()
 // them, and copy as before once unlocked.
 void ResultLockTest::form2HiddenCellsCopyNothing()
 {
-    Program p;
-    FormWindow* w = p.open(2);
+    FormWindow* w = p->open(2);
     lock(w, "Desabilotarcdulasderesultados1", QStringLiteral("prof"));
     type(w, "Edit2", QStringLiteral("10"));
     type(w, "Edit4", QStringLiteral("2"));
@@ -718,8 +690,7 @@ void ResultLockTest::form2HiddenCellsCopyNothing()
 // Unlocked, rows are chosen, walked and copied again.
 void ResultLockTest::form11ListLockedAndUnlocked()
 {
-    Program p;
-    FormWindow* w = p.open(11);
+    FormWindow* w = p->open(11);
     QListView* list = filledList(w);
     QAbstractItemModel* lines = list->model();
     const QString third = lines->index(2, 0).data().toString();
@@ -771,8 +742,7 @@ void ResultLockTest::form11ListLockedAndUnlocked()
 // every label of every window.
 void ResultLockTest::revealShowsThePasswordAsTyped()
 {
-    Program p;
-    FormWindow* w = p.open(4);
+    FormWindow* w = p->open(4);
     lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("<h1>AB</h1>"));
     press(w, "Label3", Qt::RightButton);
     auto* shown = w->control<QLabel>("Label14");
@@ -780,7 +750,7 @@ void ResultLockTest::revealShowsThePasswordAsTyped()
     // drawn whole, tags included: as wide as the text in its own font
     QVERIFY(shown->width() >= shown->fontMetrics().horizontalAdvance(shown->text()));
     for (int id = 1; id <= 11; ++id) {
-        FormWindow* form = p.open(static_cast<FormNumber>(id));
+        FormWindow* form = p->open(static_cast<FormNumber>(id));
         for (QLabel* label : form->findChildren<QLabel*>())
             QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
     }

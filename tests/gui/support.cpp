@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QWidget>
@@ -106,4 +107,62 @@ QStringList tabOrder(tavek::FormWindow* w, const QStringList& names)
         at = at->nextInFocusChain();
     } while (at && at != start);
     return order;
+}
+
+QStringList u(std::initializer_list<const char*> texts)
+{
+    QStringList r;
+    for (const char* t : texts)
+        r << QString::fromUtf8(t);
+    return r;
+}
+
+const QString kInvalid = QString::fromUtf8("Valor inválido. Ajuste seus dados");
+
+void typeAll(tavek::FormWindow* w, std::initializer_list<std::pair<const char*, const char*>> cells)
+{
+    for (const auto& [cell, text] : cells)
+        type(w, cell, QString::fromUtf8(text));
+}
+
+QStringList texts(tavek::FormWindow* w, std::initializer_list<const char*> controls)
+{
+    QStringList r;
+    for (const char* c : controls)
+        r << textOf(w, c);
+    return r;
+}
+
+void press(tavek::FormWindow* w, const char* label, Qt::MouseButton button)
+{
+    auto* l = w->control<QLabel>(label);
+    QVERIFY2(l, label);
+    QTest::mousePress(l, button, Qt::NoModifier, QPoint(2, 2));
+    QTest::mouseRelease(l, button, Qt::NoModifier, QPoint(2, 2));
+}
+
+bool isRedBox(tavek::FormWindow* w, const char* label)
+{
+    auto* l = w->control<QLabel>(label);
+    if (!l)
+        return false;
+    const QImage image = l->parentWidget()->grab(l->geometry()).toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xffffffu) != 0xff0000u)
+                return false;
+    return true;
+}
+
+QStringList tabChain(tavek::FormWindow* w, const char* first)
+{
+    QStringList names;
+    QWidget* start = w->control<QWidget>(first);
+    QWidget* it = start;
+    do {
+        if ((it->focusPolicy() & Qt::TabFocus) && it->isVisibleTo(w) && !it->objectName().isEmpty())
+            names << it->objectName();
+        it = it->nextInFocusChain();
+    } while (it && it != start);
+    return names;
 }

@@ -1,8 +1,11 @@
 #pragma once
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "app/registry.h"
 #include "kit/form_window.h"
@@ -38,6 +41,18 @@ struct Program {
     std::unique_ptr<tavek::Registry> registry;
 };
 
+// Base of the window tests: each test function (each data row) gets a fresh
+// program, built in init() and gone in cleanup(), so no state leaks between
+// them.
+class ProgramTest : public QObject {
+    Q_OBJECT
+protected:
+    std::unique_ptr<Program> p;
+private slots:
+    void init() { p = std::make_unique<Program>(); }
+    void cleanup() { p.reset(); }
+};
+
 // Data rows "Form1".."Form11" of an int column "form", for a test run once
 // per window.
 void addFormRows();
@@ -52,3 +67,20 @@ QString focused(tavek::FormWindow* w);
 // The named controls in the order the Tab key passes them, starting from the
 // first name and going once round the window's focus chain.
 QStringList tabOrder(tavek::FormWindow* w, const QStringList& names);
+
+// Program texts are UTF-8 in the sources.
+inline QString u(const char* text) { return QString::fromUtf8(text); }
+QStringList u(std::initializer_list<const char*> texts);
+
+extern const QString kInvalid; // the box for a cell that is not a number
+
+// Types each cell's text, in the order given.
+void typeAll(tavek::FormWindow* w, std::initializer_list<std::pair<const char*, const char*>> cells);
+// The texts of the named controls, in the order given.
+QStringList texts(tavek::FormWindow* w, std::initializer_list<const char*> controls);
+// A mouse press and release near the top left corner of a label.
+void press(tavek::FormWindow* w, const char* label, Qt::MouseButton button);
+// Every pixel of the label is red: the answer cannot be read.
+bool isRedBox(tavek::FormWindow* w, const char* label);
+// The named controls the Tab key visits from `first`, in order, once round.
+QStringList tabChain(tavek::FormWindow* w, const char* first);

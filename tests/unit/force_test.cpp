@@ -10,6 +10,7 @@
 
 #include "kit/number.h"
 #include "kit/outcome.h"
+#include "outcome_testing.h"
 #include "topics/force/force.h"
 #include "topics/force/tensions.h"
 
@@ -20,12 +21,7 @@ using tavek::Outcome;
 
 namespace {
 
-using Kind = Action::Kind;
-
-Action msg(const std::string& text, const std::string& focus) { return {Kind::Message, focus, text}; }
-Action wr(const std::string& label, const std::string& text) { return {Kind::Write, label, text}; }
-
-const std::string kInvalid(tavek::kInvalidValue);
+using namespace outcome_testing;
 
 struct Case {
     const char* name;
@@ -35,15 +31,6 @@ struct Case {
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
-
-// "mass 2.5 with blanks" -> "mass_2_5_with_blanks", a name gtest accepts.
-std::string caseName(const testing::TestParamInfo<Case>& info)
-{
-    std::string name;
-    for (const char* p = info.param.name; *p; ++p)
-        name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
-    return name;
-}
 
 void expectOutcome(const Case& c, const Outcome& out)
 {

@@ -8,6 +8,7 @@
 #include "kit/number.h"
 #include "kit/outcome.h"
 #include "kit/random.h"
+#include "outcome_testing.h"
 #include "topics/launches/launches.h"
 
 using tavek::Cells;
@@ -18,9 +19,7 @@ using tavek::Real;
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-const std::string kInvalid = "Valor inválido. Ajuste seus dados";
+using namespace outcome_testing;
 
 // ---- Launches window, exercise 1: missile -------------------------------------
 

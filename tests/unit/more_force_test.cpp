@@ -11,6 +11,7 @@
 #include "kit/outcome.h"
 #include "topics/force/inclined_plane.h"
 #include "topics/force/incline_friction.h"
+#include "outcome_testing.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -19,25 +20,7 @@ using tavek::Outcome;
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
-Cells fill(const std::vector<const char*>& names, const Texts& texts)
-{
-    Cells cells;
-    for (std::size_t i = 0; i < names.size(); ++i)
-        cells.emplace(names[i], texts.at(i));
-    return cells;
-}
-
-// Labels in the order the outcome writes them.
-std::vector<std::string> writtenOrder(const Outcome& out)
-{
-    std::vector<std::string> order;
-    for (const Action& a : out.actions)
-        if (a.kind == Action::Kind::Write)
-            order.push_back(a.target);
-    return order;
-}
+using namespace outcome_testing;
 
 // A label and the text it must end up with; nullopt: the label is not touched.
 struct Line {
@@ -79,7 +62,6 @@ constexpr const char* kKinetic = "Ajuste o valor do Coeficiente de Atrito cinét
 constexpr const char* kLength = "Medida do comprimento CA inválida. Ajuste seus dados";
 constexpr const char* kVertical = "Divisão por zero. Ajuste seus dados";
 constexpr const char* kNoMotion = "PA > PB - Não há movimentação do sistema";
-constexpr const char* kInvalid = "Valor inválido. Ajuste seus dados";
 
 constexpr const char* kRight = "|PB > PA | - Sistema se move da esquerda para direita";
 constexpr const char* kLeft = "|PA > PB | - Sistema se move da direita para esquerda";
@@ -149,12 +131,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
                   {"Label17", std::nullopt},
                   {"Label10", std::nullopt}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(MoreForce2Calculator5Order, WeightsThenAccelerationThenDirectionAndTension)
 {
     const Outcome out = tavek::smooth_incline(fill(kCells5, {"10", "10", "30"}));
-    EXPECT_EQ(writtenOrder(out), (std::vector<std::string>{"Label18", "Label8", "Label9", "Label17", "Label10"}));
+    EXPECT_EQ(writtenTargets(out), (std::vector<std::string>{"Label18", "Label8", "Label9", "Label17", "Label10"}));
 }
 
 TEST(MoreForce2Calculator5Order, BalancingMassReallyBalances)
@@ -185,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Malformed cells stop the press before any check runs.
         Refusal{"MalformedCells", {"1,,5", "", "30abc"}, {kInvalid, kInvalid}, "Edit3"},
         Refusal{"MalformedMassB", {"10", "2.5 kg", "30"}, {kInvalid}, "Edit2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 // ---------------------------------------------------------------- Form8, exercise 6
 
@@ -205,7 +187,7 @@ TEST_P(MoreForce2Calculator6, Answers)
     const Wall& c = GetParam();
     const Outcome out = tavek::block_on_wall(fill(kCells6Wall, c.inputs));
     EXPECT_TRUE(out.messages().empty());
-    EXPECT_EQ(writtenOrder(out), (std::vector<std::string>{"Label21", "Label22"}));
+    EXPECT_EQ(writtenTargets(out), (std::vector<std::string>{"Label21", "Label22"}));
     EXPECT_EQ(out.written("Label21"), "Força miníma que deve ser exercida = " + c.force + " N");
     EXPECT_EQ(out.written("Label22"), "Peso do Bloco = " + c.weight + " N");
 }
@@ -215,7 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Wall{"HalfFriction", {"0.5", "10"}, "196.0000", "98.00"},
                       Wall{"FrictionOneAccepted", {"1", "10"}, "98.0000", "98.00"},
                       Wall{"SmallBlock", {"0.3", "0.25"}, "8.1667", "2.45"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 class MoreForce2Calculator6Checks : public ::testing::TestWithParam<Refusal> {};
 
@@ -235,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FrictionJustAboveOne", {"1.000001", "10"}, {kStatic}, "Edit4"},
         Refusal{"MassNegative", {"0.5", "-1"}, {kMass}, "Edit5"},
         Refusal{"MalformedFriction", {"0,,5", ""}, {kInvalid}, "Edit4"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(MoreForce2Calculator6Fault, HugeForceOverflowsBeforeAnyLine)
 {
@@ -304,12 +286,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Label8", "Peso do bloco B = 4.90 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
                    {"Label10", "Tensão da corda = 4.90 N"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(MoreForce3Calculator6Order, DirectionFirstThenFrictionComponentsWeightAccelerationTension)
 {
     const Outcome out = tavek::rough_incline(fill(kCells6Friction, {"0.1", "10", "10", "30"}));
-    EXPECT_EQ(writtenOrder(out),
+    EXPECT_EQ(writtenTargets(out),
               (std::vector<std::string>{"Label17", "Label13", "Label18", "Label8", "Label9", "Label10"}));
 }
 
@@ -335,7 +317,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refusal{"FrictionAndAngle", {"2", "10", "10", "-30"}, {kKinetic, kAngle}, "Edit4"},
         Refusal{"MalformedFriction", {"0,,1", "10", "10", "30"}, {kInvalid}, "Edit1"},
         Refusal{"MalformedTwo", {"", "x", "", "3e"}, {kInvalid, kInvalid}, "Edit4"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 // ---------------------------------------------------------------- Form9, exercise 7
 
@@ -358,7 +340,7 @@ TEST(MoreForce3Calculator7, ClimbUpThePlane)
                       {"Label41", "Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s"},
                       {"Label32", "PX do bloco A = 48.98 N    PY do bloco A =84.88 N"},
                       {"Label33", "Peso do bloco B =98.00 N"}});
-    EXPECT_EQ(writtenOrder(out),
+    EXPECT_EQ(writtenTargets(out),
               (std::vector<std::string>{"Label24", "Label31", "Label34", "Label35", "Label36", "Label37", "Label38",
                                         "Label39", "Label40", "Label41", "Label32", "Label33"}));
 }
@@ -426,7 +408,7 @@ INSTANTIATE_TEST_SUITE_P(
         Halt7{"MalformedLength", {"0.1", "10", "10", "30", "10m"}, {kInvalid}, "Edit9", {}},
         Halt7{"MalformedAllButLength", {"a", "b", "c", "d", "10"}, {kInvalid, kInvalid, kInvalid, kInvalid},
               "Edit8", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(MoreForce3Calculator7, StallingMassReallyStalls)
 {

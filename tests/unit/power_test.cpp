@@ -6,6 +6,7 @@
 
 #include "topics/power/power_table.h"
 #include "topics/power/power.h"
+#include "outcome_testing.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -14,7 +15,7 @@ using tavek::Outcome;
 
 namespace {
 
-using Texts = std::vector<std::string>;
+using namespace outcome_testing;
 
 const char* const kMass = "Massa inválida. Ajuste seus dados";
 const char* const kTime = "Tempo inválido. Ajuste seus dados";
@@ -26,7 +27,6 @@ const char* const kCa = "Comprimento CA inválido. Ajuste seus dados";
 const char* const kForce = "Força inválida. Ajuste seus dados";
 const char* const kAngle = "Ânngulo inválido. Ajuste seus dados";
 const char* const kMemory = "Memória insuficiente. Ajuste outra valor para o tempo";
-const char* const kInvalid = "Valor inválido. Ajuste seus dados";
 
 // ---------------------------------------------------------------- exercise 1
 
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         ElevatorCase{"mass_and_height", "0", "5", "-3", {kMass, kHeight}, "Edit3", {}},
         ElevatorCase{"malformed_time_stops_before_checks", "", "1,,5", "", {kInvalid}, "Edit2", {}},
         ElevatorCase{"two_malformed_cells", "x", "5", "1e", {kInvalid, kInvalid}, "Edit3", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(PowerElevatorFault, OverflowStopsBeforeAnyAnswer)
 {
@@ -96,10 +96,7 @@ TEST(PowerElevatorFault, NumberTooLargeForADoubleIsAnOverflow)
 TEST(PowerElevatorOrder, LabelsWrittenWeightWorkPower)
 {
     const Outcome out = tavek::elevator_power({{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}});
-    std::vector<std::string> targets;
-    for (const Action& a : out.actions)
-        targets.push_back(a.target);
-    EXPECT_EQ(targets, (Texts{"Label18", "Label8", "Label6"}));
+    EXPECT_EQ(actionTargets(out), (Texts{"Label18", "Label8", "Label6"}));
 }
 
 // ---------------------------------------------------------------- exercise 2
@@ -175,16 +172,13 @@ INSTANTIATE_TEST_SUITE_P(
         InclineCase{"ratio_below_the_smallest_double", "2", "0.3", "10", "1e300", "1e-300", {}, std::nullopt,
                     {"Peso PX do bloco =0.00 N", "Peso PY do bloco =98.00 N", "Força de Atrito =0.0000 N",
                      "Potência do aparelho =196.0000 W", "Angulo de inclinação =90.05°"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(PowerInclineOrder, LabelsWrittenPxPyFrictionPowerAngle)
 {
     const Outcome out = tavek::incline_power(
         {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}});
-    std::vector<std::string> targets;
-    for (const Action& a : out.actions)
-        targets.push_back(a.target);
-    EXPECT_EQ(targets, (Texts{"Label20", "Label22", "Label23", "Label24", "Label19"}));
+    EXPECT_EQ(actionTargets(out), (Texts{"Label20", "Label22", "Label23", "Label24", "Label19"}));
 }
 
 TEST(PowerInclineFault, OverflowOfTheWeightStopsBeforeAnyAnswer)
@@ -291,7 +285,7 @@ INSTANTIATE_TEST_SUITE_P(
                       nullptr},
         PerSecondCase{"decimal_commas", "2,0", "10", "60", "2,6", {}, std::nullopt, true, 3,
                       {kLine1, kLine2, kLine3}, nullptr}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(MorePowerList, EveryPressStartsByEmptyingAndHidingTheList)
 {

@@ -7,32 +7,11 @@
 #include "kit/number.h"
 #include "kit/random.h"
 #include "topics/rectilinear/rectilinear.h"
+#include "outcome_testing.h"
 
 using namespace tavek;
 
-namespace {
-
-const std::string kInvalid(kInvalidValue);
-
-std::vector<std::string> writtenTargets(const Outcome& out)
-{
-    std::vector<std::string> r;
-    for (const Action& a : out.actions)
-        if (a.kind == Action::Kind::Write)
-            r.push_back(a.target);
-    return r;
-}
-
-// Input cells of a row; an absent cell reads as an empty one.
-Cells cellsOf(std::initializer_list<std::pair<const char*, const char*>> texts)
-{
-    Cells c;
-    for (const auto& [name, text] : texts)
-        c.emplace(name, text);
-    return c;
-}
-
-} // namespace
+using namespace outcome_testing;
 
 // ---------------------------------------------------------------- exercise 1
 
@@ -99,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         AverageCase{"LonePointIsZero", ".", "5.", "0", ".5", {}, {}, "10.0000 m/s", "20.0000 m/s²"},
         AverageCase{"VelocityOverflows", "0", "1e308", "0", "1e-300", {}, {}, {}, {}, Fault::Overflow},
         AverageCase{"TypedNumberTooLarge", "0", "1e400", "0", "1", {}, {}, {}, {}, Fault::Overflow}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 // A velocity near the top of the double range whose acceleration overflows:
 // both answers are computed before either is written, so neither cell changes.
@@ -159,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
         // 3·c3 and 6·c3 pass the double range on the way; the answers do not.
         CubicCase{"LargeCoefficientSmallInstant", "", "", "1e308", "1e-5", {}, " 3.0E+0298 m/s", " 6.0E+0303 m/s²"},
         CubicCase{"TypedNumberTooLarge", "", "1e400", "", "", {}, {}, {}, Fault::Overflow}),
-    [](const auto& info) { return std::string(info.param.name); });
+    caseName);
 
 TEST(CubicPositionFocus, LastMalformedCellKeepsFocus)
 {
@@ -270,7 +249,7 @@ INSTANTIATE_TEST_SUITE_P(Rectilinear, VerticalLaunchRefused,
                                          RefusedLaunch{"TwoCommas", "19,,6", kInvalid},
                                          RefusedLaunch{"InnerBlank", "19 6", kInvalid},
                                          RefusedLaunch{"ExponentWithoutDigits", "1.5e", kInvalid}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         caseName);
 
 TEST(VerticalLaunch, BlanksOnlyReadAsZero)
 {
