@@ -101,6 +101,11 @@ QPixmap picture(QWidget* w)
         return w->grab();
     for (int i = 0; i < 100 && w->frameGeometry() == w->geometry(); ++i)
         settle(); // the frame is known once the window manager has drawn it
+    // A window hidden just before may have left part of this one to be drawn
+    // again; the screen is read once that is done.
+    w->raise();
+    w->repaint();
+    settle();
     const QRect frame = w->frameGeometry();
     return w->screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height());
 }
