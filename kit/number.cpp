@@ -116,8 +116,8 @@ Reading read_number(std::string_view text)
     if (complete && i == n)
         return convert(negative, int_digits, frac_digits, exponent);
 
-    // Malformed: what the old reading would have produced, all digits read so
-    // far as one whole number. Nobody computes with it; the caller warns.
+    // Malformed: all digits read so far, taken as one whole number. Nobody
+    // computes with it; the caller warns.
     std::string digits;
     for (char c : int_digits)
         digits += c;

@@ -91,7 +91,7 @@ void MoreForceTest::designState_data()
     row("8 password", f8, "Label34", "SENHA", false, {376, 32, 43, 13});
     row("8 Edit15", f8, "Edit15", "", false, {685, 0, 57, 21});
     row("8 Button8", f8, "Button8", "Redigite Senha", false, {670, 24, 81, 17});
-    row("9 statement 7.4", f9, "Label20",
+    row("9 statement line 4", f9, "Label20",
         "pelas forças em A  e B, a velocidade com que o corpo A chega ao topo do plano", true, {264, 80, 460, 13});
     row("9 HIP mark", f9, "Label29", "HIP", true, {592, 152, 22, 13});
     row("9 CO mark", f9, "Label28", "CO", true, {760, 192, 18, 13});

@@ -39,9 +39,9 @@ class NumberReadingTable : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(NumberReadingTable, GivesTheNumber) { expect_reading(GetParam()); }
 
-// The design table of the reading, with the blanks around a number now
-// ignored and every text that is not a complete number flagged.
-INSTANTIATE_TEST_SUITE_P(NumberDesignRows, NumberReadingTable, testing::Values(
+// How texts read: blanks around a number are ignored and every text that is
+// not a complete number is flagged.
+INSTANTIATE_TEST_SUITE_P(NumberRows, NumberReadingTable, testing::Values(
     ReadCase{"", false, 0.0},
     ReadCase{"   ", false, 0.0},
     ReadCase{"abc", true, 0.0},
