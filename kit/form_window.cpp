@@ -172,25 +172,17 @@ void FormWindow::wireResultLock()
         return;
     // The lock hides exactly the exercises' answers.
     ResultLockSetup& lock = *resultLock_;
-    lockNames_.reserve(64);
-    auto name = [this](QWidget* w) {
-        lockNames_.push_back(w->objectName().toLatin1());
-        return lockNames_.back().constData();
-    };
-    bool firstCellFound = false;
     for (const Exercise& exercise : exercises_) {
         for (QWidget* result : exercise.results) {
-            if (qobject_cast<QLineEdit*>(result))
-                lock.cells.push_back(name(result));
-            else if (qobject_cast<QListView*>(result))
-                lock.list = name(result);
+            if (auto* cell = qobject_cast<QLineEdit*>(result))
+                lock.cells.push_back(cell);
+            else if (auto* list = qobject_cast<QAbstractItemView*>(result))
+                lock.list = list;
             else
-                lock.labels.push_back(name(result));
+                lock.labels.push_back(result);
         }
-        if (!firstCellFound && !exercise.inputs.empty()) {
-            lock.firstCell = name(exercise.inputs.front());
-            firstCellFound = true;
-        }
+        if (!lock.firstCell && !exercise.inputs.empty())
+            lock.firstCell = exercise.inputs.front();
     }
     new ResultLock(this, lock, context_.messenger);
 }
@@ -248,8 +240,7 @@ QStringList FormWindow::declaredNames() const
     for (const auto& link : links_)
         names << QString::fromLatin1(link.first);
     if (resultLock_) {
-        for (const char* name : {resultLock_->revealLabel, resultLock_->passwordLabel, resultLock_->disableAction,
-                                 resultLock_->firstCell})
+        for (const char* name : {resultLock_->revealLabel, resultLock_->passwordLabel, resultLock_->disableAction})
             if (name)
                 names << QString::fromLatin1(name);
     }

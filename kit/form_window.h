@@ -17,6 +17,9 @@
 #include "kit/outcome_applier.h"
 #include "kit/quick_si_menu.h"
 
+class QAbstractItemView;
+class QLineEdit;
+
 namespace tavek {
 
 class RandomDraw;
@@ -51,15 +54,15 @@ struct Placement {
 
 // The teacher's result-cell lock of a window (menu "Opções para Professores").
 // The answers it hides are the results of the window's exercises; the frame
-// adds them to `cells`, `labels` and `list`.
+// adds them to `cells`, `labels` and `list`, and names the first input cell.
 struct ResultLockSetup {
-    std::vector<const char*> cells = {};  // result cells hidden while locked
-    std::vector<const char*> labels = {}; // result labels painted red while locked
-    const char* list = nullptr;         // a result list painted white while locked
-    const char* revealLabel = nullptr;  // its right press shows the password label
+    std::vector<QLineEdit*> cells = {};   // result cells hidden while locked
+    std::vector<QWidget*> labels = {};    // result labels painted red while locked
+    QAbstractItemView* list = nullptr;    // a result list painted white while locked
+    const char* revealLabel = nullptr;    // its right press shows the password label
     const char* passwordLabel = nullptr;
     const char* disableAction = "DesabilitarcdulasdeResultados1";
-    const char* firstCell = "Edit1";    // focused after a successful "Redigite Senha"
+    QWidget* firstCell = nullptr;         // focused after a successful "Redigite Senha"
 };
 
 class FormWindow : public QMainWindow {
@@ -128,7 +131,6 @@ private:
     std::vector<Exercise> exercises_;
     QHash<QWidget*, QString> designTexts_; // what each result cell shows until calculated
     std::optional<ResultLockSetup> resultLock_;
-    std::vector<QByteArray> lockNames_;    // the names the lock's setup points into
     std::optional<QuickSiSetup> quickSi_;
     QuickSiMenu* quickSiMenu_ = nullptr;
 };

@@ -110,7 +110,7 @@ ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* mes
         if (auto* reveal = requireControl<QWidget>(window_, setup_.revealLabel))
             onMousePress(reveal, [this](Qt::MouseButton button) { revealPressed(button); });
     }
-    if (auto* list = setup_.list ? requireControl<QAbstractItemView>(window_, setup_.list) : nullptr) {
+    if (QAbstractItemView* list = setup_.list) {
         if (list->model()) {
             lines_ = new HiddenLines(list);
             lines_->setSourceModel(list->model());
@@ -195,7 +195,7 @@ void ResultLock::apply(const LockEffects& fx)
     case LockFocus::None: break;
     case LockFocus::Edit14: focus = lockControl(LockControl::Edit14); break;
     case LockFocus::Edit15: focus = lockControl(LockControl::Edit15); break;
-    case LockFocus::FirstCell: focus = window_->control(setup_.firstCell); break;
+    case LockFocus::FirstCell: focus = setup_.firstCell; break;
     }
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
@@ -216,32 +216,26 @@ void ResultLock::paint(AnswerPaint answers)
     if (answers == AnswerPaint::Unchanged)
         return;
     const bool locked = answers == AnswerPaint::Locked;
-    for (const char* name : setup_.cells) {
-        if (auto* cell = window_->control<QLineEdit>(name)) {
-            cell->setVisible(!locked);
-            // A line edit that echoes nothing copies, drags and reports
-            // nothing either, should it ever get the keyboard.
-            if (locked) {
-                if (!designEcho_.contains(cell))
-                    designEcho_.insert(cell, cell->echoMode());
-                cell->setEchoMode(QLineEdit::NoEcho);
-            } else {
-                cell->setEchoMode(designEcho_.value(cell, QLineEdit::Normal));
-            }
-            hideName(cell, locked);
+    for (QLineEdit* cell : setup_.cells) {
+        cell->setVisible(!locked);
+        // A line edit that echoes nothing copies, drags and reports nothing
+        // either, should it ever get the keyboard.
+        if (locked) {
+            if (!designEcho_.contains(cell))
+                designEcho_.insert(cell, cell->echoMode());
+            cell->setEchoMode(QLineEdit::NoEcho);
+        } else {
+            cell->setEchoMode(designEcho_.value(cell, QLineEdit::Normal));
         }
+        hideName(cell, locked);
     }
-    for (const char* name : setup_.labels) {
-        if (QWidget* label = window_->control(name)) {
-            repaint(label, locked ? kLockedLabel : kReadableLabel);
-            hideName(label, locked);
-        }
+    for (QWidget* label : setup_.labels) {
+        repaint(label, locked ? kLockedLabel : kReadableLabel);
+        hideName(label, locked);
     }
-    if (setup_.list) {
-        if (auto* list = window_->control<QAbstractItemView>(setup_.list)) {
-            repaint(list, locked ? kLockedList : kReadableList);
-            lockList(list, locked);
-        }
+    if (QAbstractItemView* list = setup_.list) {
+        repaint(list, locked ? kLockedList : kReadableList);
+        lockList(list, locked);
     }
 }
 

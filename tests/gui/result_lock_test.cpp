@@ -104,8 +104,11 @@ protected:
         QLabel* note = label("Label9", "VEL", 80, 176);
         note->hide();
 
-        setResultLock({.cells = {"Edit5"}, .labels = {"Label8", "Label10"}, .revealLabel = "Label3",
-                       .passwordLabel = "Label14"});
+        setResultLock({.cells = {control<QLineEdit>("Edit5")},
+                       .labels = {control("Label8"), control("Label10")},
+                       .revealLabel = "Label3",
+                       .passwordLabel = "Label14",
+                       .firstCell = control("Edit1")});
         setQuickSi({control<QLineEdit>("Edit1"), note, box, control<QAction>("kmhms1"), control<QAction>("mihms1"),
                     control<QAction>("cmsms1")});
         resize(734, 467);
