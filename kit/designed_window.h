@@ -15,6 +15,7 @@ struct Design {
     std::vector<Exercise> exercises;
     std::optional<ResultLockSetup> lock;
     std::optional<QuickSiSetup> quickSi;
+    SolutionItems solutions = {}; // the menu "Resolução"
 };
 
 template <class Ui>
@@ -40,6 +41,7 @@ private:
             setResultLock(std::move(*design.lock));
         if (design.quickSi)
             setQuickSi(*design.quickSi);
+        setSolutionItems(std::move(design.solutions));
     }
 
     Declare declare_;

@@ -79,6 +79,7 @@ void FormWindow::ensureBuilt()
     wireMenus();
     wireExercises();
     wireResultLock();
+    wireSolutions();
     placeOnScreen();
 }
 
@@ -184,7 +185,16 @@ void FormWindow::wireResultLock()
         if (!lock.firstCell && !exercise.inputs.empty())
             lock.firstCell = exercise.inputs.front();
     }
-    new ResultLock(this, lock, context_.messenger);
+    lock_ = new ResultLock(this, lock, context_.messenger);
+}
+
+void FormWindow::wireSolutions()
+{
+    if (exercises_.empty())
+        return;
+    solutions_ = new SolutionMenu(this, number_, exercises_.size(), solutionItems_);
+    if (lock_)
+        connect(lock_, &ResultLock::answersLocked, solutions_, &SolutionMenu::setLocked);
 }
 
 void FormWindow::placeOnScreen()
@@ -207,7 +217,10 @@ void FormWindow::calculate(const Exercise& exercise, const Calculator& calculato
     Cells cells;
     for (QLineEdit* input : exercise.inputs)
         cells.emplace(input->objectName().toStdString(), input->text().toStdString());
-    applier_.apply(calculator(cells));
+    Outcome outcome = calculator(cells);
+    applier_.apply(outcome);
+    if (solutions_)
+        solutions_->pressed(std::size_t(&exercise - exercises_.data()), std::move(outcome));
 }
 
 void FormWindow::clear(const Exercise& exercise)
@@ -232,6 +245,8 @@ void FormWindow::clear(const Exercise& exercise)
         given->hide();
     if (!exercise.inputs.empty())
         exercise.inputs.front()->setFocus(Qt::OtherFocusReason);
+    if (solutions_)
+        solutions_->cleared(std::size_t(&exercise - exercises_.data()));
 }
 
 QStringList FormWindow::declaredNames() const

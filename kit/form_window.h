@@ -16,6 +16,7 @@
 #include "kit/outcome.h"
 #include "kit/outcome_applier.h"
 #include "kit/quick_si_menu.h"
+#include "kit/solution_menu.h"
 
 class QAbstractItemView;
 class QLineEdit;
@@ -23,6 +24,7 @@ class QLineEdit;
 namespace tavek {
 
 class RandomDraw;
+class ResultLock;
 class Messenger;
 
 // A window is known by its number: `Form<number>` is its object name and
@@ -103,6 +105,7 @@ protected:
     void setExercises(std::vector<Exercise> exercises) { exercises_ = std::move(exercises); }
     void setResultLock(ResultLockSetup setup) { resultLock_ = std::move(setup); }
     void setQuickSi(const QuickSiSetup& setup) { quickSi_ = setup; }
+    void setSolutionItems(SolutionItems items) { solutionItems_ = std::move(items); }
 
     // For the presses that are not an exercise's calculation.
     void apply(const Outcome& outcome) { applier_.apply(outcome); }
@@ -115,6 +118,7 @@ private:
     void wireMenus();
     void wireExercises();
     void wireResultLock();
+    void wireSolutions();
     void placeOnScreen();
     void standAlone();
 
@@ -133,6 +137,9 @@ private:
     std::optional<ResultLockSetup> resultLock_;
     std::optional<QuickSiSetup> quickSi_;
     QuickSiMenu* quickSiMenu_ = nullptr;
+    SolutionItems solutionItems_;
+    SolutionMenu* solutions_ = nullptr;
+    ResultLock* lock_ = nullptr;
 };
 
 } // namespace tavek

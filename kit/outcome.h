@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kit/real.h"
+#include "kit/solution.h"
 
 namespace tavek {
 
@@ -32,6 +33,7 @@ std::string_view fault_text(Fault fault);
 struct Outcome {
     std::vector<Action> actions;
     std::optional<Fault> fault; // at most one, and it ends the handler
+    Solution solution;          // how the answers come out of the data
 
     void message(std::string text, std::string focus);
     void write(std::string target, std::string text);

@@ -237,6 +237,7 @@ void ResultLock::paint(AnswerPaint answers)
         repaint(list, locked ? kLockedList : kReadableList);
         lockList(list, locked);
     }
+    emit answersLocked(locked);
 }
 
 void ResultLock::hideName(QWidget* w, bool hidden)

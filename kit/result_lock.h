@@ -33,6 +33,10 @@ public:
     // (a "#rrggbb" name), keeping everything else of it.
     static QString withBackground(const QString& sheet, const QString& objectName, const QString& color);
 
+signals:
+    // The answers were hidden (true) or made readable again (false).
+    void answersLocked(bool locked);
+
 protected:
     // While locked the result list takes no click, key or wheel.
     bool eventFilter(QObject* watched, QEvent* event) override;

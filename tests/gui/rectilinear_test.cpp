@@ -239,6 +239,8 @@ void RectilinearTest::menuBar()
                         u("ConversodevelocidadeparaoSI1:Conversão de velocidade para o SI"
                           " [kmhms1:km/h -> m/s] [mihms1:mi/h -> m/s] [cmsms1:cm/s -> m/s]"),
                         u("ConversesdeUnidades1:Conversões de Unidades"),
+                        u("Resolucao:Resolução [ResolucaoExercicio1:Exercício 1] [ResolucaoExercicio2:Exercício 2]"
+                          " [ResolucaoExercicio3:Exercício 3]"),
                     }));
 }
 

@@ -21,6 +21,8 @@ FormWindow* createConversionsWindow(FormNumber number, const Context& context, Q
         };
         d.exercises = {group(u.Edit1, u.Edit2, u.Button6), group(u.Edit3, u.Edit4, u.Button13),
                        group(u.Edit5, u.Edit6, u.Button19)};
+        d.solutions = {.objectPrefix = "ResolucaoConversao",
+                       .names = {"Unidades de Comprimento", "Unidades de Tempo", "Unidades de Massa"}};
     });
 }
 

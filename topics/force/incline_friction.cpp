@@ -3,6 +3,7 @@
 #include "kit/classroom.h"
 
 #include <string>
+#include <utility>
 
 namespace tavek {
 
@@ -31,14 +32,25 @@ struct Incline {
     Real rad; // the angle in radians
 };
 
-Incline incline(Real mu, Real mA, Real mB, Real theta)
+// The data as read and the forces on both blocks, worked out in `w`.
+Incline incline(Working& w, Real mu, Real mA, Real mB, Real theta)
 {
+    w.given("mu", "μ", mu, "");
+    w.given("mA", "m_{A}", mA, "kg");
+    w.given("mB", "m_{B}", mB, "kg");
+    w.given("theta", "θ", theta, "°");
+    w.known("g", "g", classroom::g, "m/s²");
+    w.known("pi", "π", classroom::pi, "");
+
     Incline s;
     s.rad = classroom::pi * theta / 180;
-    s.pb = classroom::g * mB;
-    s.px = sin(s.rad) * (classroom::g * mA);
-    s.py = cos(s.rad) * (classroom::g * mA);
-    s.fat = mu * s.py;
+    // Sine and cosine with four decimals: the forces come out of them again.
+    const Real sine = w.step("sin", "sen θ", "sen(@pi × @theta / 180)", sin(s.rad), "", 4);
+    const Real cosine = w.step("cos", "cos θ", "cos(@pi × @theta / 180)", cos(s.rad), "", 4);
+    s.pb = w.step("PB", "P_{B}", "@mB × @g", classroom::g * mB, "N");
+    s.px = w.step("PX", "P_{X}", "@mA × @g × @sin", sine * (classroom::g * mA), "N");
+    s.py = w.step("PY", "P_{Y}", "@mA × @g × @cos", cosine * (classroom::g * mA), "N");
+    s.fat = w.step("Fat", "F_{at}", "@mu × @PY", mu * s.py, "N");
     return s;
 }
 
@@ -72,22 +84,36 @@ Outcome rough_incline(const Cells& cells)
         if (!checkIncline(out, mu, mA, mB, theta, "Edit1", "Edit2", "Edit3", "Edit4"))
             return;
 
-        const Incline s = incline(mu, mA, mB, theta);
+        Working w(out.solution, 4, 2);
+        const Incline s = incline(w, mu, mA, mB, theta);
         // Friction opposes the motion whichever way it goes: it takes away
         // from the difference of the pulls, and when it can hold all of it
         // (equal pulls included) nothing moves and the rope carries B.
-        Real a = (abs(s.px - s.pb) - s.fat) / (mA + mB);
+        Real a = w.step("a", "a", "(|@PX − @PB| − @Fat) / (@mA + @mB)", (abs(s.px - s.pb) - s.fat) / (mA + mB),
+                        "m/s²");
         Real t = s.pb;
         if (!(a > 0)) {
             a = 0;
             out.write("Label17", "O atrito impede o movimento - Sistema em repouso");
+            w.remark("O atrito segura a diferença entre P_{X} e P_{B}: o sistema fica em repouso e a corda "
+                     "sustenta o bloco B.");
+            w.step("a", "a", "", a, "m/s²");
+            w.shows("a", "Label9");
+            w.step("T", "T", "@PB", t, "N");
         } else if (s.px < s.pb) {
             out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
-            t = s.pb - mB * a;
+            w.shows("a", "Label9");
+            w.remark("P_{B} > P_{X}: o bloco B desce e puxa o bloco A plano acima.");
+            t = w.step("T", "T", "@PB − @mB × @a", s.pb - mB * a, "N");
         } else {
             out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
-            t = mB * a + s.pb;
+            w.shows("a", "Label9");
+            w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
+            t = w.step("T", "T", "@mB × @a + @PB", mB * a + s.pb, "N");
         }
+        w.shows("T", "Label10");
+        for (auto [name, target] : {std::pair{"Fat", "Label13"}, {"PX", "Label18"}, {"PY", "Label18"}, {"PB", "Label8"}})
+            w.shows(name, target);
 
         out.write("Label13", line("Força de Atrito = ", s.fat, " N"));
         out.write("Label18", components(s.px, s.py));
@@ -121,7 +147,8 @@ Outcome rough_incline_work(const Cells& cells)
             return;
         }
 
-        const Incline s = incline(mu, mA, mB, theta);
+        Working w(out.solution, 4, 2);
+        const Incline s = incline(w, mu, mA, mB, theta);
         if (s.pb < s.px) {
             out.message("PA > PB - Não há movimentação do sistema", "Edit5");
             return;
@@ -135,15 +162,24 @@ Outcome rough_incline_work(const Cells& cells)
             out.message("PA + FAT ≥ PB - Não há movimentação do sistema", "Edit5");
             return;
         }
-        const Real tension = s.pb - mB * a;
-        const Real hip = ca / cos(s.rad);
-        const Real co = sin(s.rad) * hip;
-        const Real wpay = s.px * hip;
-        const Real wfat = s.fat * hip;
-        const Real wpb = s.pb * hip; // B descends as far as A climbs along the plane
-        const Real wt = tension * hip;
-        const Real time = sqrt(2 * hip / a);
-        const Real speed = a * time;
+        w.given("CA", "CA", ca, "m");
+        w.remark("P_{B} > P_{X} + F_{at}: o bloco B desce e puxa o bloco A, a partir do repouso, plano acima.");
+        w.step("a", "a", "(@PB − @PX − @Fat) / (@mA + @mB)", a, "m/s²");
+        const Real tension = w.step("T", "T", "@PB − @mB × @a", s.pb - mB * a, "N");
+        const Real hip = w.step("HIP", "HIP", "@CA / @cos", ca / cos(s.rad), "m");
+        const Real co = w.step("CO", "CO", "@sin × @HIP", sin(s.rad) * hip, "m");
+        const Real wpay = w.step("WPAY", "W_{PAY}", "@PX × @HIP", s.px * hip, "J");
+        const Real wfat = w.step("WFAT", "W_{FAT}", "@Fat × @HIP", s.fat * hip, "J");
+        // B descends as far as A climbs along the plane.
+        const Real wpb = w.step("WPB", "W_{PB}", "@PB × @HIP", s.pb * hip, "J");
+        const Real wt = w.step("WT", "W_{TENSÃO}", "@T × @HIP", tension * hip, "J");
+        const Real time = w.step("t", "t", "√(2 × @HIP / @a)", sqrt(2 * hip / a), "s");
+        const Real speed = w.step("v", "v_{A}", "@a × @t", a * time, "m/s");
+        for (auto [name, target] : {std::pair{"CO", "Label24"}, {"HIP", "Label31"}, {"a", "Label34"},
+                                    {"T", "Label35"}, {"Fat", "Label36"}, {"WPAY", "Label37"}, {"WFAT", "Label38"},
+                                    {"WPB", "Label39"}, {"WT", "Label40"}, {"v", "Label41"}, {"t", "Label41"},
+                                    {"PX", "Label32"}, {"PY", "Label32"}, {"PB", "Label33"}})
+            w.shows(name, target);
 
         out.write("Label24", line("Comprimento CO =", co, " m"));
         out.write("Label31", line("Comprimento HIP =", hip, " m"));

@@ -16,6 +16,7 @@ FormWindow* createInclineFrictionWindow(FormNumber number, const Context& contex
               u.Label39, u.Label40, u.Label41},
              u.Button4},
         };
+        d.solutions.first = 6; // as the statements number them
         d.lock = {.revealLabel = "Label25", .passwordLabel = "Label42"};
     });
 }

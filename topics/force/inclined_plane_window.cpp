@@ -13,6 +13,7 @@ FormWindow* createInclinedPlaneWindow(FormNumber number, const Context& context,
              {u.Label17, u.Label18, u.Label8, u.Label9, u.Label10}, u.Button2},
             {{{u.Button3, block_on_wall}}, {u.Edit4, u.Edit5}, {u.Label21, u.Label22}, u.Button4},
         };
+        d.solutions.first = 5; // as the statements number them
         d.lock = {.revealLabel = "Label13", .passwordLabel = "Label34"};
     });
 }

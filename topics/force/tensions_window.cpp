@@ -14,6 +14,7 @@ FormWindow* createTensionsWindow(FormNumber number, const Context& context, QWid
             {{{u.Button3, hanging_block_pull}}, {u.Edit5, u.Edit6, u.Edit7, u.Edit8},
              {u.Label29, u.Label30, u.Label31, u.Label32, u.Label33}, u.Button4},
         };
+        d.solutions.first = 3; // as the statements number them
         d.lock = {.revealLabel = "Label21", .passwordLabel = "Label34"};
     });
 }

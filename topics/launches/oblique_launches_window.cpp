@@ -22,6 +22,7 @@ FormWindow* createObliqueLaunchesWindow(FormNumber number, const Context& contex
              .givens = {u.Button2, u.Label10}},
             {{{u.Button4, kicked_ball}}, {u.Edit1, u.Edit2}, {u.Label12, u.Label17, u.Label16}, u.Button5},
         };
+        d.solutions.first = 3; // as the statements number them
         d.lock = {.revealLabel = "Label3", .passwordLabel = "Label18"};
         d.quickSi = {u.Edit1, u.Label7, u.CheckBox1, u.kmhms1, u.mihms1, u.cmsms1};
     });

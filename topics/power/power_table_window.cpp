@@ -40,6 +40,7 @@ FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QW
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
         d.exercises = {{{{u.Button1, power_table}}, {u.Edit1, u.Edit2, u.Edit3, u.Edit4}, {u.ListBox1}, u.Button2}};
+        d.solutions.first = 3; // as the statements number them
         d.lock = ResultLockSetup{};
         d.quickSi = {u.Edit1, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1};
     });

@@ -1,0 +1,124 @@
+#include "kit/solution_menu.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace tavek {
+
+namespace {
+constexpr int kWidth = 460;
+constexpr int kHeight = 400;
+} // namespace
+
+SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, std::size_t exercises, const SolutionItems& items)
+    : QObject(window), window_(window), formNumber_(formNumber), items_(items), last_(exercises)
+{
+    // After the designed menus: nothing designed moves.
+    menu_ = window_->menuBar()->addMenu(QStringLiteral("Resolução"));
+    menu_->setObjectName(QStringLiteral("Resolucao"));
+    for (std::size_t i = 0; i < exercises; ++i) {
+        QAction* action = menu_->addAction(i < items_.names.size() ? QString::fromUtf8(items_.names[i])
+                                                                  : QStringLiteral("Exercício %1").arg(items_.first + int(i)));
+        action->setObjectName(QString::fromLatin1(items_.objectPrefix) + QString::number(items_.first + int(i)));
+        connect(action, &QAction::triggered, this, [this, i] { open(i); });
+        actions_.push_back(action);
+    }
+}
+
+QString SolutionMenu::title(std::size_t exercise) const
+{
+    return QStringLiteral("Resolução - ") + actions_[exercise]->text();
+}
+
+void SolutionMenu::open(std::size_t exercise)
+{
+    if (locked_)
+        return;
+    if (!view_) {
+        view_ = new QWidget(window_, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowCloseButtonHint);
+        view_->setObjectName(QStringLiteral("ResolucaoForm%1").arg(formNumber_));
+        text_ = new QTextBrowser(view_);
+        text_->setObjectName(QStringLiteral("Texto"));
+        text_->setAccessibleName(QStringLiteral("Resolução"));
+        text_->setOpenLinks(false);
+        text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        auto* layout = new QVBoxLayout(view_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(text_);
+        view_->resize(kWidth, kHeight);
+        placeBeside();
+    }
+    showing_ = exercise;
+    showSolution();
+    view_->show();
+    view_->raise();
+    view_->activateWindow();
+}
+
+void SolutionMenu::placeBeside()
+{
+    // To the right of the exercise window where the screen has room, else to
+    // its left, else over its right edge.
+    const QRect frame = window_->frameGeometry();
+    const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    int x = frame.right() + 1;
+    if (x + kWidth > room.right() + 1)
+        x = frame.left() - kWidth >= room.left() ? frame.left() - kWidth : room.right() + 1 - kWidth;
+    const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - kHeight));
+    view_->move(x, y);
+}
+
+void SolutionMenu::showSolution()
+{
+    if (!view_)
+        return;
+    view_->setWindowTitle(title(showing_));
+    const std::optional<Outcome>& last = last_[showing_];
+    text_->setHtml(QString::fromStdString(solution_html(last ? &*last : nullptr)));
+}
+
+void SolutionMenu::pressed(std::size_t exercise, Outcome outcome)
+{
+    last_[exercise] = std::move(outcome);
+    if (view_ && showing_ == exercise && view_->isVisible())
+        showSolution();
+}
+
+void SolutionMenu::cleared(std::size_t exercise)
+{
+    // The data it was worked from are gone from the window.
+    last_[exercise].reset();
+    if (view_ && showing_ == exercise && view_->isVisible())
+        showSolution();
+}
+
+void SolutionMenu::setLocked(bool locked)
+{
+    if (locked == locked_)
+        return;
+    locked_ = locked;
+    for (QAction* action : actions_)
+        action->setEnabled(!locked);
+    if (!view_)
+        return;
+    if (locked) {
+        shownBeforeLock_ = view_->isVisible();
+        view_->hide();
+        // What it held stays out of reach, not merely out of sight.
+        text_->clear();
+    } else {
+        showSolution();
+        if (shownBeforeLock_)
+            view_->show();
+    }
+}
+
+} // namespace tavek

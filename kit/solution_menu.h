@@ -1,0 +1,58 @@
+#pragma once
+// The menu "Resolução" of an exercise window and its one solution window: the
+// worked solution of the last press of the exercise the student chose. While
+// the teacher keeps the window's answers hidden, the menu is disabled and the
+// solution window hidden with them.
+#include <QObject>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+#include "kit/outcome.h"
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QTextBrowser;
+class QWidget;
+
+namespace tavek {
+
+// How a window names its exercises in the menu: "Exercício 6" for the one a
+// statement numbers 6), or a name of its own (a conversion group).
+struct SolutionItems {
+    int first = 1;                              // the number of the window's first exercise
+    const char* objectPrefix = "ResolucaoExercicio";
+    std::vector<const char*> names = {};        // instead of "Exercício N", in order
+};
+
+class SolutionMenu : public QObject {
+    Q_OBJECT
+public:
+    SolutionMenu(QMainWindow* window, int formNumber, std::size_t exercises, const SolutionItems& items);
+
+    void pressed(std::size_t exercise, Outcome outcome);
+    void cleared(std::size_t exercise);
+    void setLocked(bool locked);
+
+private:
+    void open(std::size_t exercise);
+    void showSolution();
+    QString title(std::size_t exercise) const;
+    void placeBeside();
+
+    QMainWindow* window_;
+    int formNumber_;
+    SolutionItems items_;
+    QMenu* menu_ = nullptr;
+    std::vector<QAction*> actions_;
+    std::vector<std::optional<Outcome>> last_;
+    QWidget* view_ = nullptr;     // built the first time it is asked for
+    QTextBrowser* text_ = nullptr;
+    std::size_t showing_ = 0;
+    bool locked_ = false;
+    bool shownBeforeLock_ = false;
+};
+
+} // namespace tavek
