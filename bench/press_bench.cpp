@@ -12,12 +12,14 @@
 // student's first press finds, answers still hidden. Prints each press's
 // median wall-clock time, the time nine presses in ten stay under and the
 // median processor time of the press's thread (on an X server the rest is
-// spent waiting for the server), then the worst median; exits 1 when that is
-// 1 ms or more.
+// spent waiting for the server), the same two with the exercise's solution
+// window open (the press then also writes its worked solution there), then
+// the worst median; exits 1 when that is 1 ms or more.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <ctime>
 
@@ -38,6 +40,9 @@ namespace {
 using tavek::FormNumber;
 
 constexpr double kLimitUs = 1000;
+// A press that also writes its solution must still be over within one frame
+// of a 60 Hz screen: nothing the student could see waiting.
+constexpr double kSolutionLimitUs = 16000;
 
 class CountingMessenger : public tavek::Messenger {
 public:
@@ -108,6 +113,8 @@ struct Row {
     double medianUs;
     double slowUs; // nine presses in ten are faster
     double cpuUs;  // median processor time of the press
+    double openUs; // the same two with the exercise's solution window open
+    double openCpuUs;
 };
 
 // Types the exercise's worked example; false if a cell has none.
@@ -123,6 +130,22 @@ bool typeIn(FormNumber form, const tavek::Exercise& exercise)
         cell->setText(QString::fromUtf8(text));
     }
     return true;
+}
+
+// Opens the exercise's solution window from the menu "Resolução", as a
+// student does; nullptr if the window has none.
+QWidget* openSolution(tavek::FormWindow* form, const tavek::Exercise& exercise)
+{
+    auto* menu = form->findChild<QMenu*>(QStringLiteral("Resolucao"));
+    const auto index = static_cast<qsizetype>(&exercise - form->exercises().data());
+    if (!menu || index >= menu->actions().size()) {
+        std::fprintf(stderr, "press_bench: Form%d has no solution menu item %lld\n", form->number(),
+                     static_cast<long long>(index));
+        return nullptr;
+    }
+    menu->actions().at(index)->trigger();
+    QApplication::processEvents();
+    return form->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(form->number()));
 }
 
 } // namespace
@@ -147,27 +170,41 @@ int main(int argc, char** argv)
         for (const tavek::Exercise& exercise : form->exercises()) {
             for (std::size_t p = 0; p < exercise.presses.size(); ++p) {
                 QAbstractButton* button = exercise.presses[p].button;
-                std::vector<double> us, cpuUs;
-                // Three untimed presses first: caches, glyphs, allocations.
-                for (int i = -3; i < presses; ++i) {
-                    if (exercise.clear)
-                        exercise.clear->click();
-                    if (!typeIn(n, exercise))
-                        return 2;
-                    for (std::size_t before = 0; before < p; ++before)
-                        exercise.presses[before].button->click();
-                    QApplication::processEvents();
-                    const double cpuStart = threadCpuUs();
-                    QElapsedTimer timer;
-                    timer.start();
-                    button->click();
-                    const qint64 ns = timer.nsecsElapsed();
-                    const double cpu = threadCpuUs() - cpuStart;
-                    if (i >= 0) {
-                        us.push_back(static_cast<double>(ns) / 1e3);
-                        cpuUs.push_back(cpu);
+                // Timed presses: the calculator's worked solution is always
+                // built; with the solution window showing this exercise, the
+                // time runs on until the solution is written there too.
+                auto series = [&](std::vector<double>& us, std::vector<double>& cpuUs, bool solution) {
+                    // Three untimed presses first: caches, glyphs, allocations.
+                    for (int i = -3; i < presses; ++i) {
+                        if (exercise.clear)
+                            exercise.clear->click();
+                        if (!typeIn(n, exercise))
+                            return false;
+                        for (std::size_t before = 0; before < p; ++before)
+                            exercise.presses[before].button->click();
+                        QApplication::processEvents();
+                        const double cpuStart = threadCpuUs();
+                        QElapsedTimer timer;
+                        timer.start();
+                        button->click();
+                        if (solution) // the solution follows once the press is done
+                            QApplication::processEvents();
+                        const qint64 ns = timer.nsecsElapsed();
+                        const double cpu = threadCpuUs() - cpuStart;
+                        if (i >= 0) {
+                            us.push_back(static_cast<double>(ns) / 1e3);
+                            cpuUs.push_back(cpu);
+                        }
                     }
-                }
+                    return true;
+                };
+                std::vector<double> us, cpuUs, openUs, openCpuUs;
+                if (!series(us, cpuUs, false))
+                    return 2;
+                QWidget* solution = openSolution(form, exercise);
+                if (!solution || !series(openUs, openCpuUs, true))
+                    return 2;
+                solution->hide();
                 const bool answered = std::any_of(exercise.results.begin(), exercise.results.end(),
                                                   [](QWidget* w) { return w->isVisible(); }) ||
                                       std::any_of(exercise.givens.begin(), exercise.givens.end(),
@@ -178,24 +215,30 @@ int main(int argc, char** argv)
                     return 2;
                 }
                 rows.push_back({QStringLiteral("Form%1 %2").arg(n).arg(button->objectName()), button->text(),
-                                median(us), ninetieth(us), median(cpuUs)});
+                                median(us), ninetieth(us), median(cpuUs), median(openUs), median(openCpuUs)});
             }
         }
         form->hide();
     }
 
     std::printf("one press, outcome built and applied (median of %d presses each)\n", presses);
-    std::printf("%-16s %-24s %10s %10s %10s\n", "button", "caption", "median us", "90% us", "cpu us");
+    std::printf("%-16s %-24s %10s %10s %10s %12s %12s\n", "button", "caption", "median us", "90% us", "cpu us",
+                "solution us", "its cpu us");
     const Row* worst = &rows.front();
+    const Row* worstOpen = &rows.front();
     for (const Row& r : rows) {
-        std::printf("%-16s %s %10.1f %10.1f %10.1f\n", qPrintable(r.name),
-                    qPrintable(r.text.left(24).leftJustified(24)), r.medianUs, r.slowUs, r.cpuUs);
+        std::printf("%-16s %s %10.1f %10.1f %10.1f %12.1f %12.1f\n", qPrintable(r.name),
+                    qPrintable(r.text.left(24).leftJustified(24)), r.medianUs, r.slowUs, r.cpuUs, r.openUs,
+                    r.openCpuUs);
         if (r.medianUs > worst->medianUs)
             worst = &r;
+        if (r.openUs > worstOpen->openUs)
+            worstOpen = &r;
     }
-    const bool ok = worst->medianUs < kLimitUs;
-    std::printf("worst median: %s %.1f us (limit %.0f us): %s\n", qPrintable(worst->name), worst->medianUs, kLimitUs,
-                ok ? "ok" : "TOO SLOW");
+    const bool ok = worst->medianUs < kLimitUs && worstOpen->openUs < kSolutionLimitUs;
+    std::printf("worst median: %s %.1f us (limit %.0f us); with its solution: %s %.1f us (limit %.0f us): %s\n",
+                qPrintable(worst->name), worst->medianUs, kLimitUs, qPrintable(worstOpen->name), worstOpen->openUs,
+                kSolutionLimitUs, ok ? "ok" : "TOO SLOW");
 #ifndef NDEBUG
     std::printf("(unoptimised build: build with CMAKE_BUILD_TYPE=Release for figures worth quoting)\n");
 #endif

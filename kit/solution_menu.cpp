@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace tavek {
@@ -49,6 +50,8 @@ void SolutionMenu::open(std::size_t exercise)
         text_->setAccessibleName(QStringLiteral("Resolução"));
         text_->setOpenLinks(false);
         text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // A scroll bar that comes and goes would lay the text out twice.
+        text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         auto* layout = new QVBoxLayout(view_);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(text_);
@@ -88,16 +91,30 @@ void SolutionMenu::showSolution()
 void SolutionMenu::pressed(std::size_t exercise, Outcome outcome)
 {
     last_[exercise] = std::move(outcome);
-    if (view_ && showing_ == exercise && view_->isVisible())
-        showSolution();
+    if (showing_ == exercise)
+        refreshSoon();
 }
 
 void SolutionMenu::cleared(std::size_t exercise)
 {
     // The data it was worked from are gone from the window.
     last_[exercise].reset();
-    if (view_ && showing_ == exercise && view_->isVisible())
-        showSolution();
+    if (showing_ == exercise)
+        refreshSoon();
+}
+
+void SolutionMenu::refreshSoon()
+{
+    // Laying out the solution costs about a millisecond: the press shows its
+    // answers first, and the solution follows as soon as the press is done.
+    if (!view_ || !view_->isVisible() || refreshQueued_)
+        return;
+    refreshQueued_ = true;
+    QTimer::singleShot(0, this, [this] {
+        refreshQueued_ = false;
+        if (view_->isVisible())
+            showSolution();
+    });
 }
 
 void SolutionMenu::setLocked(bool locked)

@@ -39,6 +39,7 @@ public:
 private:
     void open(std::size_t exercise);
     void showSolution();
+    void refreshSoon();
     QString title(std::size_t exercise) const;
     void placeBeside();
 
@@ -53,6 +54,7 @@ private:
     std::size_t showing_ = 0;
     bool locked_ = false;
     bool shownBeforeLock_ = false;
+    bool refreshQueued_ = false;
 };
 
 } // namespace tavek

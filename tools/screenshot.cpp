@@ -4,7 +4,8 @@
 //                                          state), the topic windows again with
 //                                          answers (formN-answers.png) and one
 //                                          with the result-cell lock engaged
-//                                          (form6-locked.png); DIR defaults to
+//                                          (form6-locked.png) and three worked
+//                                          solutions (formN-resolucaoK.png); DIR defaults to
 //                                          docs/screenshots; then Form1 and
 //                                          Form9 (with answers) again at twice
 //                                          the scale, as form1-2x.png and
@@ -215,6 +216,16 @@ int shoot(const QString& dirName)
         ok = save(w, dir, QStringLiteral("form%1").arg(n)) && ok;
         fill(w);
         ok = save(w, dir, QStringLiteral("form%1-answers").arg(n)) && ok;
+        // Three worked solutions beside their windows.
+        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {9, 7}}) {
+            if (form != n)
+                continue;
+            choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));
+            if (auto* view = w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(n))) {
+                ok = save(view, dir, QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise)) && ok;
+                view->hide();
+            }
+        }
         w->hide();
     }
 

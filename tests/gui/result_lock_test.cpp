@@ -140,23 +140,6 @@ bool isReadable(FormWindow* w, const char* label)
     return c.contains(kWhite) && c.contains(kRed);
 }
 
-// The teacher's whole path from an open window to a locked one.
-void lock(FormWindow* w, const char* disable, const QString& password)
-{
-    trigger(w, disable);
-    type(w, "Edit14", password);
-    click(w, "Button7");
-    type(w, "Edit15", password);
-    click(w, "Button8");
-}
-
-void unlock(FormWindow* w, const QString& password)
-{
-    trigger(w, "ReabilitarcdulasdeResultados1");
-    type(w, "Edit15", password);
-    click(w, "Button8");
-}
-
 // The list's colour where no line is drawn.
 QRgb listBackground(FormWindow* w)
 {

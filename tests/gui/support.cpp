@@ -119,6 +119,22 @@ QStringList u(std::initializer_list<const char*> texts)
 
 const QString kInvalid = QString::fromUtf8("Valor inválido. Ajuste seus dados");
 
+void lock(tavek::FormWindow* w, const char* disable, const QString& password)
+{
+    trigger(w, disable);
+    type(w, "Edit14", password);
+    click(w, "Button7");
+    type(w, "Edit15", password);
+    click(w, "Button8");
+}
+
+void unlock(tavek::FormWindow* w, const QString& password)
+{
+    trigger(w, "ReabilitarcdulasdeResultados1");
+    type(w, "Edit15", password);
+    click(w, "Button8");
+}
+
 void typeAll(tavek::FormWindow* w, std::initializer_list<std::pair<const char*, const char*>> cells)
 {
     for (const auto& [cell, text] : cells)

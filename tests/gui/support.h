@@ -74,6 +74,10 @@ QStringList u(std::initializer_list<const char*> texts);
 
 extern const QString kInvalid; // the box for a cell that is not a number
 
+// The teacher's whole path from an open window to a locked one, and back.
+void lock(tavek::FormWindow* w, const char* disable, const QString& password);
+void unlock(tavek::FormWindow* w, const QString& password);
+
 // Types each cell's text, in the order given.
 void typeAll(tavek::FormWindow* w, std::initializer_list<std::pair<const char*, const char*>> cells);
 // The texts of the named controls, in the order given.

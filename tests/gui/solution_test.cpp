@@ -1,0 +1,154 @@
+// The menu "Resolução" of the exercise windows and the solution window it
+// opens: named as the statements number the exercises, following the last
+// press, and hidden with the answers by the teacher's lock.
+#include <QAccessible>
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "kit/form_window.h"
+#include "kit/solution.h"
+#include "support.h"
+
+using tavek::FormWindow;
+
+class SolutionTest : public ProgramTest {
+    Q_OBJECT
+private slots:
+    void menuLastOnEveryExerciseWindow_data();
+    void menuLastOnEveryExerciseWindow();
+    void followsTheLastPress();
+    void lockHidesIt();
+};
+
+namespace {
+
+QWidget* solutionWindow(FormWindow* w)
+{
+    return w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(w->number()));
+}
+
+QString solutionText(FormWindow* w)
+{
+    QCoreApplication::processEvents(); // a press's solution follows its answers
+    QWidget* view = solutionWindow(w);
+    auto* text = view ? view->findChild<QTextBrowser*>(QStringLiteral("Texto")) : nullptr;
+    return text ? text->toPlainText() : QString();
+}
+
+// Form9's first exercise with the statement's own numbers.
+void pressRoughIncline(FormWindow* w)
+{
+    typeAll(w, {{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}});
+    click(w, "Button1");
+}
+
+const QString kWorkedLine = u("a = (|PX − PB| − Fat) / (mA + mB) = (|48.98 − 98.00| − 8.49) / (10 + 10) = 2.03 m/s²");
+
+} // namespace
+
+void SolutionTest::menuLastOnEveryExerciseWindow_data()
+{
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("items");
+    auto exercises = [](int first, int last) {
+        QStringList r;
+        for (int n = first; n <= last; ++n)
+            r << QStringLiteral("ResolucaoExercicio%1:Exercício %1").arg(n);
+        return r;
+    };
+    QTest::newRow("Form2") << 2 << exercises(1, 3);
+    QTest::newRow("Form3") << 3
+                           << u({"ResolucaoConversao1:Unidades de Comprimento", "ResolucaoConversao2:Unidades de Tempo",
+                                 "ResolucaoConversao3:Unidades de Massa"});
+    QTest::newRow("Form4") << 4 << exercises(1, 2);
+    QTest::newRow("Form5") << 5 << exercises(3, 4);
+    QTest::newRow("Form6") << 6 << exercises(1, 2);
+    QTest::newRow("Form7") << 7 << exercises(3, 4);
+    QTest::newRow("Form8") << 8 << exercises(5, 6);
+    QTest::newRow("Form9") << 9 << exercises(6, 7);
+    QTest::newRow("Form10") << 10 << exercises(1, 2);
+    QTest::newRow("Form11") << 11 << exercises(3, 3);
+}
+
+void SolutionTest::menuLastOnEveryExerciseWindow()
+{
+    QFETCH(int, form);
+    QFETCH(QStringList, items);
+    FormWindow* w = p->open(form);
+    const QList<QAction*> menus = w->menuBar()->actions();
+    QMenu* last = menus.last()->menu();
+    QVERIFY(last);
+    QCOMPARE(last->objectName(), QStringLiteral("Resolucao"));
+    QCOMPARE(last->title(), u("Resolução"));
+    QStringList shown;
+    for (QAction* a : last->actions())
+        shown << a->objectName() + ":" + a->text();
+    QCOMPARE(shown, items);
+
+    // Each item opens the one solution window, titled after the exercise.
+    for (QAction* a : last->actions()) {
+        a->trigger();
+        QWidget* view = solutionWindow(w);
+        QVERIFY(view && view->isVisible());
+        QCOMPARE(view->windowTitle(), u("Resolução - ") + a->text());
+        QCOMPARE(solutionText(w), u(tavek::kNothingYet.data()));
+    }
+    QCOMPARE(w->findChildren<QTextBrowser*>().size(), 1);
+}
+
+void SolutionTest::followsTheLastPress()
+{
+    FormWindow* w = p->open(9);
+    trigger(w, "ResolucaoExercicio6");
+    pressRoughIncline(w);
+    QVERIFY2(solutionText(w).contains(kWorkedLine), qPrintable(solutionText(w)));
+    QVERIFY(solutionText(w).contains(u("μ = 0.1")));
+    // A screen reader reads what the student sees.
+    auto* text = solutionWindow(w)->findChild<QTextBrowser*>();
+    QVERIFY(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Value).contains(kWorkedLine));
+
+    // The other exercise's press leaves it; a refused press of its own replaces it.
+    typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "5"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
+    click(w, "Button3");
+    QVERIFY(solutionText(w).contains(kWorkedLine));
+    type(w, "Edit2", "0");
+    click(w, "Button1");
+    QCOMPARE(solutionText(w), u("Massa do bloco A inválida. Ajuste seus dados\n") + u(tavek::kNoAnswer.data()));
+
+    // The other exercise's solution is there when asked for; the clear forgets it.
+    trigger(w, "ResolucaoExercicio7");
+    QVERIFY(solutionText(w).contains(u("WPB = PB × HIP = 98.00 × 11.55 = 1131.43 J")));
+    click(w, "Button4");
+    QCOMPARE(solutionText(w), u(tavek::kNothingYet.data()));
+}
+
+void SolutionTest::lockHidesIt()
+{
+    FormWindow* w = p->open(9);
+    pressRoughIncline(w);
+    trigger(w, "ResolucaoExercicio6");
+    QWidget* view = solutionWindow(w);
+    QVERIFY(view->isVisible());
+
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("abc"));
+    QVERIFY(!view->isVisible());
+    QVERIFY(solutionText(w).isEmpty());
+    for (const char* item : {"ResolucaoExercicio6", "ResolucaoExercicio7"}) {
+        QVERIFY(!w->control<QAction>(item)->isEnabled());
+        trigger(w, item);
+    }
+    QVERIFY(!view->isVisible());
+    pressRoughIncline(w); // a press while locked does not bring it back
+    QVERIFY(!view->isVisible());
+
+    unlock(w, QStringLiteral("abc"));
+    QVERIFY(view->isVisible());
+    QVERIFY(w->control<QAction>("ResolucaoExercicio7")->isEnabled());
+    QVERIFY(solutionText(w).contains(kWorkedLine));
+}
+
+QTEST_MAIN(SolutionTest)
+#include "solution_test.moc"
