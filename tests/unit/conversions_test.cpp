@@ -6,6 +6,7 @@
 
 #include "kit/outcome.h"
 #include "topics/conversions/conversions.h"
+#include "worked_solution.h"
 
 using tavek::Cells;
 using tavek::Conversion;
@@ -183,4 +184,29 @@ TEST(Conversions, DecimalCommaReadsAsThePoint)
     EXPECT_EQ(press("Button8", "1,5").written("Edit4"), "90.00000000 s");
     EXPECT_EQ(press("Button1", ",5e3").written("Edit2"), "0.50000000 m");
     EXPECT_TRUE(press("Button1", ",5e3").messages().empty());
+}
+
+namespace {
+
+using namespace outcome_testing;
+
+Worked worked(const char* button, const char* typed)
+{
+    const Conversion& c = *tavek::conversion(button);
+    return {button, [&c](const Cells& cells) { return tavek::convert(c, cells); }, Cells{{c.input, typed}}};
+}
+
+// Each group, dividing and multiplying.
+const Worked kWorkedConversions[] = {worked("Button1", "1500"), worked("Button3", "1"), worked("Button8", "1.5"),
+                                     worked("Button18", "1")};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Conversions, WorkedSolution, testing::ValuesIn(kWorkedConversions), caseName);
+
+TEST(Conversions, SolutionStartsFromTheTypedUnit)
+{
+    const tavek::Solution s = press("Button1", "1500").solution;
+    EXPECT_EQ(tavek::to_plain(s.data.at(0)), "x = 1500 mm");
+    EXPECT_EQ(tavek::to_plain(s.substitutions.at(0)), "xSI = x ÷ 1000 = 1500 ÷ 1000 = 1.50000000 m");
 }

@@ -10,6 +10,7 @@
 #include "kit/random.h"
 #include "outcome_testing.h"
 #include "topics/launches/launches.h"
+#include "worked_solution.h"
 
 using tavek::Cells;
 using tavek::Fault;
@@ -420,4 +421,40 @@ TEST(LaunchesCalculator4, Faults)
     out = tavek::kicked_ball(Cells{{"Edit1", "1e400"}, {"Edit2", "45"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
+}
+
+// ---- Worked solutions ---------------------------------------------------------
+
+namespace {
+
+Outcome firstDraw(const Cells&)
+{
+    RandomDraw random;
+    Real angle = 0.0;
+    return tavek::draw_launch_angle(random, angle);
+}
+
+const Worked kWorkedLaunches[] = {
+    {"missile", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"100", "490"})},
+    {"missile in thirds", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"50", "10"})},
+    {"jump below the basket", tavek::basketball_jump, fill({"Edit3"}, {"2"})},
+    {"jump above the basket", tavek::basketball_jump, fill({"Edit3"}, {"3"})},
+    {"angle drawn", firstDraw, {}},
+    {"speed at 45", [](const Cells&) { return tavek::drawn_angle_speed(Real(45)); }, {}},
+    {"speed at 61", [](const Cells&) { return tavek::drawn_angle_speed(Real(61)); }, {}},
+    {"kick at 45", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"20", "45"})},
+    {"kick at 30", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"15", "30"})},
+    {"kick at 90", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"10", "90"})},
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Launches, WorkedSolution, testing::ValuesIn(kWorkedLaunches), caseName);
+
+// The radians carry enough decimals that the sine of the number shown is the
+// sine shown.
+TEST(LaunchesSolution, SineOfTheWrittenRadians)
+{
+    const Outcome out = tavek::kicked_ball(Cells{{"Edit1", "15"}, {"Edit2", "30"}});
+    EXPECT_EQ(tavek::to_plain(out.solution.substitutions.at(1)), "sen θ = sen(θrad) = sen(0.523333) = 0.499770");
 }

@@ -8,6 +8,7 @@
 #include "kit/random.h"
 #include "topics/rectilinear/rectilinear.h"
 #include "outcome_testing.h"
+#include "worked_solution.h"
 
 using namespace tavek;
 
@@ -301,4 +302,34 @@ TEST(VerticalLaunch, TimesStraddleTheTop)
         EXPECT_GT(down, 30 / 9.8);
         EXPECT_NEAR((up + down) / 2, 30 / 9.8, 1e-4);
     }
+}
+
+// ---------------------------------------------------------------- worked solutions
+
+namespace {
+
+Outcome launchFirstDraw(const Cells& cells)
+{
+    RandomDraw random; // p = 73 on the first press after the start
+    return vertical_launch(cells, random);
+}
+
+const Worked kWorkedRectilinear[] = {
+    {"average forward", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "0", "2"})},
+    {"average backwards", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"12.5", "2.5", "1", "5"})},
+    {"cubic worked", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"", "2", "1", "2"})},
+    {"cubic negatives", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"5", "-1", "-2", "-3"})},
+    {"vertical launch", launchFirstDraw, fill({"Edit13"}, {"19.6"})},
+};
+
+} // namespace
+
+INSTANTIATE_TEST_SUITE_P(Rectilinear, WorkedSolution, testing::ValuesIn(kWorkedRectilinear), caseName);
+
+TEST(VerticalLaunchSolution, RiseIsTheSmallerRootWorkedFromTheDrawnPercentage)
+{
+    const Outcome out = launchFirstDraw(fill({"Edit13"}, {"19.6"}));
+    EXPECT_EQ(to_plain(out.solution.data.back()), "p = 73 % (sorteado pelo programa)");
+    EXPECT_EQ(to_plain(out.solution.substitutions.at(5)),
+              "t1 = (v0 − √Δ) / (2 × k) = (19.6 − 10.184459) / (2 × 4.9000) = 0.9608 s");
 }

@@ -15,6 +15,7 @@ struct Conversion {
     const char* button;
     const char* input;
     const char* result;
+    const char* unit; // of the typed value, as its button names it
     Op op;
     double factor;
     const char* suffix;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <string>
 
 #include "kit/classroom.h"
 #include "kit/random.h"
@@ -21,14 +22,31 @@ constexpr long double kBasketHeight = 3.1L;
 
 Real radians(Real degrees) { return Real(classroom::pi) * degrees / 180.0; }
 
+// m/s to km/h, as the students multiply.
+constexpr double kKmhPerMs = 3.6;
+
+bool fits(Extended y) { return std::fabs(y.wide()) <= std::numeric_limits<double>::max(); }
+
 // The release height rounded to a double, as any kept quantity, while it fits:
 // no double equals kBasketHeight, so the rise is never zero. Beyond the double
 // range the 3.1 m no longer matter and the height stays as it is.
 Extended kept(Extended y)
 {
-    if (std::fabs(y.wide()) <= std::numeric_limits<double>::max())
+    if (fits(y))
         return Extended(static_cast<double>(y.wide()));
     return y;
+}
+
+// Angles and their sines are written with six decimals whatever the answers
+// have: a speed squared or divided by a sine magnifies a rounding of the fourth
+// decimal into the answer's last digit.
+constexpr int kAngleDecimals = 6;
+
+// θ in degrees as radians: the sines come out of it again.
+Real radiansStep(Working& w, Real degrees)
+{
+    w.known("pi", "π", classroom::pi, "");
+    return w.step("rad", "θ_{rad}", "@pi × @theta / 180", radians(degrees), "rad", kAngleDecimals);
 }
 
 } // namespace
@@ -49,9 +67,17 @@ Outcome dropped_missile(const Cells& cells)
         if (!(h > 0 && v > 0))
             return;
 
-        const Real t = sqrt(h / (Real(classroom::g) / 2.0));
+        Working w(out.solution, 4, 4);
+        w.given("v", "v_{0}", v, "m/s");
+        w.given("h", "y_{0}", h, "m");
+        w.known("g", "g", classroom::g, "m/s²");
+        w.remark("O míssil sai com a velocidade horizontal da nave e cai a partir do repouso na vertical: "
+                 "y_{0} = g × t^{2} / 2.");
+        const Real t = w.step("t", "t", "√(@h / (@g / 2))", sqrt(h / (Real(classroom::g) / 2.0)), "s");
+        w.shows("t", "Label8");
         out.write("Label8", answer("Tempo de chegada do míssil ao seu alvo = ", t, 4, 4, " s"));
-        const Real d = v * t;
+        const Real d = w.step("d", "d", "@v × @t", v * t, "m");
+        w.shows("d", "Label10");
         out.write("Label10", answer("Distância percorrida do míssil = ", d, 4, 4, "m "));
     });
 }
@@ -75,17 +101,42 @@ Outcome basketball_jump(const Cells& cells)
         // A release point above the basket is taken as a rise all the same.
         const Extended dy = abs(kBasketHeight - kept(y0));
 
-        const Real s = sin(Real(kFortyFive));
-        const Real v0 = sqrt(Real(2.0) * classroom::g * dy / (s * s));
-        out.write("Label16", answer("V0 = ", v0, 4, 4, "m/s ->") + answer("", Real(3.6) * v0, 4, 4, " km/h"));
+        Working w(out.solution, 4, 4);
+        w.given("h", "h", height, "m");
+        w.known("basket", "h_{cesta}", static_cast<double>(kBasketHeight), "m");
+        w.known("g", "g", classroom::g, "m/s²");
+        w.known("rad", "θ_{rad}", kFortyFive, "rad");
+        w.known("x", "Δx", 4.39, "m");
+        w.known("kmh", "f", kKmhPerMs, "(km/h)/(m/s)");
+        w.remark("A bola sai das mãos 46 % acima da altura do atleta, a 45° (θ_{rad}), e chega à cesta, "
+                 "a Δx na horizontal, no alto da sua trajetória.");
+        // Beyond the double range the release height has no number to write:
+        // the speed's formula then starts from the athlete's height.
+        std::string_view rise = "|@basket − (@h + @h × 46 / 100)|";
+        if (fits(kept(y0))) {
+            w.step("y0", "y_{0}", "@h + @h × 46 / 100", kept(y0), "m");
+            w.step("dy", "Δy", "|@basket − @y0|", dy, "m");
+            rise = "@dy";
+        }
+        const Real s = w.step("sin", "sen θ", "sen(@rad)", sin(Real(kFortyFive)), "", kAngleDecimals);
+        const std::string speed = "√(2 × @g × " + std::string(rise) + " / (@sin)^{2})";
+        const Real v0 = w.step("v0", "v_{0}", speed, sqrt(Real(2.0) * classroom::g * dy / (s * s)), "m/s");
+        const Real kmh = w.step("v0kmh", "v_{0,km/h}", "@v0 × @kmh", Real(kKmhPerMs) * v0, "km/h");
+        w.shows("v0", "Label16");
+        w.shows("v0kmh", "Label16");
+        out.write("Label16", answer("V0 = ", v0, 4, 4, "m/s ->") + answer("", kmh, 4, 4, " km/h"));
 
         // This V0 puts the top of the arc at the basket: the rise lasts until
         // the vertical speed is spent.
-        const Real vy = s * v0;
-        const Real rise = vy / classroom::g;
-        out.write("Label17", answer("Tempo de subida = ", rise, 4, 4, "s "));
+        // Two decimals more than the answers: the rise time comes out of it.
+        const Real vy = w.step("vy", "v_{y}", "@v0 × @sin", s * v0, "m/s", 6);
+        const Real up = w.step("up", "t_{s}", "@vy / @g", vy / classroom::g, "s");
+        w.shows("up", "Label17");
+        out.write("Label17", answer("Tempo de subida = ", up, 4, 4, "s "));
 
-        const Real travel = Real(4.39) / (cos(Real(kFortyFive)) * v0);
+        const Real c = w.step("cos", "cos θ", "cos(@rad)", cos(Real(kFortyFive)), "", kAngleDecimals);
+        const Real travel = w.step("travel", "t", "@x / (@cos × @v0)", Real(4.39) / (c * v0), "s");
+        w.shows("travel", "Label18");
         out.write("Label18", answer("Tempo do percurso = ", travel, 4, 4, "s "));
     });
 }
@@ -94,6 +145,9 @@ Outcome draw_launch_angle(RandomDraw& random, Real& angle)
 {
     return calculate([&](Outcome& out) {
         angle = Real(random.angle());
+        Working w(out.solution, 0, 0);
+        w.given("theta", "θ", angle, "°", "sorteado pelo programa");
+        w.shows("theta", "Label10");
         out.write("Label10", answer("", angle, 0, 0, ""));
         out.show("Button2");
     });
@@ -102,12 +156,20 @@ Outcome draw_launch_angle(RandomDraw& random, Real& angle)
 Outcome drawn_angle_speed(Real angle)
 {
     return calculate([&](Outcome& out) {
-        const Real theta = radians(angle);
-        const Real s = sin(theta);
+        Working w(out.solution, 4, 2);
+        w.given("theta", "θ", angle, "°", "sorteado pelo programa");
         // 26.852 = 2 g h for the 1.37 m between the release point and the basket.
-        const Real v0 = sqrt(Real(26.852) / (s * s));
-        out.write("Label8", answer("Velocidade Inicial = ", v0, 4, 2, " m/s -> ") +
-                                answer("", Real(3.6) * v0, 4, 2, " km/h"));
+        w.known("k", "2 × g × Δy", 26.852, "m²/s²");
+        w.known("kmh", "f", kKmhPerMs, "(km/h)/(m/s)");
+        w.remark("Δy = 1.37 m é a altura da cesta acima do ponto de lançamento; a bola chega à cesta no alto "
+                 "da sua trajetória, onde a velocidade vertical se anula.");
+        const Real theta = radiansStep(w, angle);
+        const Real s = w.step("sin", "sen θ", "sen(@rad)", sin(theta), "", kAngleDecimals);
+        const Real v0 = w.step("v0", "v_{0}", "√(@k / (@sin)^{2})", sqrt(Real(26.852) / (s * s)), "m/s");
+        const Real kmh = w.step("v0kmh", "v_{0,km/h}", "@v0 × @kmh", Real(kKmhPerMs) * v0, "km/h");
+        w.shows("v0", "Label8");
+        w.shows("v0kmh", "Label8");
+        out.write("Label8", answer("Velocidade Inicial = ", v0, 4, 2, " m/s -> ") + answer("", kmh, 4, 2, " km/h"));
     });
 }
 
@@ -126,13 +188,23 @@ Outcome kicked_ball(const Cells& cells)
         if (!(v0 > 0 && alpha >= 0 && alpha <= 90))
             return;
 
-        const Real theta = radians(alpha);
-        const Real vy = sin(theta) * v0;
-        const Real hmax = vy * vy / (Real(2.0) * classroom::g);
+        Working w(out.solution, 4, 2);
+        w.given("v0", "v_{0}", v0, "m/s");
+        w.given("theta", "θ", alpha, "°");
+        w.known("g", "g", classroom::g, "m/s²");
+        const Real theta = radiansStep(w, alpha);
+        const Real s = w.step("sin", "sen θ", "sen(@rad)", sin(theta), "", kAngleDecimals);
+        // Two decimals more than the answers: height and time come out of it.
+        const Real vy = w.step("vy", "v_{y}", "@v0 × @sin", s * v0, "m/s", 4);
+        const Real hmax = w.step("hmax", "H_{máx}", "@vy^{2} / (2 × @g)", vy * vy / (Real(2.0) * classroom::g), "m");
+        w.shows("hmax", "Label12");
         out.write("Label12", answer("Altura máxima atingida pela bola = ", hmax, 4, 2, " m"));
-        const Real time = Real(2.0) * vy / classroom::g;
+        const Real time = w.step("t", "t", "2 × @vy / @g", Real(2.0) * vy / classroom::g, "s");
+        w.shows("t", "Label17");
         out.write("Label17", answer("Tempo do Percurso = ", time, 4, 2, " s"));
-        const Real range = sin(Real(2.0) * theta) * (v0 * v0) / classroom::g;
+        const Real s2 = w.step("sin2", "sen 2θ", "sen(2 × @rad)", sin(Real(2.0) * theta), "", kAngleDecimals);
+        const Real range = w.step("A", "A", "@sin2 × @v0^{2} / @g", s2 * (v0 * v0) / classroom::g, "m");
+        w.shows("A", "Label16");
         out.write("Label16", answer("Alcance horizontal = ", range, 4, 2, " m"));
     });
 }

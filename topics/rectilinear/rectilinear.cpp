@@ -48,10 +48,17 @@ Outcome average_motion(const Cells& cells)
             return;
         }
 
+        Working w(out.solution, 4, 4);
+        w.given("x0", "x_{0}", x0, "m");
+        w.given("x", "x", x, "m");
+        w.given("t0", "t_{0}", t0, "s");
+        w.given("t", "t", t, "s");
         // A final instant before the initial one is accepted: negative answers.
-        const Real interval = t - t0;
-        const Real v = (x - x0) / interval;
-        const Real a = v / interval;
+        const Real interval = w.step("dt", "Δt", "@t − @t0", t - t0, "s");
+        const Real v = w.step("v", "v_{m}", "(@x − @x0) / @dt", (x - x0) / interval, "m/s");
+        const Real a = w.step("a", "a_{m}", "@v / @dt", v / interval, "m/s²");
+        w.shows("v", "Edit5");
+        w.shows("a", "Edit6");
         out.write("Edit5", velocity(v));
         out.write("Edit6", acceleration(a));
     });
@@ -70,8 +77,17 @@ Outcome cubic_motion(const Cells& cells)
         if (!read.ok())
             return;
 
-        const Real v = 3 * c3 * t * t + c2;
-        const Real a = 6 * c3 * t;
+        Working w(out.solution, 4, 4);
+        w.given("c1", "c_{1}", c1, "m");
+        w.given("c2", "c_{2}", c2, "m/s");
+        w.given("c3", "c_{3}", c3, "m/s³");
+        w.given("t", "t", t, "s");
+        w.remark("A velocidade é a derivada da posição, v = dX/dt, e a aceleração é a derivada da velocidade, "
+                 "a = dv/dt: o termo constante c_{1} não entra em nenhuma das duas.");
+        const Real v = w.step("v", "v", "@c2 + 3 × @c3 × @t^{2}", 3 * c3 * t * t + c2, "m/s");
+        const Real a = w.step("a", "a", "6 × @c3 × @t", 6 * c3 * t, "m/s²");
+        w.shows("v", "Edit11");
+        w.shows("a", "Edit12");
         out.write("Edit11", velocity(v));
         out.write("Edit12", acceleration(a));
     });
@@ -89,26 +105,40 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
             return;
         }
 
-        const Real g = classroom::g;
-        const Real top = v0 / g;
+        Working w(out.solution, 4, 4);
+        w.given("v0", "v_{0}", v0, "m/s");
+        const Real g = w.known("g", "g", classroom::g, "m/s²");
+        const Real top = w.step("top", "t_{topo}", "@v0 / @g", v0 / g, "s");
+        w.shows("top", "Label34");
         out.write("Label34", answer("Tempo de chegada =", top, 4, 4, " s"));
-        const Real hmax = v0 * v0 / (2 * g);
+        const Real hmax = w.step("hmax", "H_{máx}", "@v0^{2} / (2 × @g)", v0 * v0 / (2 * g), "m");
+        w.shows("hmax", "Label33");
         out.write("Label33", answer("Altura máxima =", hmax, 4, 4, " m"));
 
         const int p = random.percentage();
-        const Real h = hmax * p / 100;
+        w.given("p", "p", p, "%", "sorteado pelo programa");
+        const Real h = w.step("h", "h", "@hmax × @p / 100", hmax * p / 100, "m");
+        w.shows("h", "Label32");
         out.write("Label32", answer("Altura gerada =", h, 4, 4, " m"));
 
         // h = v0 τ - k τ²: the particle passes h once rising and once falling.
         // D = v0² (1 - p/100) with p below 100, so the root is always real.
-        // D is only a step: kept, it would overflow long before the times do.
-        const Real k = g / 2;
-        const Real s = sqrt(v0 * v0 - 4 * k * h);
-        const Real t1 = abs((s - v0) / (2 * k));
-        const Real t2 = abs((-v0 - s) / (2 * k));
+        // D is never kept, nor written: it would overflow long before the
+        // times do. The solution writes its root.
+        w.remark("A partícula passa pela altura h nos instantes t que resolvem k × t^{2} − v_{0} × t + h = 0: "
+                 "o menor na subida, o maior na descida.");
+        const Real k = w.step("k", "k", "@g / 2", g / 2, "m/s²");
+        const Real s = w.step("s", "√Δ", "√(@v0^{2} − 4 × @k × @h)", sqrt(v0 * v0 - 4 * k * h), "m/s", 6);
+        // s ≤ v0: |s - v0| is v0 - s and |-v0 - s| is v0 + s to the last bit,
+        // so the formulas read as the textbook writes the roots.
+        const Real t1 = w.step("t1", "t_{1}", "(@v0 − @s) / (2 × @k)", abs((s - v0) / (2 * k)), "s");
+        const Real t2 = w.step("t2", "t_{2}", "(@v0 + @s) / (2 × @k)", abs((-v0 - s) / (2 * k)), "s");
         // Up past h and back down to the launch height: the two instants add
         // up to the whole flight, 2 v0 / g.
-        const Real total = t1 + t2;
+        const Real total = w.step("total", "t_{total}", "@t1 + @t2", t1 + t2, "s");
+        w.shows(t1 < t2 ? "t1" : "t2", "Label35");
+        w.shows(t1 < t2 ? "t2" : "t1", "Label36");
+        w.shows("total", "Label37");
         out.write("Label35", answer("Tempo de Subida =", t1 < t2 ? t1 : t2, 4, 4, " s"));
         out.write("Label36", answer("Tempo de descida =", t1 < t2 ? t2 : t1, 4, 4, " s"));
         out.write("Label37", answer("Tempo Total =", total, 4, 4, " s"));
