@@ -355,6 +355,8 @@ TEST(ForceThreeBlocks, TensionsMatchEachPartOfTheRow)
 const Worked kWorked[] = {
     {"ropes of a 10 kg block", tavek::rope_tensions, {{"Edit1", "10"}}},
     {"block pulled by F2", tavek::pulled_block, pulled("10", "98", "20")},
+    {"three blocks pulled", tavek::pulled_blocks, row("10", "20", "30", "5")},
+    {"block D hanging", tavek::hanging_block_pull, table("1", "2", "3", "4")},
 };
 INSTANTIATE_TEST_SUITE_P(Force, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 
