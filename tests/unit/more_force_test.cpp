@@ -427,6 +427,10 @@ const Worked kWorked[] = {
     {"smooth incline moving left", tavek::smooth_incline, fill(kCells5, {"20", "5", "60"})},
     {"smooth incline balanced", tavek::smooth_incline, fill(kCells5, {"1", kBalancingMassB, "30"})},
     {"block on the wall", tavek::block_on_wall, fill(kCells6Wall, {"0.5", "10"})},
+    {"incline moving right", tavek::rough_incline, fill(kCells6Friction, {"0.1", "10", "10", "30"})},
+    {"incline moving left", tavek::rough_incline, fill(kCells6Friction, {"0.2", "20", "5", "60"})},
+    {"incline at rest", tavek::rough_incline, fill(kCells6Friction, {"1", "10", "10", "30"})},
+    {"incline work", tavek::rough_incline_work, fill(kCells7, {"0.1", "5", "10", "30", "10"})},
 };
 INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 
