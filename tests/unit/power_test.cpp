@@ -7,6 +7,7 @@
 #include "topics/power/power_table.h"
 #include "topics/power/power.h"
 #include "outcome_testing.h"
+#include "worked_solution.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -327,5 +328,14 @@ TEST(MorePowerFault, OverflowKeepsTheLinesBeforeIt)
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Tempo =1s | Trabalho realizado = 5.0E+0307J | Potência =  5.0E+0307 W  ->  6.7E+0304 hp");
 }
+
+// ---------------------------------------------------------------- worked solutions
+
+const Worked kWorked[] = {
+    {"elevator", tavek::elevator_power, {{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}},
+    {"block pulled up the incline", tavek::incline_power,
+     {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Power, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 
 } // namespace
