@@ -13,6 +13,7 @@
 #include "outcome_testing.h"
 #include "topics/force/force.h"
 #include "topics/force/tensions.h"
+#include "worked_solution.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -347,6 +348,23 @@ TEST(ForceThreeBlocks, TensionsMatchEachPartOfTheRow)
         EXPECT_NEAR(t1, (m1 + m2) * a, tol);
         EXPECT_NEAR(t2, m1 * a, tol);
     }
+}
+
+// ---------------------------------------------------------------- worked solutions
+
+const Worked kWorked[] = {
+    {"ropes of a 10 kg block", tavek::rope_tensions, {{"Edit1", "10"}}},
+    {"block pulled by F2", tavek::pulled_block, pulled("10", "98", "20")},
+    {"three blocks pulled", tavek::pulled_blocks, row("10", "20", "30", "5")},
+    {"block D hanging", tavek::hanging_block_pull, table("1", "2", "3", "4")},
+};
+INSTANTIATE_TEST_SUITE_P(Force, WorkedSolution, testing::ValuesIn(kWorked), caseName);
+
+// The cosine has decimals enough for F2X to come out of it again by hand.
+TEST(ForcePulledBlock, SolutionGivesTheComponentByHand)
+{
+    EXPECT_TRUE(substitutes(tavek::pulled_block(pulled("5", "49", "100")),
+                            "F2X = F2 × cos θ = 100 × 0.788272 = 78.8272 N"));
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include "topics/force/inclined_plane.h"
 #include "topics/force/incline_friction.h"
 #include "outcome_testing.h"
+#include "worked_solution.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -417,4 +418,25 @@ TEST(MoreForce3Calculator7, StallingMassReallyStalls)
     const double pb = 9.8 * mB, px = std::sin(rad) * (9.8 * mA), fat = 0.1 * (std::cos(rad) * (9.8 * mA));
     EXPECT_GT(pb, px);
     EXPECT_EQ(pb - px - fat, 0.0);
+}
+
+// ---------------------------------------------------------------- worked solutions
+
+const Worked kWorked[] = {
+    {"smooth incline moving right", tavek::smooth_incline, fill(kCells5, {"10", "10", "30"})},
+    {"smooth incline moving left", tavek::smooth_incline, fill(kCells5, {"20", "5", "60"})},
+    {"smooth incline balanced", tavek::smooth_incline, fill(kCells5, {"1", kBalancingMassB, "30"})},
+    {"block on the wall", tavek::block_on_wall, fill(kCells6Wall, {"0.5", "10"})},
+    {"incline moving right", tavek::rough_incline, fill(kCells6Friction, {"0.1", "10", "10", "30"})},
+    {"incline moving left", tavek::rough_incline, fill(kCells6Friction, {"0.2", "20", "5", "60"})},
+    {"incline at rest", tavek::rough_incline, fill(kCells6Friction, {"1", "10", "10", "30"})},
+    {"incline work", tavek::rough_incline_work, fill(kCells7, {"0.1", "5", "10", "30", "10"})},
+};
+INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), caseName);
+
+// The sine has decimals enough for PX to come out of it again by hand.
+TEST(MoreForce2Calculator5Solution, GivesPXByHand)
+{
+    EXPECT_TRUE(substitutes(tavek::smooth_incline(fill(kCells5, {"20", "5", "60"})),
+                            "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.69 N"));
 }

@@ -7,6 +7,7 @@
 #include "topics/power/power_table.h"
 #include "topics/power/power.h"
 #include "outcome_testing.h"
+#include "worked_solution.h"
 
 using tavek::Action;
 using tavek::Cells;
@@ -326,6 +327,24 @@ TEST(MorePowerFault, OverflowKeepsTheLinesBeforeIt)
     const Texts lines = out.lines("ListBox1");
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Tempo =1s | Trabalho realizado = 5.0E+0307J | Potência =  5.0E+0307 W  ->  6.7E+0304 hp");
+}
+
+// ---------------------------------------------------------------- worked solutions
+
+const Worked kWorked[] = {
+    {"elevator", tavek::elevator_power, {{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}},
+    {"block pulled up the incline", tavek::incline_power,
+     {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}},
+    {"work and power each second", tavek::power_table,
+     {{"Edit1", "2"}, {"Edit2", "10"}, {"Edit3", "60"}, {"Edit4", "3"}}},
+};
+INSTANTIATE_TEST_SUITE_P(Power, WorkedSolution, testing::ValuesIn(kWorked), caseName);
+
+// The solution works out the list's last line, from an Fx with decimals
+// enough to give its work again by hand.
+TEST(MorePowerSolution, WorksTheLastLine)
+{
+    EXPECT_TRUE(substitutes(perSecond("2", "10", "60", "3"), "τ = Fx × v × t = 5.00459689 × 2 × 3 = 30.027581 J"));
 }
 
 } // namespace

@@ -79,16 +79,6 @@ TEST_P(WorkedSolution, answersComeOutOfTheirSteps)
     }
 }
 
-// The windows' worked examples.
-const Worked kWorked[] = {
-    {"incline moving right", tavek::rough_incline, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"})},
-    {"incline moving left", tavek::rough_incline, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.2", "20", "5", "60"})},
-    {"incline at rest", tavek::rough_incline, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "10", "10", "30"})},
-    {"incline work", tavek::rough_incline_work,
-     fill({"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"}, {"0.1", "5", "10", "30", "10"})},
-};
-INSTANTIATE_TEST_SUITE_P(Worked, WorkedSolution, testing::ValuesIn(kWorked), caseName);
-
 TEST(SolutionText, readsAsTheTextbookWritesIt)
 {
     const Outcome out =

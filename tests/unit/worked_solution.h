@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 
 #include "kit/outcome.h"
 #include "outcome_testing.h"
@@ -18,5 +19,17 @@ struct Worked {
 };
 
 class WorkedSolution : public testing::TestWithParam<Worked> {};
+
+// One of the solution's substitution lines reads exactly `line` as plain text.
+inline testing::AssertionResult substitutes(const tavek::Outcome& out, const std::string& line)
+{
+    std::string all;
+    for (const tavek::Line& l : out.solution.substitutions) {
+        if (tavek::to_plain(l) == line)
+            return testing::AssertionSuccess();
+        all += tavek::to_plain(l) + "\n";
+    }
+    return testing::AssertionFailure() << "no line \"" << line << "\" among\n" << all;
+}
 
 } // namespace outcome_testing

@@ -2,6 +2,8 @@
 
 #include "kit/classroom.h"
 
+#include <utility>
+
 namespace tavek {
 
 Outcome rope_tensions(const Cells& cells)
@@ -17,11 +19,21 @@ Outcome rope_tensions(const Cells& cells)
         if (m <= 0)
             return;
 
-        const Real p = m * classroom::g;
+        Working w(out.solution, 4, 2);
+        w.given("m", "m", m, "kg");
+        w.known("g", "g", classroom::g, "m/s²");
         // Rope A at 28° and rope B at 47° to the ceiling; 1.41, 0.46947 and
         // 0.731 are the exercise's own rounded trigonometric values.
-        const Real ta = p / 1.41;
-        const Real tb = (p - 0.46947 * ta) / 0.731;
+        const Real sinA = w.known("sinA", "sen 28°", 0.46947, "");
+        const Real sinB = w.known("sinB", "sen 47°", 0.731, "");
+        const Real p = w.step("P", "P", "@m × @g", m * classroom::g, "N");
+        w.step("TC", "T_{C}", "@P", p, "N");
+        w.remark("A corda C sustenta todo o peso do bloco. No nó, T_{A} × cos 28° = T_{B} × cos 47° e "
+                 "T_{A} × sen 28° + T_{B} × sen 47° = P: juntas dão T_{A} = P / 1.41.");
+        const Real ta = w.step("TA", "T_{A}", "@P / 1.41", p / 1.41, "N");
+        const Real tb = w.step("TB", "T_{B}", "(@P − @sinA × @TA) / @sinB", (p - sinA * ta) / sinB, "N");
+        for (auto [name, target] : {std::pair{"TA", "Label12"}, {"TB", "Label2"}, {"TC", "Label3"}, {"P", "Label4"}})
+            w.shows(name, target);
 
         out.write("Label12", answer("Tensão A = ", ta, 4, 2, " N"));
         out.write("Label2", answer("Tensão B = ", tb, 4, 2, " N"));
@@ -49,11 +61,24 @@ Outcome pulled_block(const Cells& cells)
         if (!(f1 > 0 && f2 > 0 && p > 0))
             return;
 
+        Working w(out.solution, 4, 4);
+        w.given("F1", "F_{1}", f1, "N");
+        w.given("P", "P", p, "N");
+        w.given("F2", "F_{2}", f2, "N");
+        w.known("g", "g", classroom::g, "m/s²");
         // 0.6628 rad is the 38° of the figure.
-        const Real f2x = cos(Real(0.6628)) * f2;
+        const Real theta = w.given("theta", "θ", 0.6628, "rad", "38° da figura");
+        // Six decimals: F2X comes out of the cosine again to its last digit.
+        // The cosine is kept wide into F2X: rounding it first could move F2X's last bit.
+        const Extended cosine = cos(theta);
+        w.step("cos", "cos θ", "", cosine, "", 6);
+        const Real f2x = w.step("F2X", "F_{2X}", "@F2 × @cos", cosine * f2, "N");
         if (f2x > f1) {
-            const Real m = p / classroom::g;
-            const Real a = (f2x - f1) / m;
+            w.remark("F_{2X} > F_{1}: o bloco acelera no sentido de F_{2X}.");
+            const Real m = w.step("m", "m", "@P / @g", p / classroom::g, "kg", 2);
+            const Real a = w.step("a", "a", "(@F2X − @F1) / @m", (f2x - f1) / m, "m/s²");
+            for (auto [name, target] : {std::pair{"a", "Label16"}, {"F2X", "Label17"}, {"m", "Label18"}})
+                w.shows(name, target);
             out.write("Label16", answer("Aceleração = ", a, 4, 4, " m/s²"));
             out.write("Label17", answer("Componente do vetor F2 em X = ", f2x, 4, 4, " N"));
             out.write("Label18", answer("Massa do Bloco= ", m, 4, 2, " kg"));

@@ -2,6 +2,8 @@
 
 #include "kit/classroom.h"
 
+#include <utility>
+
 namespace tavek {
 
 Outcome smooth_incline(const Cells& cells)
@@ -25,29 +27,50 @@ Outcome smooth_incline(const Cells& cells)
         if (!(mA > 0 && mB > 0 && theta > 0 && theta <= 90))
             return;
 
+        Working w(out.solution, 4, 2);
+        w.given("mA", "m_{A}", mA, "kg");
+        w.given("mB", "m_{B}", mB, "kg");
+        w.given("theta", "θ", theta, "°");
+        w.known("g", "g", classroom::g, "m/s²");
+        w.known("pi", "π", classroom::pi, "");
+
         const Real rad = classroom::pi * theta / 180;
+        // Five decimals: PX comes out of the sine again at 60° as well. The
+        // sine is kept wide into PX: rounding it first could move PX's last bit.
+        const Extended sine = sin(rad);
+        w.step("sin", "sen θ", "sen(@pi × @theta / 180)", sine, "", 5);
         // "PA" in this exercise is the pull of A's weight along the slope.
-        const Real pA = sin(rad) * (classroom::g * mA);
-        const Real pB = classroom::g * mB;
+        const Real pA = w.step("PX", "P_{X}", "@mA × @g × @sin", sine * (classroom::g * mA), "N");
+        const Real pB = w.step("PB", "P_{B}", "@mB × @g", classroom::g * mB, "N");
         out.write("Label18", answer("PX do Bloco A = ", pA, 4, 2, " N"));
         out.write("Label8", answer("Peso do Bloco B = ", pB, 4, 2, " N"));
 
-        Real a = (pB - pA) / (mA + mB);
-        if (a < 0)
-            a = abs(a);
+        // Whichever block goes down, the acceleration is the difference of
+        // the pulls over both masses.
+        w.format(4, 4);
+        const Real a = w.step("a", "a", "|@PB − @PX| / (@mA + @mB)", abs((pB - pA) / (mA + mB)), "m/s²");
         out.write("Label9", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));
+        for (auto [name, target] : {std::pair{"PX", "Label18"}, {"PB", "Label8"}, {"a", "Label9"}})
+            w.shows(name, target);
 
         if (pA < pB) {
             out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
-            const Real t = mA * a + pA;
+            w.remark("P_{B} > P_{X}: o bloco B desce e puxa o bloco A plano acima.");
+            const Real t = w.step("T", "T", "@mA × @a + @PX", mA * a + pA, "N");
+            w.shows("T", "Label10");
             out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
-        }
-        if (pA > pB) {
+        } else if (pA > pB) {
             out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
-            const Real t = a * mB + classroom::g * mB;
+            w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
+            // B's weight taken again as m_B × g, wide, not as the double P_B:
+            // a different last bit could round the tension differently.
+            const Real t = w.step("T", "T", "@mB × @a + @PB", a * mB + classroom::g * mB, "N");
+            w.shows("T", "Label10");
             out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
+        } else {
+            // Equal pulls: the system stays put; direction and tension keep what they showed.
+            w.remark("P_{X} = P_{B}: as forças se equilibram e o sistema não se move.");
         }
-        // Equal pulls: the system stays put; direction and tension keep what they showed.
     });
 }
 
@@ -67,8 +90,15 @@ Outcome block_on_wall(const Cells& cells)
         if (!(mu > 0 && mu <= 1 && m > 0))
             return;
 
-        const Real p = classroom::g * m;
-        const Real f = p / mu; // the friction μF has to carry the whole weight
+        Working w(out.solution, 4, 2);
+        w.given("mu", "μ", mu, "");
+        w.given("m", "m", m, "kg");
+        w.known("g", "g", classroom::g, "m/s²");
+        const Real p = w.step("P", "P", "@m × @g", classroom::g * m, "N");
+        w.remark("Para o bloco não escorregar, o atrito μ × F sustenta todo o peso: μ × F = P.");
+        const Real f = w.step("F", "F", "@P / @mu", p / mu, "N", 4);
+        for (auto [name, target] : {std::pair{"F", "Label21"}, {"P", "Label22"}})
+            w.shows(name, target);
         out.write("Label21", answer("Força miníma que deve ser exercida = ", f, 4, 4, " N"));
         out.write("Label22", answer("Peso do Bloco = ", p, 4, 2, " N"));
     });

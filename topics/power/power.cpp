@@ -2,6 +2,8 @@
 
 #include "kit/classroom.h"
 
+#include <utility>
+
 namespace tavek {
 
 Outcome elevator_power(const Cells& cells)
@@ -22,9 +24,17 @@ Outcome elevator_power(const Cells& cells)
         if (!(m > 0 && t > 0 && h > 0))
             return;
 
-        const Real weight = m * classroom::g;
-        const Real work = weight * h;
-        const Real power = work / t;
+        Working w(out.solution, 4, 2);
+        w.given("m", "m", m, "kg");
+        w.given("t", "Δt", t, "s");
+        w.given("h", "h", h, "m");
+        w.known("g", "g", classroom::g, "m/s²");
+        w.remark("Com velocidade constante, o cabo puxa o elevador com força igual ao seu peso.");
+        const Real weight = w.step("P", "P", "@m × @g", m * classroom::g, "N");
+        const Real work = w.step("W", "τ", "@P × @h", weight * h, "J");
+        const Real power = w.step("Pot", "Pot", "@W / @t", work / t, "W");
+        for (auto [name, target] : {std::pair{"P", "Label18"}, {"W", "Label8"}, {"Pot", "Label6"}})
+            w.shows(name, target);
         out.write("Label18", answer("Peso do elevador =", weight, 4, 2, " N"));
         out.write("Label8", answer("Trabalho realizado =", work, 4, 2, " J"));
         out.write("Label6", answer("Potência Média =", power, 4, 2, " W"));
@@ -58,21 +68,41 @@ Outcome incline_power(const Cells& cells)
         if (!(muOk && v > 0 && m > 0 && co > 0 && ca > 0))
             return;
 
+        Working w(out.solution, 4, 2);
+        w.given("v", "v", v, "m/s");
+        w.given("mu", "μ", mu, "");
+        w.given("m", "m", m, "kg");
+        w.given("CO", "CO", co, "m");
+        w.given("CA", "CA", ca, "m");
+        w.known("g", "g", classroom::g, "m/s²");
+        w.known("pi", "π", classroom::pi, "");
         // The hypotenuse and the two ratios are steps to the angle, kept wide:
         // a long CO and a short CA must not overflow or vanish on the way.
         const Extended hypotenuse = sqrt(ca * ca + co * co);
         const Extended c = co / hypotenuse;
         const Extended a = ca / hypotenuse;
-        const Real theta = atan(c / a);
+        // The angle in radians only leads to the others: four decimals give
+        // the degrees, sine and cosine again.
+        const Real theta = w.step("rad", "θ_{rad}", "arctg(@CO / @CA)", atan(c / a), "rad", 4);
         // Radians become degrees with 3.14, so CO = CA gives 45.02°.
-        const Real degrees = theta * 180 / classroom::pi;
-        const Real weight = classroom::g * m;
+        const Real degrees = w.step("theta", "θ", "@rad × 180 / @pi", theta * 180 / classroom::pi, "°");
+        const Real weight = w.step("P", "P", "@m × @g", classroom::g * m, "N");
         // PX is the component across the slope (the one friction multiplies),
-        // PY the one along it.
-        const Real px = cos(theta) * weight;
-        const Real py = sin(theta) * weight;
-        const Real friction = px * mu;
-        const Real power = (friction + py) * v;
+        // PY the one along it. Sine and cosine are kept wide into them:
+        // rounding them first could move their last bit.
+        const Extended cosine = cos(theta);
+        const Extended sine = sin(theta);
+        w.step("cos", "cos θ", "cos(@rad)", cosine, "", 4);
+        w.step("sin", "sen θ", "sen(@rad)", sine, "", 4);
+        const Real px = w.step("PX", "P_{X}", "@P × @cos", cosine * weight, "N");
+        const Real py = w.step("PY", "P_{Y}", "@P × @sin", sine * weight, "N");
+        w.format(4, 4);
+        const Real friction = w.step("Fat", "F_{at}", "@mu × @PX", px * mu, "N");
+        w.remark("Com velocidade constante, o aparelho puxa com força igual a F_{at} + P_{Y}.");
+        const Real power = w.step("Pot", "Pot", "(@Fat + @PY) × @v", (friction + py) * v, "W");
+        for (auto [name, target] : {std::pair{"PX", "Label20"}, {"PY", "Label22"}, {"Fat", "Label23"},
+                                    {"Pot", "Label24"}, {"theta", "Label19"}})
+            w.shows(name, target);
         out.write("Label20", answer("Peso PX do bloco =", px, 4, 2, " N"));
         out.write("Label22", answer("Peso PY do bloco =", py, 4, 2, " N"));
         out.write("Label23", answer("Força de Atrito =", friction, 4, 4, " N"));

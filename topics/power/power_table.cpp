@@ -42,20 +42,44 @@ Outcome power_table(const Cells& cells)
             return;
 
         out.show(kList);
+        Working w(out.solution, 6, 6);
+        w.given("v", "v", v, "m/s");
+        w.given("F1", "F_{1}", f1, "N");
+        w.given("alpha", "α", alpha, "°");
+        w.given("T", "T", t, "s");
+        w.known("pi", "π", classroom::pi, "");
+        w.known("k", "k_{hp}", classroom::horsepowerPerWatt, "hp/W");
         const Real radians = classroom::pi * alpha / 180;
-        const Real fx = cos(radians) * f1;
+        // Eight decimals: the work of a long interval comes out of them again.
+        // The cosine is kept wide into Fx: rounding it first could move Fx's last bit.
+        const Extended cosine = cos(radians);
+        w.step("cos", "cos α", "cos(@pi × @alpha / 180)", cosine, "", 8);
+        const Real fx = w.step("Fx", "F_{x}", "@F1 × @cos", cosine * f1, "N", 8);
         // Nearest whole second, a half going to the even one (0.5 gives none);
         // the default rounding mode is to nearest, ties to even.
         const long n = std::lrint(t.value());
         out.actions.reserve(out.actions.size() + static_cast<std::size_t>(n));
         std::string line;
+        // Every line repeats the same working: the solution shows the last.
+        bool last = false;
+        const auto worked = [&](const char* name, const char* symbol, const char* formula, Real value,
+                                const char* unit) { return last ? w.step(name, symbol, formula, value, unit) : value; };
         for (long i = 1; i <= n; ++i) {
+            last = i == n;
             const Real seconds = static_cast<double>(i);
+            if (last) {
+                w.remark("Cada linha da lista faz a conta para um segundo, de t = 1 s até T arredondado ao "
+                         "segundo inteiro; a resolução é a da última linha.");
+                w.step("t", "t", "", seconds, "s", 0);
+            }
             // The distance is only a step to the work (it may pass the double
             // range where the work does not).
-            const Real work = fx * (seconds * v);
-            const Real power = work / seconds;
-            const Real hp = power * classroom::horsepowerPerWatt;
+            const Real work = worked("W", "τ", "@Fx × @v × @t", fx * (seconds * v), "J");
+            const Real power = worked("Pot", "Pot", "@W / @t", work / seconds, "W");
+            const Real hp = worked("hp", "Pot_{hp}", "@Pot × @k", power * classroom::horsepowerPerWatt, "hp");
+            if (last)
+                for (const char* name : {"t", "W", "Pot", "hp"})
+                    w.shows(name, kList);
             line.assign("Tempo =");
             line += write_number(seconds.value(), 0, 0);
             line += "s | Trabalho realizado =";
