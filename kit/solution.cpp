@@ -183,7 +183,8 @@ Real Working::given(std::string_view name, std::string_view symbol, Real value, 
         markup(line, ")");
     }
     s_.data.push_back(std::move(line));
-    remember(name, symbol, std::move(text), value.value() < 0);
+    const bool negative = text.front() == '-';
+    remember(name, symbol, std::move(text), negative);
     return value;
 }
 
@@ -214,7 +215,9 @@ Real Working::step(std::string_view name, std::string_view symbol, std::string_v
     unitAfter(written, unit);
     s_.substitutions.push_back(std::move(written));
 
-    remember(name, symbol, std::move(text), value.value() < 0);
+    // Bracketed by its text, so that -0.0000 is too.
+    const bool negative = !text.empty() && text.front() == '-';
+    remember(name, symbol, std::move(text), negative);
     return value;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "kit/number.h"
 #include "kit/outcome.h"
 #include "topics/force/inclined_plane.h"
 #include "topics/force/incline_friction.h"
@@ -143,7 +144,7 @@ TEST(MoreForce2Calculator5Order, WeightsThenAccelerationThenDirectionAndTension)
 TEST(MoreForce2Calculator5Order, BalancingMassReallyBalances)
 {
     // The equality case above only means something if the two pulls are equal.
-    EXPECT_EQ(9.8 * std::stod(kBalancingMassB), alongPlane(1, 30));
+    EXPECT_EQ(9.8 * tavek::read_number(kBalancingMassB).value, alongPlane(1, 30));
 }
 
 class MoreForce2Calculator5Checks : public ::testing::TestWithParam<Refusal> {};
@@ -414,7 +415,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MoreForce3Calculator7, StallingMassReallyStalls)
 {
     // The exact-balance case above only means something if a is exactly 0.
-    const double mA = 10, mB = std::stod(kStallingMassB), rad = 3.14 * 30 / 180;
+    const double mA = 10, mB = tavek::read_number(kStallingMassB).value, rad = 3.14 * 30 / 180;
     const double pb = 9.8 * mB, px = std::sin(rad) * (9.8 * mA), fat = 0.1 * (std::cos(rad) * (9.8 * mA));
     EXPECT_GT(pb, px);
     EXPECT_EQ(pb - px - fat, 0.0);

@@ -44,12 +44,14 @@ Incline incline(Working& w, Real mu, Real mA, Real mB, Real theta)
 
     Incline s;
     s.rad = classroom::pi * theta / 180;
-    // Sine and cosine with four decimals: the forces come out of them again.
-    const Real sine = w.step("sin", "sen θ", "sen(@pi × @theta / 180)", sin(s.rad), "", 4);
-    const Real cosine = w.step("cos", "cos θ", "cos(@pi × @theta / 180)", cos(s.rad), "", 4);
+    // Sine and cosine with six decimals: the forces come out of them again.
+    // The forces keep the sine's and cosine's extended precision, as they
+    // always have: only the steps' texts are rounded.
+    w.step("sin", "sen θ", "sen(@pi × @theta / 180)", sin(s.rad), "", 6);
+    w.step("cos", "cos θ", "cos(@pi × @theta / 180)", cos(s.rad), "", 6);
     s.pb = w.step("PB", "P_{B}", "@mB × @g", classroom::g * mB, "N");
-    s.px = w.step("PX", "P_{X}", "@mA × @g × @sin", sine * (classroom::g * mA), "N");
-    s.py = w.step("PY", "P_{Y}", "@mA × @g × @cos", cosine * (classroom::g * mA), "N");
+    s.px = w.step("PX", "P_{X}", "@mA × @g × @sin", sin(s.rad) * (classroom::g * mA), "N");
+    s.py = w.step("PY", "P_{Y}", "@mA × @g × @cos", cos(s.rad) * (classroom::g * mA), "N");
     s.fat = w.step("Fat", "F_{at}", "@mu × @PY", mu * s.py, "N");
     return s;
 }
