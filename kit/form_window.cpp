@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
+#include <QProxyStyle>
+#include <QStyleOptionMenuItem>
 #include <QWindow>
 
 #include "kit/link_label.h"
@@ -197,10 +199,66 @@ void FormWindow::wireSolutions()
         connect(lock_, &ResultLock::answersLocked, solutions_, &SolutionMenu::setLocked);
 }
 
+namespace {
+
+// A menu bar whose titles sit closer together: the designed menus and the
+// menu "Resolução" then share a bar that would be too narrow for them at the
+// usual spacing, and every title stays in sight.
+class CompactMenuBarStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_MenuBarItemSpacing)
+            return 1;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override
+    {
+        const QSize usual = QProxyStyle::sizeFromContents(type, option, size, widget);
+        if (type != CT_MenuBarItem)
+            return usual;
+        return {std::min(usual.width(), size.width() + 4), usual.height()};
+    }
+};
+
+// The width the bar's titles take side by side, as the bar lays them out.
+int titlesWidth(const QMenuBar* bar)
+{
+    const QStyle* style = bar->style();
+    const int spacing = style->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, bar);
+    const int margins = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, bar) +
+                             style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, bar));
+    int width = margins + spacing;
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible())
+            continue;
+        QStyleOptionMenuItem option;
+        option.initFrom(bar);
+        option.text = action->text();
+        const QSize text = bar->fontMetrics().size(Qt::TextShowMnemonic, action->text());
+        width += style->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, bar).width() + spacing;
+    }
+    return width;
+}
+
+} // namespace
+
+void FormWindow::fitMenuBar()
+{
+    QMenuBar* bar = menuBar();
+    if (!bar || titlesWidth(bar) <= placement_.width)
+        return;
+    auto* compact = new CompactMenuBarStyle;
+    compact->setParent(bar);
+    bar->setStyle(compact);
+}
+
 void FormWindow::placeOnScreen()
 {
     if (!placed_)
         return;
+    fitMenuBar();
     const int menu = menuBar() ? menuBar()->heightForWidth(placement_.width) : 0;
     const int menuHeight = menu > 0 ? menu : (menuBar() ? menuBar()->sizeHint().height() : 0);
     if (QWidget* client = centralWidget())

@@ -119,6 +119,7 @@ private:
     void wireExercises();
     void wireResultLock();
     void wireSolutions();
+    void fitMenuBar();
     void placeOnScreen();
     void standAlone();
 

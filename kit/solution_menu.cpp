@@ -14,7 +14,7 @@ namespace tavek {
 
 namespace {
 constexpr int kWidth = 460;
-constexpr int kHeight = 400;
+constexpr int kHeight = 480;
 } // namespace
 
 SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, std::size_t exercises, const SolutionItems& items)
@@ -50,6 +50,13 @@ void SolutionMenu::open(std::size_t exercise)
         text_->setAccessibleName(QStringLiteral("Resolução"));
         text_->setOpenLinks(false);
         text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        // A size that reads comfortably beside the windows' small print, and
+        // headings in the blue of the windows' titles.
+        QFont font = text_->font();
+        font.setPointSize(10);
+        text_->setFont(font);
+        text_->document()->setDocumentMargin(8);
+        text_->document()->setDefaultStyleSheet(QStringLiteral("b { color: #0000ff; }"));
         // A scroll bar that comes and goes would lay the text out twice.
         text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         auto* layout = new QVBoxLayout(view_);

@@ -83,6 +83,8 @@ void SolutionTest::menuLastOnEveryExerciseWindow()
     QVERIFY(last);
     QCOMPARE(last->objectName(), QStringLiteral("Resolucao"));
     QCOMPARE(last->title(), u("Resolução"));
+    // in sight on the bar, not folded away behind its extension button
+    QVERIFY(w->menuBar()->actionGeometry(menus.last()).right() < w->menuBar()->width());
     QStringList shown;
     for (QAction* a : last->actions())
         shown << a->objectName() + ":" + a->text();
