@@ -1,5 +1,6 @@
 #include "kit/solution.h"
 
+#include <algorithm>
 #include <cassert>
 #include <charconv>
 
@@ -207,9 +208,14 @@ Real Working::step(std::string_view name, std::string_view symbol, std::string_v
         s_.formulas.push_back(written);
 
         markup(written, " = ");
-        Line numbers = expand(formula, true);
-        written.insert(written.end(), numbers.begin(), numbers.end());
-        markup(written, " = ");
+        // A quantity equal to another (T_{C} = P) shows its number once.
+        const bool alias = formula.size() > 1 && formula[0] == '@' &&
+                           std::all_of(formula.begin() + 1, formula.end(), isNameChar);
+        if (!alias) {
+            Line numbers = expand(formula, true);
+            written.insert(written.end(), numbers.begin(), numbers.end());
+            markup(written, " = ");
+        }
     }
     number(written, text);
     unitAfter(written, unit);

@@ -107,14 +107,15 @@ TEST(SolutionText, numbersAndMessagesAreNeverMarkup)
     EXPECT_EQ(tavek::solution_html(nullptr), "<p>" + std::string(tavek::kNothingYet) + "</p>");
 }
 
-TEST(SolutionText, negativeNumbersAreBracketedWhereSubstituted)
+TEST(SolutionText, substitutionsBracketNegativesAndGiveAnAliasOnce)
 {
     tavek::Solution s;
     tavek::Working w(s, 4, 2);
     w.given("x", "x", -3, "m");
     w.step("y", "y", "2 × @x", -6, "m");
+    w.step("z", "z", "@y", -6, "m");
     EXPECT_EQ(plain(s.data), "x = -3 m\n");
-    EXPECT_EQ(plain(s.substitutions), "y = 2 × x = 2 × (-3) = -6.00 m\n");
+    EXPECT_EQ(plain(s.substitutions), "y = 2 × x = 2 × (-3) = -6.00 m\nz = y = -6.00 m\n");
 }
 
 } // namespace
