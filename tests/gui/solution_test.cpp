@@ -3,6 +3,8 @@
 // press, and hidden with the answers by the teacher's lock.
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTextBrowser>
@@ -104,6 +106,10 @@ void SolutionTest::followsTheLastPress()
     // A screen reader reads what the student sees.
     auto* text = solutionWindow(w)->findChild<QTextBrowser*>();
     QVERIFY(QAccessible::queryAccessibleInterface(text)->text(QAccessible::Value).contains(kWorkedLine));
+    // ... and copies it
+    text->selectAll();
+    text->copy();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(kWorkedLine));
 
     // The other exercise's press leaves it; a refused press of its own replaces it.
     typeAll(w, {{"Edit5", "0.1"}, {"Edit6", "5"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}});
