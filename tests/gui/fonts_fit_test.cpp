@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "drawn.h"
 #include "support.h"
 
 using tavek::FormNumber;
@@ -200,6 +201,50 @@ QString shownText(QWidget* c)
     return QString();
 }
 
+// One row of the design's table against the built window.
+void checkDrawn(tavek::FormWindow* w, const Drawn& d)
+{
+    const QStringList path = QString::fromLatin1(d.control).split(QLatin1Char('/'));
+    QWidget* parent = path.size() > 1 ? w->findChild<QWidget*>(path.front()) : w->centralWidget();
+    QVERIFY2(parent, d.control);
+    auto* c = parent->findChild<QWidget*>(path.back(), Qt::FindDirectChildrenOnly);
+    const QString where = w->objectName() + QLatin1Char('.') + QLatin1String(d.control);
+    QVERIFY2(c, qPrintable(where));
+    if (d.at != std::array<int, 4>{}) {
+        const QRect at(d.at[0], d.at[1], d.at[2], d.at[3]);
+        const QRect g = c->geometry();
+        const QString got = where + QStringLiteral(" at %1,%2 %3x%4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height());
+        QVERIFY2(g.topLeft() == at.topLeft(), qPrintable(got));
+        // captions may grow to their text; everything else keeps its size
+        if (qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c))
+            QVERIFY2(g.width() >= at.width() && g.height() >= at.height(), qPrintable(got));
+        else
+            QVERIFY2(g.size() == at.size(), qPrintable(got));
+    }
+    if (d.text)
+        QVERIFY2(textOf(w, qPrintable(path.back())) == QString::fromUtf8(d.text), qPrintable(where));
+    if (d.sheet)
+        QVERIFY2(c->styleSheet() == QLatin1String(d.sheet), qPrintable(where + QLatin1String(": ") + c->styleSheet()));
+    if (d.font) {
+        // "MS Sans Serif 8 bold underline": the family up to the first number or weight
+        QStringList words = QString::fromLatin1(d.font).split(QLatin1Char(' '));
+        const bool bold = words.removeAll(QStringLiteral("bold")) > 0;
+        const bool underline = words.removeAll(QStringLiteral("underline")) > 0;
+        bool sized = false;
+        const int points = words.last().toInt(&sized);
+        if (sized)
+            words.removeLast();
+        const QFont f = c->font();
+        QVERIFY2(f.family() == words.join(QLatin1Char(' ')), qPrintable(where + QLatin1String(": ") + f.family()));
+        QVERIFY2(!sized || f.pointSize() == points, qPrintable(where));
+        QVERIFY2(f.bold() == bold && f.underline() == underline, qPrintable(where));
+    }
+    if (d.shows)
+        QVERIFY2(c->isVisible() == (d.shows == 'v'), qPrintable(where));
+    if (auto* label = qobject_cast<QLabel*>(c))
+        QVERIFY2(!label->wordWrap(), qPrintable(where));
+}
+
 } // namespace
 
 class FontsFitTest : public QObject {
@@ -309,7 +354,8 @@ private slots:
 
     // Every control a window's Designer form declares stands in the built
     // window under the form's name, at the form's place, with the form's
-    // text, style sheet and font.
+    // text, style sheet and font; and every control the design's table
+    // states is so in the built window.
     // Labels may grow wider to fit their text when the window is built.
     void everyControlAsDesigned_data() { addFormRows(); }
     void everyControlAsDesigned()
@@ -356,6 +402,10 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 3);
+        // and what the design states of it, where the form could drift from it
+        for (const Drawn& d : kDrawn)
+            if (d.form == form)
+                checkDrawn(w, d);
     }
 };
 

@@ -1,5 +1,5 @@
 // What only the windows show: boxes in a row and where the focus ends, answers
-// kept after a refused press, clears, the look of the labels, the menu chain.
+// kept after a refused press, clears, the menu chain.
 #include <QAction>
 #include <QImage>
 #include <QLabel>
@@ -24,7 +24,6 @@ class ForceTest : public ProgramTest {
 private slots:
     void startsWithAnswersAndLockHidden_data();
     void startsWithAnswersAndLockHidden();
-    void labelsLook();
     void tabOrders();
 
     void form6TensionsAndClear();
@@ -71,49 +70,6 @@ void ForceTest::startsWithAnswersAndLockHidden()
     QCOMPARE(textOf(w, "Label14"), u("Todos os resultados serão dados na unidade SI"));
     QCOMPARE(textOf(w, "Button7"), u("Crie senha"));
     QCOMPARE(textOf(w, "Button8"), u("Redigite Senha"));
-}
-
-void ForceTest::labelsLook()
-{
-    auto* f6 = p->open(6);
-    auto* f7 = p->open(7);
-    struct Expect {
-        FormWindow* w;
-        const char* name;
-        const char* sheet;
-        bool underline;
-        bool verdana;
-    };
-    std::vector<Expect> expected = {
-        {f6, "Label6", "color: #008080;", true, false},  {f6, "Label1", "color: #008080;", true, false},
-        {f6, "Label9", "color: #008080;", true, false},  {f6, "Label10", "color: #008080;", true, false},
-        {f6, "Label5", "color: #000080;", false, false}, {f6, "Label8", "color: #000080;", false, false},
-        {f6, "Label15", "color: #000000;", false, false}, {f6, "Label14", "color: #ff0000;", false, false},
-        {f7, "Label6", "color: #008080;", true, false},  {f7, "Label3", "color: #008080;", true, false},
-        {f7, "Label22", "color: #008080;", true, false}, {f7, "Label24", "color: #008080;", true, false},
-        {f7, "Label21", "color: #000080;", false, false},
-        {f7, "Label11", "color: #00ff00; background-color: #0000ff;", false, false},
-        {f7, "Label12", "color: #00ff00; background-color: #0000ff;", false, false},
-        {f7, "Label13", "color: #00ff00; background-color: #0000ff;", false, false},
-    };
-    for (const char* r : kForm6Results)
-        expected.push_back({f6, r, "color: #ff0000;", false, true});
-    for (const char* r : kForm7Results)
-        expected.push_back({f7, r, "color: #ff0000;", false, true});
-    for (const Expect& e : expected) {
-        auto* label = e.w->control<QLabel>(e.name);
-        QVERIFY2(label, e.name);
-        const QString where = e.w->objectName() + QLatin1Char('.') + QLatin1String(e.name);
-        QVERIFY2(label->font().bold(), qPrintable(where));
-        QCOMPARE(label->font().underline(), e.underline);
-        QCOMPARE(label->styleSheet(), QLatin1String(e.sheet));
-        QCOMPARE(label->font().family() == QLatin1String("Verdana"), e.verdana);
-        QVERIFY2(!label->wordWrap(), qPrintable(where));
-    }
-    QCOMPARE(textOf(f6, "Label10"), u("movimento,  e a força F2. Determine a aceleração do bloco."));
-    QCOMPARE(textOf(f7, "Label22"), u("Os bocos A,B e C são conectados, sobre uma superfície plana"));
-    QCOMPARE(textOf(f7, "Label20"), u("horizontal, sem atrito e o bloco D esta pendurado. Dado as massas"));
-    QCOMPARE(textOf(f7, "Label11"), u("Bloco1"));
 }
 
 void ForceTest::tabOrders()

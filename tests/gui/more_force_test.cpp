@@ -47,8 +47,6 @@ class MoreForceTest : public ProgramTest {
 private slots:
     void designState_data();
     void designState();
-    void looks_data();
-    void looks();
     void tabOrders();
     void menus();
 
@@ -119,49 +117,6 @@ void MoreForceTest::designState()
     QCOMPARE(textOf(w, name.constData()), text);
     QCOMPARE(visible(w, name.constData()), shown);
     QCOMPARE(c->geometry(), geometry);
-}
-
-void MoreForceTest::looks_data()
-{
-    QTest::addColumn<int>("form");
-    QTest::addColumn<QString>("control");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<bool>("underline");
-    QTest::addColumn<QString>("style");
-
-    auto row = [](const char* tag, FormNumber f, const char* name, const char* family, bool underline, const char* style) {
-        QTest::newRow(tag) << static_cast<int>(f) << QString::fromLatin1(name) << QString::fromLatin1(family)
-                           << underline << QString::fromLatin1(style);
-    };
-    const FormNumber f8 = 8, f9 = 9;
-    row("8 number", f8, "Label13", "MS Sans Serif", false, "color: #000080;");
-    row("8 statement", f8, "Label12", "MS Sans Serif", true, "color: #008080;");
-    row("8 Verdana caption", f8, "Label20", "Verdana", false, "color: #000000;");
-    row("8 result", f8, "Label21", "Verdana", false, "color: #ff0000;");
-    row("8 notice", f8, "Label14", "MS Sans Serif", false, "color: #ff0000;");
-    row("9 teal line", f9, "Label16", "MS Sans Serif", true, "color: #008080;");
-    row("9 blue line 3", f9, "Label19", "MS Sans Serif", true, "color: #0000ff;");
-    row("9 blue line 5", f9, "Label26", "MS Sans Serif", true, "color: #0000ff;");
-    row("9 HIP", f9, "Label29", "MS Sans Serif", false, "color: #000000; background-color: #ffff00;");
-    row("9 result", f9, "Label40", "Verdana", false, "color: #ff0000;");
-    row("9 lock cell", f9, "Edit15", "MS Sans Serif", false, "background-color: #ff0000; color: #ffffff;");
-}
-
-void MoreForceTest::looks()
-{
-    QFETCH(int, form);
-    QFETCH(QString, control);
-    QFETCH(QString, family);
-    QFETCH(bool, underline);
-    QFETCH(QString, style);
-    FormWindow* w = p->open(static_cast<FormNumber>(form));
-    auto* c = w->control<QWidget>(control.toLatin1().constData());
-    QVERIFY(c);
-    QCOMPARE(c->font().family(), family);
-    QVERIFY(c->font().bold());
-    QCOMPARE(c->font().underline(), underline);
-    QCOMPARE(c->font().pointSize(), 8);
-    QCOMPARE(c->styleSheet(), style);
 }
 
 void MoreForceTest::tabOrders()

@@ -1,4 +1,4 @@
-// The rectilinear motion window: its layout, and what only the window shows
+// The rectilinear motion window: its menus and keys, and what only the window shows
 // of its calculators: boxes in order with the focus after them, answers kept
 // after a refused press, the clears, and the draw shared with the program.
 #include <QAction>
@@ -21,10 +21,6 @@ const QString kPlaceholder = QStringLiteral("       Resposta");
 class RectilinearTest : public ProgramTest {
     Q_OBJECT
 private slots:
-    void layout_data();
-    void layout();
-    void look_data();
-    void look();
     void tabOrder();
     void menuBar();
 
@@ -43,172 +39,6 @@ private slots:
     void clearExercise3();
     void writtenCellsShowTheirStart();
 };
-
-void RectilinearTest::layout_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("shown");
-    const struct {
-        const char* name;
-        QRect rect;
-        const char* text; // nullptr: a control without text
-        bool shown;
-    } rows[] = {
-        {"Image1", {16, 8, 249, 97}, nullptr, true},
-        {"Label4", {264, 8, 271, 13}, "Todos os resultados serão dados na unidade SI", true},
-        {"Image3", {296, 32, 25, 297}, nullptr, true},
-        {"Label1", {24, 120, 270, 13}, "Dado a posição inicial e  final de uma partícula", true},
-        {"Label2", {8, 136, 270, 13}, "junto com o tempo inicial e final. Determine sua", true},
-        {"Label3", {8, 120, 12, 13}, "1)", true},
-        {"Label5", {24, 184, 16, 13}, "Xo", true},
-        {"Label6", {136, 184, 9, 13}, "X", true},
-        {"Label7", {24, 216, 12, 13}, "to", true},
-        {"Label8", {136, 216, 5, 13}, "t", true},
-        {"Label9", {8, 152, 184, 13}, "Velocidade e aceleração Média.", true},
-        {"Label10", {16, 272, 113, 13}, "Velocidade Média =", true},
-        {"Label11", {16, 304, 114, 13}, "Aceleração Média =", true},
-        {"Image2", {-8, 328, 305, 17}, nullptr, true},
-        {"Edit1", {48, 176, 81, 21}, "", true},
-        {"Edit2", {160, 176, 81, 21}, "", true},
-        {"Edit3", {48, 208, 81, 21}, "", true},
-        {"Edit4", {160, 208, 81, 21}, "", true},
-        {"Button1", {32, 240, 105, 17}, "Calcular", true},
-        {"Button2", {144, 240, 105, 17}, "Limpar Campos", true},
-        {"Edit5", {136, 264, 121, 21}, "       Resposta", true},
-        {"Edit6", {136, 296, 121, 21}, "       Resposta", true},
-        {"Label12", {328, 48, 330, 13}, "Dado a equação  da posição de uma partícula. Determine", true},
-        {"Label13", {312, 48, 12, 13}, "2)", true},
-        {"Label14", {328, 64, 279, 13}, "sua velocidade e aceleração em um tempo dado.", true},
-        {"Label15", {336, 96, 20, 13}, "X =", true},
-        {"Label16", {392, 112, 15, 13}, "c1", true},
-        {"Label17", {496, 112, 15, 13}, "c2", true},
-        {"Label18", {616, 112, 15, 13}, "c3", true},
-        {"Label19", {672, 88, 13, 20}, "t³", true},
-        {"Label20", {552, 88, 27, 20}, "t + ", true},
-        {"Label21", {448, 88, 11, 20}, "+", true},
-        {"Label22", {336, 136, 22, 20}, "t =", true},
-        {"Label23", {336, 184, 113, 13}, "Velocidade =", true},
-        {"Label24", {336, 216, 114, 13}, "Aceleração =", true},
-        {"Image4", {304, 240, 417, 17}, nullptr, true},
-        {"Edit7", {360, 88, 81, 21}, "", true},
-        {"Edit8", {464, 88, 81, 21}, "", true},
-        {"Edit9", {584, 88, 81, 21}, "", true},
-        {"Edit10", {368, 136, 81, 21}, "", true},
-        {"Button3", {464, 144, 113, 17}, "Calcular aceleração", true},
-        {"Button4", {584, 144, 89, 17}, "Limpar Campos", true},
-        {"Edit11", {456, 176, 121, 21}, "       Resposta", true},
-        {"Edit12", {456, 208, 121, 21}, "       Resposta", true},
-        {"Image5", {480, 248, 49, 225}, nullptr, true},
-        {"Label25", {8, 344, 12, 13}, "3)", true},
-        {"Label26", {24, 344, 280, 13}, "Uma partícula é lançada verticalmente para cima", true},
-        {"Label27", {8, 360, 227, 13}, "com uma velocidade inicial. Determine :", true},
-        {"Label28", {8, 384, 383, 13}, "a) O tempo em que a partícula levou para alcançar a altura máxima", true},
-        {"Label29", {8, 400, 109, 13}, "b) A altura máxima.", true},
-        {"Label30", {24, 464, 53, 13}, "Digite Vo", true},
-        {"Label31", {8, 416, 453, 13}, "c) O tempo que a partícula atinge uma determinada altura, dado pelo programa.", true},
-        {"Label32", {536, 336, 150, 13}, "Altura dada pelo programa", false},
-        {"Label33", {536, 256, 79, 13}, "Altura máxima", false},
-        {"Label34", {536, 280, 39, 13}, "Tempo", false},
-        {"Label35", {544, 400, 39, 13}, "Tempo", false},
-        {"Label36", {544, 424, 39, 13}, "Tempo", false},
-        {"Label37", {544, 448, 39, 13}, "Tempo", false},
-        {"Label38", {56, 440, 23, 13}, "VEL", false},
-        {"Edit13", {88, 456, 81, 21}, "", true},
-        {"Button5", {328, 440, 113, 17}, "Calcular Itens", true},
-        {"Button6", {328, 464, 113, 17}, "Limpar Campos", true},
-        {"CheckBox1", {176, 464, 113, 17}, "Converter para o SI", true},
-        {"Label39", {328, 272, 37, 13}, "Senha", false},
-        {"Edit14", {576, 0, 57, 21}, "", false},
-        {"Edit15", {672, 0, 57, 21}, "", false},
-        {"Button7", {568, 24, 65, 17}, "Crie senha", false},
-        {"Button8", {656, 24, 81, 17}, "Redigite Senha", false},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r.name) << QString::fromLatin1(r.name) << r.rect
-                              << (r.text ? QString::fromUtf8(r.text) : QString()) << r.shown;
-}
-
-void RectilinearTest::layout()
-{
-    QFETCH(QString, name);
-    QFETCH(QRect, rect);
-    QFETCH(QString, text);
-    QFETCH(bool, shown);
-    auto* w = p->open(2);
-    const QByteArray n = name.toLatin1();
-    auto* c = w->control<QWidget>(n.constData());
-    QVERIFY(c);
-    QCOMPARE(c->parentWidget(), w->centralWidget());
-    QCOMPARE(c->pos(), rect.topLeft());
-    // Captions may grow to their text; everything else keeps its size.
-    if (qobject_cast<QLabel*>(c) || qobject_cast<QCheckBox*>(c)) {
-        QVERIFY(c->width() >= rect.width());
-        QVERIFY(c->height() >= rect.height());
-    } else {
-        QCOMPARE(c->size(), rect.size());
-    }
-    if (!text.isNull())
-        QCOMPARE(textOf(w, n.constData()), text);
-    QCOMPARE(c->isVisible(), shown);
-}
-
-void RectilinearTest::look_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<bool>("bold");
-    QTest::addColumn<bool>("underline");
-    QTest::addColumn<QString>("style");
-    const QString teal = "color: #008080;", navy = "color: #000080;", red = "color: #ff0000;",
-                  black = "color: #000000;", blue = "color: #0000ff;",
-                  cell = "background-color: rgb(0, 128, 255); color: #ffffff;",
-                  lock = "background-color: #ff0000; color: #ffffff;";
-    const QString ms = "MS Sans Serif", verdana = "Verdana";
-    QTest::newRow("notice") << "Label4" << ms << 8 << true << false << red;
-    for (const char* n : {"Label1", "Label2", "Label9", "Label12", "Label14", "Label26", "Label27"})
-        QTest::newRow(n) << n << ms << 8 << true << true << teal;
-    for (const char* n : {"Label3", "Label13", "Label25"})
-        QTest::newRow(n) << n << ms << 8 << true << false << navy;
-    for (const char* n : {"Label5", "Label6", "Label7", "Label8", "Label10", "Label11", "Label16", "Label17",
-                          "Label18", "Label23", "Label24", "Label28", "Label29", "Label30", "Label31"})
-        QTest::newRow(n) << n << ms << 8 << true << false << black;
-    QTest::newRow("Label15") << "Label15" << ms << 8 << true << false << blue;
-    for (const char* n : {"Label19", "Label20", "Label21", "Label22"})
-        QTest::newRow(n) << n << ms << 12 << true << false << blue;
-    for (const char* n : {"Label32", "Label33", "Label34", "Label35", "Label36", "Label37"})
-        QTest::newRow(n) << n << ms << 8 << true << false << red;
-    QTest::newRow("Label38") << "Label38" << verdana << 8 << true << false << black;
-    QTest::newRow("Label39") << "Label39" << ms << 8 << true << false << QString();
-    for (const char* n : {"Edit5", "Edit6", "Edit11", "Edit12"})
-        QTest::newRow(n) << n << verdana << 8 << true << false << cell;
-    for (const char* n : {"Edit14", "Edit15"})
-        QTest::newRow(n) << n << ms << 8 << true << false << lock;
-    for (const char* n : {"Edit1", "Edit13", "Button1", "Button5", "CheckBox1"})
-        QTest::newRow(n) << n << ms << 8 << false << false << QString();
-}
-
-void RectilinearTest::look()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, family);
-    QFETCH(int, points);
-    QFETCH(bool, bold);
-    QFETCH(bool, underline);
-    QFETCH(QString, style);
-    auto* w = p->open(2);
-    auto* c = w->control<QWidget>(name.toLatin1().constData());
-    QVERIFY(c);
-    QCOMPARE(c->font().family(), family);
-    QCOMPARE(c->font().pointSize(), points);
-    QCOMPARE(c->font().bold(), bold);
-    QCOMPARE(c->font().underline(), underline);
-    // The lock repaints backgrounds by adding to these; they start exactly so.
-    QCOMPARE(c->styleSheet(), style);
-    QVERIFY(!c->accessibleName().isEmpty() || qobject_cast<QLabel*>(c));
-}
 
 void RectilinearTest::tabOrder()
 {
