@@ -48,10 +48,7 @@ struct Refusal {
 
 void expectRefused(const Outcome& out, const Refusal& r)
 {
-    EXPECT_EQ(out.messages(), r.messages);
-    EXPECT_EQ(out.last_focus(), std::optional<std::string>(r.focus));
-    EXPECT_FALSE(out.wrote_anything());
-    EXPECT_FALSE(out.fault.has_value());
+    outcome_testing::expectRefused(out, r.messages, r.focus);
 }
 
 constexpr const char* kMassA = "Massa do bloco A inválida. Ajuste seus dados";

@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,16 @@ inline tavek::Action msg(const std::string& text, const std::string& focus)
 inline tavek::Action wr(const std::string& label, const std::string& text)
 {
     return {tavek::Action::Kind::Write, label, text};
+}
+
+// A refused press: these messages in order, the focus where the last one put
+// it (none without messages), nothing written and no fault.
+inline void expectRefused(const tavek::Outcome& out, const Texts& messages, const std::optional<std::string>& focus)
+{
+    EXPECT_EQ(out.messages(), messages);
+    EXPECT_EQ(out.last_focus(), focus);
+    EXPECT_FALSE(out.wrote_anything());
+    EXPECT_FALSE(out.fault.has_value());
 }
 
 // Targets of every action, in the order the outcome applies them.
