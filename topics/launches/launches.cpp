@@ -148,6 +148,7 @@ Outcome draw_launch_angle(RandomDraw& random, Real& angle)
         Working w(out.solution, 0, 0);
         w.given("theta", "θ", angle, "°", "sorteado pelo programa");
         w.shows("theta", "Label10");
+        w.remark("Com o ângulo sorteado, pressione \"Calcular Velocidade Inicial\" para ver como sai a velocidade.");
         out.write("Label10", answer("", angle, 0, 0, ""));
         out.show("Button2");
     });
