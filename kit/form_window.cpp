@@ -194,7 +194,7 @@ void FormWindow::wireSolutions()
 {
     if (exercises_.empty())
         return;
-    solutions_ = new SolutionMenu(this, number_, exercises_.size(), solutionItems_);
+    solutions_ = new SolutionMenu(this, number_, exercises_, solutionItems_);
     if (lock_)
         connect(lock_, &ResultLock::answersLocked, solutions_, &SolutionMenu::setLocked);
 }

@@ -1,7 +1,9 @@
 #include "kit/solution_menu.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -10,16 +12,29 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tavek {
 
 namespace {
 constexpr int kWidth = 460;
 constexpr int kHeight = 480;
+constexpr int kNarrowest = 320;     // narrower, the formulas would wrap line by line
+constexpr int kFrameAllowance = 12; // the window manager's borders around it
 } // namespace
 
-SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, std::size_t exercises, const SolutionItems& items)
-    : QObject(window), window_(window), formNumber_(formNumber), items_(items), last_(exercises)
+SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& table,
+                           const SolutionItems& items)
+    : QObject(window), window_(window), formNumber_(formNumber), items_(items), last_(table.size())
 {
+    for (const Exercise& e : table) {
+        std::vector<QWidget*> controls(e.inputs.begin(), e.inputs.end());
+        controls.insert(controls.end(), e.results.begin(), e.results.end());
+        for (const Press& press : e.presses)
+            controls.push_back(press.button);
+        controls_.push_back(std::move(controls));
+    }
+    const std::size_t exercises = table.size();
     // After the designed menus: nothing designed moves.
     menu_ = window_->menuBar()->addMenu(QStringLiteral("Resolução"));
     menu_->setObjectName(QStringLiteral("Resolucao"));
@@ -62,9 +77,10 @@ void SolutionMenu::open(std::size_t exercise)
         auto* layout = new QVBoxLayout(view_);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(text_);
-        view_->resize(kWidth, kHeight);
-        placeBeside();
     }
+    // Where the student left it, once it is showing.
+    if (!view_->isVisible())
+        placeBeside(exercise);
     showing_ = exercise;
     showSolution();
     view_->show();
@@ -72,17 +88,32 @@ void SolutionMenu::open(std::size_t exercise)
     view_->activateWindow();
 }
 
-void SolutionMenu::placeBeside()
+void SolutionMenu::placeBeside(std::size_t exercise)
 {
     // To the right of the exercise window where the screen has room, else to
-    // its left, else over its right edge.
+    // its left. A screen too small for either (1024 pixels wide) gets it over
+    // the window, on the side the chosen exercise leaves free and only as wide
+    // as that side: the student changes a number, presses and watches the
+    // solution follow.
     const QRect frame = window_->frameGeometry();
     const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
     const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    int x = frame.right() + 1;
-    if (x + kWidth > room.right() + 1)
-        x = frame.left() - kWidth >= room.left() ? frame.left() - kWidth : room.right() + 1 - kWidth;
     const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - kHeight));
+    int width = kWidth;
+    int x = frame.right() + 1;
+    if (x + kWidth > room.right() + 1) {
+        x = frame.left() - kWidth;
+        if (x < room.left()) {
+            QRect area;
+            for (QWidget* control : controls_[exercise])
+                area |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+            const int leftFree = area.left() - room.left() - kFrameAllowance;
+            const int rightFree = room.right() - area.right() - kFrameAllowance;
+            width = std::clamp(std::max(leftFree, rightFree), kNarrowest, kWidth);
+            x = leftFree >= rightFree ? room.left() : room.right() + 1 - width;
+        }
+    }
+    view_->resize(width, kHeight);
     view_->move(x, y);
 }
 

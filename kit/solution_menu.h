@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "kit/exercise.h"
 #include "kit/outcome.h"
 
 class QAction;
@@ -30,7 +31,8 @@ struct SolutionItems {
 class SolutionMenu : public QObject {
     Q_OBJECT
 public:
-    SolutionMenu(QMainWindow* window, int formNumber, std::size_t exercises, const SolutionItems& items);
+    SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& exercises,
+                 const SolutionItems& items);
 
     void pressed(std::size_t exercise, Outcome outcome);
     void cleared(std::size_t exercise);
@@ -41,7 +43,7 @@ private:
     void showSolution();
     void refreshSoon();
     QString title(std::size_t exercise) const;
-    void placeBeside();
+    void placeBeside(std::size_t exercise);
 
     QMainWindow* window_;
     int formNumber_;
@@ -49,6 +51,7 @@ private:
     QMenu* menu_ = nullptr;
     std::vector<QAction*> actions_;
     std::vector<std::optional<Outcome>> last_;
+    std::vector<std::vector<QWidget*>> controls_; // each exercise's cells, buttons and answers
     QWidget* view_ = nullptr;     // built the first time it is asked for
     QTextBrowser* text_ = nullptr;
     std::size_t showing_ = 0;

@@ -25,6 +25,7 @@ private slots:
     void menuLastOnEveryExerciseWindow();
     void followsTheLastPress();
     void lockHidesIt();
+    void leavesItsExerciseInSight();
 };
 
 namespace {
@@ -149,6 +150,24 @@ void SolutionTest::lockHidesIt()
     QVERIFY(view->isVisible());
     QVERIFY(w->control<QAction>("ResolucaoExercicio7")->isEnabled());
     QVERIFY(solutionText(w).contains(kWorkedLine));
+}
+
+// Here the screen is narrower than Form9 and a solution window together: it
+// stands over the window, clear of the chosen exercise's cells and buttons.
+void SolutionTest::leavesItsExerciseInSight()
+{
+    FormWindow* w = p->open(9);
+    for (const auto& [item, cells] : {std::pair{"ResolucaoExercicio6", u({"Edit1", "Edit4", "Button1", "Button2"})},
+                                      {"ResolucaoExercicio7", u({"Edit5", "Edit9", "Button3", "Button4"})}}) {
+        trigger(w, item);
+        QWidget* view = solutionWindow(w);
+        for (const QString& cell : cells) {
+            auto* c = w->findChild<QWidget*>(cell);
+            QVERIFY2(!view->frameGeometry().intersects(QRect(c->mapToGlobal(QPoint(0, 0)), c->size())),
+                     qPrintable(QLatin1String(item) + QLatin1Char(' ') + cell));
+        }
+        view->close();
+    }
 }
 
 QTEST_MAIN(SolutionTest)
