@@ -11,6 +11,7 @@
 #include "kit/outcome.h"
 #include "kit/random.h"
 #include "topics/force/incline_friction.h"
+#include "topics/launches/launches.h"
 #include "outcome_testing.h"
 #include "worked_solution.h"
 
@@ -91,6 +92,12 @@ TEST(SolutionText, numbersAndMessagesAreNeverMarkup)
     refused.message("a < b", "Edit1");
     EXPECT_EQ(tavek::solution_html(&refused), "<p>a &lt; b</p><p>" + std::string(tavek::kNoAnswer) + "</p>");
     EXPECT_EQ(tavek::solution_html(nullptr), "<p>" + std::string(tavek::kNothingYet) + "</p>");
+    // a fault part-way keeps the steps before it and says where it stopped
+    const Outcome fault = tavek::dropped_missile(fill({"Edit1", "Edit2"}, {"1e308", "490"}));
+    ASSERT_TRUE(fault.fault);
+    const std::string html = tavek::solution_html(&fault);
+    EXPECT_NE(html.find("= 10.0000 s"), std::string::npos) << html;
+    EXPECT_NE(html.find("O cálculo parou com o erro &quot;Floating point overflow.&quot;"), std::string::npos) << html;
 }
 
 TEST(SolutionText, substitutionsBracketNegativesAndGiveAnAliasOnce)
