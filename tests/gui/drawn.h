@@ -1,4 +1,4 @@
-// What the design states of the windows' controls, one control a row: where
+// How the windows' controls are drawn, one control a row: where
 // it is drawn, its text, style sheet and font, and whether it shows at start.
 // The layout test checks each row against the built window, beside its check
 // of every control against the window's Designer form.

@@ -201,7 +201,7 @@ QString shownText(QWidget* c)
     return QString();
 }
 
-// One row of the design's table against the built window.
+// One row of the drawn-controls table against the built window.
 void checkDrawn(tavek::FormWindow* w, const Drawn& d)
 {
     const QStringList path = QString::fromLatin1(d.control).split(QLatin1Char('/'));
@@ -354,7 +354,7 @@ private slots:
 
     // Every control a window's Designer form declares stands in the built
     // window under the form's name, at the form's place, with the form's
-    // text, style sheet and font; and every control the design's table
+    // text, style sheet and font; and every control the drawn-controls table
     // states is so in the built window.
     // Labels may grow wider to fit their text when the window is built.
     void everyControlAsDesigned_data() { addFormRows(); }
@@ -402,7 +402,7 @@ private slots:
             ++checked;
         }
         QVERIFY(checked > 3);
-        // and what the design states of it, where the form could drift from it
+        // and how it is drawn, where the form could drift from it
         for (const Drawn& d : kDrawn)
             if (d.form == form)
                 checkDrawn(w, d);

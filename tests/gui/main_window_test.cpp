@@ -1,6 +1,6 @@
 // The main window as the student first meets it: captions whole, the exit
 // panels hidden, their colours, the status bar, the menu and the keyboard order
-// (where each control stands and how it looks: the layout test's design table).
+// (where each control stands and how it looks: the layout test's drawn-controls table).
 #include <QAbstractButton>
 #include <QAction>
 #include <QFrame>
