@@ -8,6 +8,7 @@
 // superscript, and in a formula `@name` stands for a quantity already given
 // or worked out. Numbers are never markup: they are kept as plain text and
 // escaped when the solution becomes rich text.
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,8 +33,6 @@ struct Solution {
     std::vector<Line> remarks;       // what the numbers mean, in words
     // Each answer target with the number text its step ended with.
     std::vector<std::pair<std::string, std::string>> shown;
-
-    bool empty() const { return data.empty() && formulas.empty() && remarks.empty(); }
 };
 
 // Builds a solution as a calculator works. Intermediate results are written as
@@ -56,6 +55,12 @@ public:
     // The quantity's number as written here is the number the window shows
     // in `target`.
     void shows(std::string_view name, std::string target);
+    // The same for several answers: {quantity, target} each.
+    void shows(std::initializer_list<std::pair<const char*, const char*>> answers)
+    {
+        for (const auto& [name, target] : answers)
+            shows(name, target);
+    }
     // A sentence: which way the system moves, why nothing moves.
     void remark(std::string_view markup);
     // From here on intermediate results are written with this format.

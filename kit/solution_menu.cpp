@@ -25,21 +25,14 @@ constexpr int kFrameAllowance = 12; // the window manager's borders around it
 
 SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& table,
                            const SolutionItems& items)
-    : QObject(window), window_(window), formNumber_(formNumber), items_(items), last_(table.size())
+    : QObject(window), window_(window), formNumber_(formNumber), items_(items), last_(table.size()),
+      exercises_(table)
 {
-    for (const Exercise& e : table) {
-        std::vector<QWidget*> controls(e.inputs.begin(), e.inputs.end());
-        controls.insert(controls.end(), e.results.begin(), e.results.end());
-        for (const Press& press : e.presses)
-            controls.push_back(press.button);
-        controls_.push_back(std::move(controls));
-    }
-    const std::size_t exercises = table.size();
     // After the designed menus: nothing designed moves.
-    menu_ = window_->menuBar()->addMenu(QStringLiteral("Resolução"));
-    menu_->setObjectName(QStringLiteral("Resolucao"));
-    for (std::size_t i = 0; i < exercises; ++i) {
-        QAction* action = menu_->addAction(i < items_.names.size() ? QString::fromUtf8(items_.names[i])
+    QMenu* menu = window_->menuBar()->addMenu(QStringLiteral("Resolução"));
+    menu->setObjectName(QStringLiteral("Resolucao"));
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        QAction* action = menu->addAction(i < items_.names.size() ? QString::fromUtf8(items_.names[i])
                                                                   : QStringLiteral("Exercício %1").arg(items_.first + int(i)));
         action->setObjectName(QString::fromLatin1(items_.objectPrefix) + QString::number(items_.first + int(i)));
         connect(action, &QAction::triggered, this, [this, i] { open(i); });
@@ -105,8 +98,14 @@ void SolutionMenu::placeBeside(std::size_t exercise)
         x = frame.left() - kWidth;
         if (x < room.left()) {
             QRect area;
-            for (QWidget* control : controls_[exercise])
+            auto cover = [&area](const QWidget* control) {
                 area |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+            };
+            const Exercise& chosen = exercises_[exercise];
+            std::for_each(chosen.inputs.begin(), chosen.inputs.end(), cover);
+            std::for_each(chosen.results.begin(), chosen.results.end(), cover);
+            for (const Press& press : chosen.presses)
+                cover(press.button);
             const int leftFree = area.left() - room.left() - kFrameAllowance;
             const int rightFree = room.right() - area.right() - kFrameAllowance;
             width = std::clamp(std::max(leftFree, rightFree), kNarrowest, kWidth);

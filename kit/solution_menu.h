@@ -48,10 +48,9 @@ private:
     QMainWindow* window_;
     int formNumber_;
     SolutionItems items_;
-    QMenu* menu_ = nullptr;
     std::vector<QAction*> actions_;
     std::vector<std::optional<Outcome>> last_;
-    std::vector<std::vector<QWidget*>> controls_; // each exercise's cells, buttons and answers
+    const std::vector<Exercise>& exercises_; // the window's table, fixed once it is built
     QWidget* view_ = nullptr;     // built the first time it is asked for
     QTextBrowser* text_ = nullptr;
     std::size_t showing_ = 0;

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "kit/outcome.h"
-#include "kit/random.h"
 #include "topics/force/incline_friction.h"
 #include "topics/launches/launches.h"
 #include "outcome_testing.h"

@@ -2,7 +2,6 @@
 
 #include "kit/classroom.h"
 
-#include <utility>
 
 namespace tavek {
 
@@ -32,8 +31,7 @@ Outcome rope_tensions(const Cells& cells)
                  "T_{A} × sen 28° + T_{B} × sen 47° = P: juntas dão T_{A} = P / 1.41.");
         const Real ta = w.step("TA", "T_{A}", "@P / 1.41", p / 1.41, "N");
         const Real tb = w.step("TB", "T_{B}", "(@P − @sinA × @TA) / @sinB", (p - sinA * ta) / sinB, "N");
-        for (auto [name, target] : {std::pair{"TA", "Label12"}, {"TB", "Label2"}, {"TC", "Label3"}, {"P", "Label4"}})
-            w.shows(name, target);
+        w.shows({{"TA", "Label12"}, {"TB", "Label2"}, {"TC", "Label3"}, {"P", "Label4"}});
 
         out.write("Label12", answer("Tensão A = ", ta, 4, 2, " N"));
         out.write("Label2", answer("Tensão B = ", tb, 4, 2, " N"));
@@ -77,8 +75,7 @@ Outcome pulled_block(const Cells& cells)
             w.remark("F_{2X} > F_{1}: o bloco acelera no sentido de F_{2X}.");
             const Real m = w.step("m", "m", "@P / @g", p / classroom::g, "kg", 2);
             const Real a = w.step("a", "a", "(@F2X − @F1) / @m", (f2x - f1) / m, "m/s²");
-            for (auto [name, target] : {std::pair{"a", "Label16"}, {"F2X", "Label17"}, {"m", "Label18"}})
-                w.shows(name, target);
+            w.shows({{"a", "Label16"}, {"F2X", "Label17"}, {"m", "Label18"}});
             out.write("Label16", answer("Aceleração = ", a, 4, 4, " m/s²"));
             out.write("Label17", answer("Componente do vetor F2 em X = ", f2x, 4, 4, " N"));
             out.write("Label18", answer("Massa do Bloco= ", m, 4, 2, " kg"));

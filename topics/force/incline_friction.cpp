@@ -3,7 +3,6 @@
 #include "kit/classroom.h"
 
 #include <string>
-#include <utility>
 
 namespace tavek {
 
@@ -114,8 +113,7 @@ Outcome rough_incline(const Cells& cells)
             t = w.step("T", "T", "@mB × @a + @PB", mB * a + s.pb, "N");
         }
         w.shows("T", "Label10");
-        for (auto [name, target] : {std::pair{"Fat", "Label13"}, {"PX", "Label18"}, {"PY", "Label18"}, {"PB", "Label8"}})
-            w.shows(name, target);
+        w.shows({{"Fat", "Label13"}, {"PX", "Label18"}, {"PY", "Label18"}, {"PB", "Label8"}});
 
         out.write("Label13", line("Força de Atrito = ", s.fat, " N"));
         out.write("Label18", components(s.px, s.py));
@@ -177,11 +175,10 @@ Outcome rough_incline_work(const Cells& cells)
         const Real wt = w.step("WT", "W_{TENSÃO}", "@T × @HIP", tension * hip, "J");
         const Real time = w.step("t", "t", "√(2 × @HIP / @a)", sqrt(2 * hip / a), "s");
         const Real speed = w.step("v", "v_{A}", "@a × @t", a * time, "m/s");
-        for (auto [name, target] : {std::pair{"CO", "Label24"}, {"HIP", "Label31"}, {"a", "Label34"},
-                                    {"T", "Label35"}, {"Fat", "Label36"}, {"WPAY", "Label37"}, {"WFAT", "Label38"},
-                                    {"WPB", "Label39"}, {"WT", "Label40"}, {"v", "Label41"}, {"t", "Label41"},
-                                    {"PX", "Label32"}, {"PY", "Label32"}, {"PB", "Label33"}})
-            w.shows(name, target);
+        w.shows({{"CO", "Label24"}, {"HIP", "Label31"}, {"a", "Label34"},
+                 {"T", "Label35"}, {"Fat", "Label36"}, {"WPAY", "Label37"}, {"WFAT", "Label38"},
+                 {"WPB", "Label39"}, {"WT", "Label40"}, {"v", "Label41"}, {"t", "Label41"},
+                 {"PX", "Label32"}, {"PY", "Label32"}, {"PB", "Label33"}});
 
         out.write("Label24", line("Comprimento CO =", co, " m"));
         out.write("Label31", line("Comprimento HIP =", hip, " m"));

@@ -2,7 +2,6 @@
 
 #include "kit/classroom.h"
 
-#include <utility>
 
 namespace tavek {
 
@@ -50,8 +49,7 @@ Outcome smooth_incline(const Cells& cells)
         w.format(4, 4);
         const Real a = w.step("a", "a", "|@PB − @PX| / (@mA + @mB)", abs((pB - pA) / (mA + mB)), "m/s²");
         out.write("Label9", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));
-        for (auto [name, target] : {std::pair{"PX", "Label18"}, {"PB", "Label8"}, {"a", "Label9"}})
-            w.shows(name, target);
+        w.shows({{"PX", "Label18"}, {"PB", "Label8"}, {"a", "Label9"}});
 
         if (pA < pB) {
             out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
@@ -97,8 +95,7 @@ Outcome block_on_wall(const Cells& cells)
         const Real p = w.step("P", "P", "@m × @g", classroom::g * m, "N");
         w.remark("Para o bloco não escorregar, o atrito μ × F sustenta todo o peso: μ × F = P.");
         const Real f = w.step("F", "F", "@P / @mu", p / mu, "N", 4);
-        for (auto [name, target] : {std::pair{"F", "Label21"}, {"P", "Label22"}})
-            w.shows(name, target);
+        w.shows({{"F", "Label21"}, {"P", "Label22"}});
         out.write("Label21", answer("Força miníma que deve ser exercida = ", f, 4, 4, " N"));
         out.write("Label22", answer("Peso do Bloco = ", p, 4, 2, " N"));
     });

@@ -2,7 +2,6 @@
 
 #include "kit/classroom.h"
 
-#include <utility>
 
 namespace tavek {
 
@@ -51,9 +50,8 @@ Outcome pulled_blocks(const Cells& cells)
                  "T_{2}, entre os blocos 1 e 2, só o bloco 1.");
         const Real t1 = w.step("T1", "T_{1}", "@F − @m3 × @a", f - m3 * a, "N");
         const Real t2 = w.step("T2", "T_{2}", "@m1 × @a", m1 * a, "N");
-        for (auto [name, target] : {std::pair{"m1", "Label4"}, {"m2", "Label15"}, {"m3", "Label16"}, {"a", "Label17"},
-                                    {"T1", "Label18"}, {"T2", "Label19"}})
-            w.shows(name, target);
+        w.shows({{"m1", "Label4"}, {"m2", "Label15"}, {"m3", "Label16"}, {"a", "Label17"},
+                 {"T1", "Label18"}, {"T2", "Label19"}});
         out.write("Label18", answer("Tensão 1 = ", t1, 4, 4, " N"));
         out.write("Label19", answer("Tensão 2 = ", t2, 4, 4, " N"));
     });
@@ -103,9 +101,8 @@ Outcome hanging_block_pull(const Cells& cells)
         out.write("Label31", answer("Tensão 2 = ", t2, 4, 4, " N"));
         // The rope between A and B pulls A alone.
         const Real t3 = w.step("T3", "T_{3}", "@mA × @a", ma * a, "N");
-        for (auto [name, target] : {std::pair{"PD", "Label29"}, {"a", "Label33"}, {"T1", "Label30"}, {"T2", "Label31"},
-                                    {"T3", "Label32"}})
-            w.shows(name, target);
+        w.shows({{"PD", "Label29"}, {"a", "Label33"}, {"T1", "Label30"}, {"T2", "Label31"},
+                 {"T3", "Label32"}});
         out.write("Label32", answer("Tensão 3 = ", t3, 4, 4, " N"));
     });
 }

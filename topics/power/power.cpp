@@ -2,7 +2,6 @@
 
 #include "kit/classroom.h"
 
-#include <utility>
 
 namespace tavek {
 
@@ -33,8 +32,7 @@ Outcome elevator_power(const Cells& cells)
         const Real weight = w.step("P", "P", "@m × @g", m * classroom::g, "N");
         const Real work = w.step("W", "τ", "@P × @h", weight * h, "J");
         const Real power = w.step("Pot", "Pot", "@W / @t", work / t, "W");
-        for (auto [name, target] : {std::pair{"P", "Label18"}, {"W", "Label8"}, {"Pot", "Label6"}})
-            w.shows(name, target);
+        w.shows({{"P", "Label18"}, {"W", "Label8"}, {"Pot", "Label6"}});
         out.write("Label18", answer("Peso do elevador =", weight, 4, 2, " N"));
         out.write("Label8", answer("Trabalho realizado =", work, 4, 2, " J"));
         out.write("Label6", answer("Potência Média =", power, 4, 2, " W"));
@@ -100,9 +98,8 @@ Outcome incline_power(const Cells& cells)
         const Real friction = w.step("Fat", "F_{at}", "@mu × @PX", px * mu, "N");
         w.remark("Com velocidade constante, o aparelho puxa com força igual a F_{at} + P_{Y}.");
         const Real power = w.step("Pot", "Pot", "(@Fat + @PY) × @v", (friction + py) * v, "W");
-        for (auto [name, target] : {std::pair{"PX", "Label20"}, {"PY", "Label22"}, {"Fat", "Label23"},
-                                    {"Pot", "Label24"}, {"theta", "Label19"}})
-            w.shows(name, target);
+        w.shows({{"PX", "Label20"}, {"PY", "Label22"}, {"Fat", "Label23"},
+                 {"Pot", "Label24"}, {"theta", "Label19"}});
         out.write("Label20", answer("Peso PX do bloco =", px, 4, 2, " N"));
         out.write("Label22", answer("Peso PY do bloco =", py, 4, 2, " N"));
         out.write("Label23", answer("Força de Atrito =", friction, 4, 4, " N"));
