@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "app/registry.h"
-#include "kit/fonts.h"
-#include "kit/messenger.h"
+#include "kit/frame/fonts.h"
+#include "kit/frame/messenger.h"
 
 namespace {
 

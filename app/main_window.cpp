@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "kit/link_label.h"
-#include "kit/mouse.h"
+#include "kit/frame/link_label.h"
+#include "kit/frame/mouse.h"
 #include "ui_form1.h"
 
 namespace tavek {

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "app/exit_lock.h"
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 
 class QCloseEvent;
 

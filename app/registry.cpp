@@ -3,7 +3,7 @@
 #include <initializer_list>
 
 #include "app/main_window.h"
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 #include "topics/conversions/windows.h"
 #include "topics/force/windows.h"
 #include "topics/launches/windows.h"

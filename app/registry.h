@@ -2,8 +2,8 @@
 #include <memory>
 #include <vector>
 
-#include "kit/form_window.h"
-#include "kit/random.h"
+#include "kit/frame/form_window.h"
+#include "kit/core/random.h"
 
 namespace tavek {
 

@@ -28,8 +28,8 @@
 #include <vector>
 
 #include "app/registry.h"
-#include "kit/fonts.h"
-#include "kit/messenger.h"
+#include "kit/frame/fonts.h"
+#include "kit/frame/messenger.h"
 #include "offscreen.h"
 #include "startup_clock.h"
 #include "ui_bare_form10.h"

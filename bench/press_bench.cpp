@@ -31,8 +31,8 @@
 #include <vector>
 
 #include "app/registry.h"
-#include "kit/fonts.h"
-#include "kit/messenger.h"
+#include "kit/frame/fonts.h"
+#include "kit/frame/messenger.h"
 #include "offscreen.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <QIcon>
 
 #include "app/registry.h"
-#include "kit/fonts.h"
-#include "kit/messenger.h"
+#include "kit/frame/fonts.h"
+#include "kit/frame/messenger.h"
 #include "startup_clock.h"
 
 int main(int argc, char** argv)

@@ -27,7 +27,7 @@
 #include <string>
 #include <string_view>
 
-#include "kit/number.h"
+#include "kit/core/number.h"
 
 namespace {
 

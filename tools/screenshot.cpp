@@ -41,9 +41,9 @@
 #include <vector>
 
 #include "app/registry.h"
-#include "kit/fonts.h"
-#include "kit/form_window.h"
-#include "kit/messenger.h"
+#include "kit/frame/fonts.h"
+#include "kit/frame/form_window.h"
+#include "kit/frame/messenger.h"
 #include "tools/worked_examples.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 
 namespace tavek {
 

@@ -14,7 +14,7 @@
 #include <QSvgRenderer>
 #include <QtTest>
 
-#include "kit/picture.h"
+#include "kit/frame/picture.h"
 #include "support.h"
 #include "tools/worked_examples.h"
 

@@ -9,7 +9,7 @@
 #include <QMenuBar>
 #include <QtTest>
 
-#include "kit/link_label.h"
+#include "kit/frame/link_label.h"
 #include "support.h"
 
 using tavek::FormNumber;

@@ -2,7 +2,7 @@
 #include <QLabel>
 #include <QtTest>
 
-#include "kit/random.h"
+#include "kit/core/random.h"
 #include "support.h"
 
 using tavek::FormNumber;

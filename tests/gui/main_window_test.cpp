@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QtTest>
 
-#include "kit/picture.h"
+#include "kit/frame/picture.h"
 #include "support.h"
 
 using tavek::FormNumber;

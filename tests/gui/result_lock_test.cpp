@@ -15,7 +15,7 @@
 #include <QStringListModel>
 #include <QtTest>
 
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 #include "support.h"
 
 using tavek::FormNumber;

@@ -12,8 +12,8 @@
 
 #include <tuple>
 
-#include "kit/form_window.h"
-#include "kit/solution.h"
+#include "kit/frame/form_window.h"
+#include "kit/core/solution.h"
 #include "support.h"
 
 using tavek::FormWindow;

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <QtTest>
 
-#include "kit/fonts.h"
+#include "kit/frame/fonts.h"
 
 void RecordingMessenger::inform(QWidget* parent, const QString& text)
 {

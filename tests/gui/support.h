@@ -8,8 +8,8 @@
 #include <utility>
 
 #include "app/registry.h"
-#include "kit/form_window.h"
-#include "kit/messenger.h"
+#include "kit/frame/form_window.h"
+#include "kit/frame/messenger.h"
 
 // Records every box instead of showing it; remembers which window asked.
 class RecordingMessenger : public tavek::Messenger {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 #include "topics/conversions/conversions.h"
 #include "worked_solution.h"
 

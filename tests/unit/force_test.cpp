@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "kit/number.h"
-#include "kit/outcome.h"
+#include "kit/core/number.h"
+#include "kit/core/outcome.h"
 #include "outcome_testing.h"
 #include "topics/force/force.h"
 #include "topics/force/tensions.h"

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "kit/number.h"
-#include "kit/outcome.h"
-#include "kit/random.h"
+#include "kit/core/number.h"
+#include "kit/core/outcome.h"
+#include "kit/core/random.h"
 #include "outcome_testing.h"
 #include "topics/launches/launches.h"
 #include "worked_solution.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/lock_state.h"
+#include "kit/core/lock_state.h"
 
 using tavek::AnswerPaint;
 using tavek::LockControl;

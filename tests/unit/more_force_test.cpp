@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "kit/number.h"
-#include "kit/outcome.h"
+#include "kit/core/number.h"
+#include "kit/core/outcome.h"
 #include "topics/force/inclined_plane.h"
 #include "topics/force/incline_friction.h"
 #include "outcome_testing.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/number.h"
+#include "kit/core/number.h"
 
 using tavek::read_number;
 using tavek::Reading;

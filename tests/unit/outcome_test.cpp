@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "kit/outcome.h"
-#include "kit/real.h"
+#include "kit/core/outcome.h"
+#include "kit/core/real.h"
 
 using namespace tavek;
 

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 namespace outcome_testing {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/quick_si.h"
+#include "kit/core/quick_si.h"
 
 using tavek::SpeedUnit;
 

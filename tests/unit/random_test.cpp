@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "kit/random.h"
+#include "kit/core/random.h"
 
 using tavek::RandomDraw;
 

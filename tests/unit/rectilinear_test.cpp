@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "kit/number.h"
-#include "kit/random.h"
+#include "kit/core/number.h"
+#include "kit/core/random.h"
 #include "topics/rectilinear/rectilinear.h"
 #include "outcome_testing.h"
 #include "worked_solution.h"

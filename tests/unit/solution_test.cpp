@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 #include "topics/force/incline_friction.h"
 #include "topics/launches/launches.h"
 #include "outcome_testing.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 #include "outcome_testing.h"
 
 namespace outcome_testing {

@@ -2,7 +2,7 @@
 // Calculators of this topic: pure functions from cell texts to an outcome.
 #include <span>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 namespace tavek {
 

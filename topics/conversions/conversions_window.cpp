@@ -1,4 +1,4 @@
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 #include "topics/conversions/conversions.h"
 #include "topics/conversions/windows.h"
 #include "ui_form3.h"

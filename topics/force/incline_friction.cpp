@@ -1,6 +1,6 @@
 #include "topics/force/incline_friction.h"
 
-#include "kit/classroom.h"
+#include "kit/core/classroom.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 #include "topics/force/incline_friction.h"
 #include "topics/force/windows.h"
 #include "ui_form9.h"

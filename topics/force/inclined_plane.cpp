@@ -1,6 +1,6 @@
 #include "topics/force/inclined_plane.h"
 
-#include "kit/classroom.h"
+#include "kit/core/classroom.h"
 
 
 namespace tavek {

@@ -4,8 +4,8 @@
 #include <limits>
 #include <string>
 
-#include "kit/classroom.h"
-#include "kit/random.h"
+#include "kit/core/classroom.h"
+#include "kit/core/random.h"
 
 namespace tavek {
 

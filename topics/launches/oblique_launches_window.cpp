@@ -1,4 +1,4 @@
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 #include "topics/launches/launches.h"
 #include "topics/launches/windows.h"
 #include "ui_form5.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The windows of this topic, as the window table creates them.
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 
 namespace tavek {
 

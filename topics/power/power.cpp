@@ -1,6 +1,6 @@
 #include "topics/power/power.h"
 
-#include "kit/classroom.h"
+#include "kit/core/classroom.h"
 
 
 namespace tavek {

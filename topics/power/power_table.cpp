@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "kit/classroom.h"
-#include "kit/number.h"
+#include "kit/core/classroom.h"
+#include "kit/core/number.h"
 
 namespace tavek {
 

@@ -1,6 +1,6 @@
 #pragma once
 // Calculators of this topic: pure functions from cell texts to an outcome.
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 
 #include <QListView>
 #include <QStringListModel>

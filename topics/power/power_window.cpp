@@ -1,4 +1,4 @@
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 #include "topics/power/power.h"
 #include "topics/power/windows.h"
 #include "ui_form10.h"

@@ -1,7 +1,7 @@
 #include "topics/rectilinear/rectilinear.h"
 
-#include "kit/classroom.h"
-#include "kit/random.h"
+#include "kit/core/classroom.h"
+#include "kit/core/random.h"
 
 namespace tavek {
 

@@ -1,7 +1,7 @@
 #pragma once
 // Calculators of the rectilinear motion window: pure functions from cell texts
 // to an outcome.
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/designed_window.h"
+#include "kit/frame/designed_window.h"
 #include "topics/rectilinear/rectilinear.h"
 #include "topics/rectilinear/windows.h"
 #include "ui_form2.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The window of this topic, as the window table creates it.
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/solution_menu.h"
+#include "kit/frame/solution_menu.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "kit/real.h"
-#include "kit/solution.h"
+#include "kit/core/real.h"
+#include "kit/core/solution.h"
 
 namespace tavek {
 

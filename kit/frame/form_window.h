@@ -11,12 +11,12 @@
 #include <optional>
 #include <vector>
 
-#include "kit/controls.h"
-#include "kit/exercise.h"
-#include "kit/outcome.h"
-#include "kit/outcome_applier.h"
-#include "kit/quick_si_menu.h"
-#include "kit/solution_menu.h"
+#include "kit/frame/controls.h"
+#include "kit/frame/exercise.h"
+#include "kit/core/outcome.h"
+#include "kit/frame/outcome_applier.h"
+#include "kit/frame/quick_si_menu.h"
+#include "kit/frame/solution_menu.h"
 
 class QAbstractItemView;
 class QLineEdit;

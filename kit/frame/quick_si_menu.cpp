@@ -1,12 +1,12 @@
-#include "kit/quick_si_menu.h"
+#include "kit/frame/quick_si_menu.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "kit/outcome_applier.h"
-#include "kit/quick_si.h"
+#include "kit/frame/outcome_applier.h"
+#include "kit/core/quick_si.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/result_lock.h"
+#include "kit/frame/result_lock.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -11,8 +11,8 @@
 #include <QRegularExpression>
 #include <QWidget>
 
-#include "kit/messenger.h"
-#include "kit/mouse.h"
+#include "kit/frame/messenger.h"
+#include "kit/frame/mouse.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/picture.h"
+#include "kit/frame/picture.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "kit/fonts.h"
+#include "kit/frame/fonts.h"
 
 #include <QApplication>
 #include <QFont>

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 class QAbstractButton;
 class QLineEdit;

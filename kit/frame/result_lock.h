@@ -7,8 +7,8 @@
 #include <QObject>
 #include <QString>
 
-#include "kit/form_window.h"
-#include "kit/lock_state.h"
+#include "kit/frame/form_window.h"
+#include "kit/core/lock_state.h"
 
 class QAbstractItemView;
 class QWidget;

@@ -1,4 +1,4 @@
-#include "kit/lock_state.h"
+#include "kit/core/lock_state.h"
 
 namespace tavek {
 

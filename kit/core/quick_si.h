@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 namespace tavek {
 

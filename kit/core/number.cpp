@@ -1,4 +1,4 @@
-#include "kit/number.h"
+#include "kit/core/number.h"
 
 #include <algorithm>
 #include <charconv>

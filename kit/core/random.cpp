@@ -1,4 +1,4 @@
-#include "kit/random.h"
+#include "kit/core/random.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 
 #include <algorithm>
 
@@ -14,10 +14,10 @@
 #include <QStyleOptionMenuItem>
 #include <QWindow>
 
-#include "kit/link_label.h"
-#include "kit/messenger.h"
-#include "kit/picture.h"
-#include "kit/result_lock.h"
+#include "kit/frame/link_label.h"
+#include "kit/frame/messenger.h"
+#include "kit/frame/picture.h"
+#include "kit/frame/result_lock.h"
 
 namespace tavek {
 

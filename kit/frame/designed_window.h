@@ -7,7 +7,7 @@
 #include <optional>
 #include <vector>
 
-#include "kit/form_window.h"
+#include "kit/frame/form_window.h"
 
 namespace tavek {
 

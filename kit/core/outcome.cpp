@@ -1,6 +1,6 @@
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
-#include "kit/number.h"
+#include "kit/core/number.h"
 
 namespace tavek {
 

@@ -1,11 +1,11 @@
-#include "kit/solution.h"
+#include "kit/core/solution.h"
 
 #include <algorithm>
 #include <cassert>
 #include <charconv>
 
-#include "kit/number.h"
-#include "kit/outcome.h"
+#include "kit/core/number.h"
+#include "kit/core/outcome.h"
 
 namespace tavek {
 

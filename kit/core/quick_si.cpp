@@ -1,6 +1,6 @@
-#include "kit/quick_si.h"
+#include "kit/core/quick_si.h"
 
-#include "kit/classroom.h"
+#include "kit/core/classroom.h"
 
 namespace tavek {
 

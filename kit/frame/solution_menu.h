@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "kit/exercise.h"
-#include "kit/outcome.h"
+#include "kit/frame/exercise.h"
+#include "kit/core/outcome.h"
 
 class QAction;
 class QMainWindow;

@@ -1,4 +1,4 @@
-#include "kit/outcome_applier.h"
+#include "kit/frame/outcome_applier.h"
 
 #include <QAbstractProxyModel>
 #include <QLabel>
@@ -6,8 +6,8 @@
 #include <QListView>
 #include <QStringListModel>
 
-#include "kit/controls.h"
-#include "kit/messenger.h"
+#include "kit/frame/controls.h"
+#include "kit/frame/messenger.h"
 
 namespace tavek {
 

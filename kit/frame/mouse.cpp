@@ -1,4 +1,4 @@
-#include "kit/mouse.h"
+#include "kit/frame/mouse.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "kit/real.h"
+#include "kit/core/real.h"
 
 namespace tavek {
 

@@ -1,4 +1,4 @@
-#include "kit/link_label.h"
+#include "kit/frame/link_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

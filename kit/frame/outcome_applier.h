@@ -1,7 +1,7 @@
 #pragma once
 #include <QString>
 
-#include "kit/outcome.h"
+#include "kit/core/outcome.h"
 
 class QWidget;
 

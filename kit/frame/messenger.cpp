@@ -1,4 +1,4 @@
-#include "kit/messenger.h"
+#include "kit/frame/messenger.h"
 
 #include <QMessageBox>
 
