@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -19,11 +18,6 @@ namespace tavek {
 MainWindow::MainWindow(FormNumber number, const Context& context, QWidget* parent)
     : FormWindow(number, context, parent)
 {
-    // The session manager asks every program to save before the desktop
-    // session ends; from then on the window manager's close is obeyed, so a
-    // log out or shut down is never held up by the exit password.
-    if (qGuiApp)
-        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { sessionEnding_ = true; });
 }
 
 MainWindow::~MainWindow() = default;
@@ -108,10 +102,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Alt+F4 or a task bar's "Close" comes from outside the program
     // (spontaneous): it must not get round the exit password, so it opens the
-    // exit lock as "Fechar TAVEK" does. The program's own close after the
-    // password, and the application closing its windows when told to quit
-    // at the end of the session, are not spontaneous and end the program.
-    if (event->spontaneous() && !sessionEnding_) {
+    // exit lock as "Fechar TAVEK" does, even while or after the session
+    // manager asks the program to save (a log-out can still be cancelled).
+    // The program's own close after the password, and the application
+    // closing its windows when the session manager ends the session, are not
+    // spontaneous and end the program.
+    if (event->spontaneous()) {
         event->ignore();
         if (ui_) {
             raise();

@@ -21,9 +21,9 @@ public:
 
 protected:
     void build() override;
-    // The program's own close ends it, with every window; a close request
-    // from the window manager opens the exit lock instead, except at the end
-    // of the desktop session.
+    // The program's own close ends it, with every window, and so does the
+    // end of the desktop session; a close request from the window manager
+    // opens the exit lock instead.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -39,7 +39,6 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui_;
     ExitLock exitLock_;
-    bool sessionEnding_ = false; // the session manager asked us to save: log out or shut down
 };
 
 } // namespace tavek

@@ -109,6 +109,7 @@ private slots:
     void switchBeforeFecharKeepsZorp();
     void fecharWithoutSwitchRestoresZorp();
     void windowManagerCloseOpensTheLock();
+    void sessionSaveKeepsTheLock();
     void sessionEndClosesWithoutAsking();
     void exerciseWindowsHideOnWindowManagerClose();
 };
@@ -355,29 +356,41 @@ void ExitLockTest::windowManagerCloseOpensTheLock()
     QVERIFY(!m->isVisible() && !form4->isVisible());
 }
 
-// Logging out: the session manager asks the program to save, then either
-// the window manager closes the window or the application is told to quit
-// and closes its windows itself. Nothing is asked.
+// A session save, or a log-out the user cancels, asks the program to save
+// and then nothing ends: the window manager's close opens the lock as ever.
+void ExitLockTest::sessionSaveKeepsTheLock()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    auto* session = qApp->findChild<QSessionManager*>();
+    QVERIFY(session);
+    for (int save = 0; save < 2; ++save) {
+        emit qApp->commitDataRequest(*session);
+        emit qApp->saveStateRequest(*session);
+        QVERIFY(!closeFromWindowManager(m));
+        expectLockOpen(m);
+        tryPassword(m, QStringLiteral("aluno"));
+    }
+    QCOMPARE(p.messenger.texts(), (QStringList{kWrong, kWrong}));
+    QVERIFY(m->isVisible());
+}
+
+// The end of the session: the session manager tells the application to
+// quit, which closes its windows itself. Nothing is asked.
 void ExitLockTest::sessionEndClosesWithoutAsking()
 {
-    for (bool windowManager : {true, false}) {
-        Program p;
-        FormWindow* m = p.form(1);
-        auto* session = qApp->findChild<QSessionManager*>();
-        QVERIFY(session);
-        QVERIFY(endsProgram([&] {
-            emit qApp->commitDataRequest(*session);
-            if (windowManager) {
-                closeFromWindowManager(m);
-            } else {
-                QEvent quit(QEvent::Quit);
-                QCoreApplication::sendEvent(qApp, &quit);
-            }
-        }));
-        QVERIFY(p.messenger.texts().isEmpty());
-        QVERIFY(!visible(m, "Panel1"));
-        QVERIFY(!m->isVisible());
-    }
+    Program p;
+    FormWindow* m = p.form(1);
+    auto* session = qApp->findChild<QSessionManager*>();
+    QVERIFY(session);
+    QVERIFY(endsProgram([&] {
+        emit qApp->commitDataRequest(*session);
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(qApp, &quit);
+    }));
+    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(!visible(m, "Panel1"));
+    QVERIFY(!m->isVisible());
 }
 
 void ExitLockTest::exerciseWindowsHideOnWindowManagerClose()
