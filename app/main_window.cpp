@@ -15,6 +15,12 @@
 
 namespace tavek {
 
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
 MainWindow::MainWindow(FormNumber number, const Context& context, QWidget* parent)
     : FormWindow(number, context, parent)
 {
@@ -59,11 +65,11 @@ void MainWindow::openExitLock()
 void MainWindow::confirmExitPassword()
 {
     if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
-        inform(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
+        inform(text(kFarewell));
         close();
         return;
     }
-    inform(QString::fromUtf8(kExitRefused.data(), static_cast<qsizetype>(kExitRefused.size())));
+    inform(text(kExitRefused));
     enableTopicLinks(true);
     ui_->Panel1->hide();
 }
@@ -73,11 +79,12 @@ void MainWindow::mechanicsPressed(Qt::MouseButton button)
     if (button == Qt::RightButton)
         ui_->Panel2->show();
     else if (button == Qt::LeftButton)
-        ui_->Panel2->hide();
+        hideChangePanel();
 }
 
 void MainWindow::RadioconfirmExitPassword()
 {
+    ui_->Label10->show();
     ui_->Edit2->show();
     ui_->Button2->show();
     ui_->Edit2->setFocus(Qt::OtherFocusReason);
@@ -85,11 +92,33 @@ void MainWindow::RadioconfirmExitPassword()
 
 void MainWindow::changeExitPassword()
 {
-    if (!exitLock_.change(ui_->Edit2->text().toStdString())) {
-        inform(QString::fromUtf8(kEmptyNewPassword.data(), static_cast<qsizetype>(kEmptyNewPassword.size())));
+    const ChangeStep step = exitLock_.confirmChange(ui_->Edit2->text().toStdString());
+    // Nothing typed stays in the entry, right or wrong.
+    ui_->Edit2->clear();
+    if (!step.message.empty())
+        inform(text(step.message));
+    if (step.panelCloses) {
+        hideChangePanel();
         return;
     }
+    askForPassword();
+    ui_->Edit2->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::hideChangePanel()
+{
     ui_->Panel2->hide();
+    ui_->Edit2->clear();
+    exitLock_.restartChange();
+    askForPassword();
+}
+
+void MainWindow::askForPassword()
+{
+    const bool current = exitLock_.changePrompt() == kAskCurrentPassword;
+    ui_->Label10->setText(text(exitLock_.changePrompt()));
+    ui_->Edit2->setAccessibleName(current ? QStringLiteral("Senha de saída atual")
+                                          : QStringLiteral("Nova senha de saída"));
 }
 
 void MainWindow::enableTopicLinks(bool enabled)

@@ -19,6 +19,9 @@ public:
     MainWindow(FormNumber number, const Context& context, QWidget* parent);
     ~MainWindow() override;
 
+    // The exit password's check, for whatever else a teacher opens with it.
+    const ExitLock& exitLock() const { return exitLock_; }
+
 protected:
     void build() override;
     // The program's own close ends it, with every window, and so does the
@@ -35,6 +38,8 @@ private:
     void mechanicsPressed(Qt::MouseButton button);
     void RadioconfirmExitPassword();
     void changeExitPassword();
+    void hideChangePanel();
+    void askForPassword();
     void enableTopicLinks(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui_;
