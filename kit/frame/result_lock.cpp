@@ -106,6 +106,11 @@ ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* mes
         connect(b, &QAbstractButton::clicked, this, [this] { createPassword(); });
     if (auto* b = requireControl<QAbstractButton>(window_, "Button8"))
         connect(b, &QAbstractButton::clicked, this, [this] { confirmPassword(); });
+    // A projector shows the teacher's screen to the class: the passwords
+    // show as dots while typed, in every window.
+    for (const char* cell : {"Edit14", "Edit15"})
+        if (auto* edit = requireControl<QLineEdit>(window_, cell))
+            edit->setEchoMode(QLineEdit::Password);
     if (setup_.revealLabel) {
         if (auto* reveal = requireControl<QWidget>(window_, setup_.revealLabel))
             onMousePress(reveal, [this](Qt::MouseButton button) { revealPressed(button); });
@@ -189,6 +194,10 @@ void ResultLock::apply(const LockEffects& fx)
         if (QWidget* w = lockControl(c))
             w->show();
     paint(fx.answers);
+    if (!state_.mayReveal() && setup_.passwordLabel) {
+        if (auto* label = window_->control(setup_.passwordLabel))
+            label->hide();
+    }
 
     QWidget* focus = nullptr;
     switch (fx.focus) {

@@ -323,10 +323,27 @@ void ResultLockTest::sampleReveal()
     press(&w, "Label3", Qt::RightButton);
     QVERIFY(!visible(&w, "Label14"));
 
-    lock(&w, "DesabilitarcdulasdeResultados1", QStringLiteral("prof 1"));
+    // confirming the lock: the teacher may still look at what he typed
+    trigger(&w, "DesabilitarcdulasdeResultados1");
+    type(&w, "Edit14", QStringLiteral("prof 1"));
+    click(&w, "Button7");
     press(&w, "Label3", Qt::RightButton);
     QVERIFY(visible(&w, "Label14"));
     QCOMPARE(textOf(&w, "Label14"), QStringLiteral("Senha : prof 1"));
+    // locked: the label shown goes, and a right press shows nothing
+    type(&w, "Edit15", QStringLiteral("prof 1"));
+    click(&w, "Button8");
+    QVERIFY(!visible(&w, "Label14"));
+    press(&w, "Label3", Qt::RightButton);
+    QVERIFY(!visible(&w, "Label14"));
+    // asked to unlock: still nothing
+    trigger(&w, "ReabilitarcdulasdeResultados1");
+    press(&w, "Label3", Qt::RightButton);
+    QVERIFY(!visible(&w, "Label14"));
+    type(&w, "Edit15", QStringLiteral("prof 1"));
+    click(&w, "Button8");
+    press(&w, "Label3", Qt::RightButton);
+    QVERIFY(visible(&w, "Label14"));
     press(&w, "Label3", Qt::MiddleButton);
     QVERIFY(visible(&w, "Label14"));
     press(&w, "Label3", Qt::LeftButton);
@@ -335,7 +352,6 @@ void ResultLockTest::sampleReveal()
     QVERIFY(!visible(&w, "Label14"));
 
     // the created password survives the re-enabling
-    unlock(&w, QStringLiteral("prof 1"));
     press(&w, "Label3", Qt::RightButton);
     QCOMPARE(textOf(&w, "Label14"), QStringLiteral("Senha : prof 1"));
     QVERIFY(visible(&w, "Label14"));
@@ -416,18 +432,21 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
         trigger(w, row.disable);
         QVERIFY2(visible(w, "Edit14") && visible(w, "Button7"), name);
         QCOMPARE(focused(w), QStringLiteral("Edit14"));
-        type(w, "Edit14", QString::fromLatin1(name));
+        // typed as dots: a projector shows nothing of the password
+        for (const char* cell : {"Edit14", "Edit15"}) {
+            auto* edit = w->control<QLineEdit>(cell);
+            QCOMPARE(edit->echoMode(), QLineEdit::Password);
+            edit->setText(QString::fromLatin1(name));
+            QVERIFY2(!edit->displayText().contains(QLatin1String("Form")), cell);
+        }
         click(w, "Button7");
         QCOMPARE(focused(w), QStringLiteral("Edit15"));
         type(w, "Edit15", QString::fromLatin1(name));
         click(w, "Button8");
         QVERIFY2(!visible(w, "Edit15") && !visible(w, "Button8"), name);
         QCOMPARE(focused(w), QStringLiteral("Edit1"));
-        if (row.reveal) {
+        if (row.reveal) { // locked: the reveal shows nothing
             press(w, row.reveal, Qt::RightButton);
-            QCOMPARE(textOf(w, row.password), QStringLiteral("Senha : ") + QString::fromLatin1(name));
-            QVERIFY2(visible(w, row.password), name);
-            press(w, row.reveal, Qt::LeftButton);
             QVERIFY2(!visible(w, row.password), name);
         }
     }
@@ -444,6 +463,16 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
         } else {
             QCOMPARE(p->messenger.boxes.back().text, kWrong);
             QVERIFY(visible(w, "Edit15"));
+            type(w, "Edit15", w->objectName());
+            click(w, "Button8");
+        }
+        // readable again: the reveal shows the window's own password
+        if (row.reveal) {
+            press(w, row.reveal, Qt::RightButton);
+            QCOMPARE(textOf(w, row.password), QStringLiteral("Senha : ") + w->objectName());
+            QVERIFY2(visible(w, row.password), row.reveal);
+            press(w, row.reveal, Qt::LeftButton);
+            QVERIFY2(!visible(w, row.password), row.reveal);
         }
     }
 }
@@ -493,8 +522,7 @@ void ResultLockTest::form2HiddenCellsReceiveTexts()
         QVERIFY2(isRedBox(w, label), label);
 
     press(w, "Label3", Qt::RightButton);
-    QCOMPARE(textOf(w, "Label39"), QStringLiteral("Senha : prof"));
-    QVERIFY(visible(w, "Label39"));
+    QVERIFY(!visible(w, "Label39"));
 
     unlock(w, QStringLiteral("prof"));
     for (const char* cell : cells)
@@ -520,6 +548,13 @@ void ResultLockTest::form4RedBoxesAndReveal()
     QVERIFY(isRedBox(w, "Label8") && isRedBox(w, "Label10"));
     QCOMPARE(textOf(w, "Label8"), QStringLiteral("Tempo de chegada do míssil ao seu alvo = 10.0000 s"));
 
+    // locked, no press reveals the password that unlocks
+    for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton, Qt::LeftButton, Qt::RightButton})
+        press(w, "Label3", button);
+    QVERIFY(!visible(w, "Label14"));
+
+    unlock(w, QStringLiteral("Aula7"));
+    QVERIFY(isReadable(w, "Label8") && isReadable(w, "Label10"));
     const struct {
         Qt::MouseButton button;
         bool shown;
@@ -530,9 +565,6 @@ void ResultLockTest::form4RedBoxesAndReveal()
         QCOMPARE(visible(w, "Label14"), row.shown);
     }
     QCOMPARE(textOf(w, "Label14"), QStringLiteral("Senha : Aula7"));
-
-    unlock(w, QStringLiteral("Aula7"));
-    QVERIFY(isReadable(w, "Label8") && isReadable(w, "Label10"));
     // the password survives the re-enabling
     press(w, "Label3", Qt::LeftButton);
     press(w, "Label3", Qt::RightButton);
@@ -729,7 +761,9 @@ void ResultLockTest::form11ListLockedAndUnlocked()
 void ResultLockTest::revealShowsThePasswordAsTyped()
 {
     FormWindow* w = p->open(4);
-    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("<h1>AB</h1>"));
+    trigger(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", QStringLiteral("<h1>AB</h1>"));
+    click(w, "Button7");
     press(w, "Label3", Qt::RightButton);
     auto* shown = w->control<QLabel>("Label14");
     QCOMPARE(shown->text(), QStringLiteral("Senha : <h1>AB</h1>"));
