@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QStringListModel>
 #include <QtTest>
@@ -207,6 +208,9 @@ private slots:
     void form2HiddenCellsCopyNothing();
     void form11ListLockedAndUnlocked();
     void revealShowsThePasswordAsTyped();
+    void answersHeardByScreenReader();
+    void form4LockedBoxKeepsItsSize();
+    void form11LockedListShowsNoScrollRange();
 };
 
 void ResultLockTest::sampleWalksThroughTheLock()
@@ -289,15 +293,19 @@ void ResultLockTest::samplePaintSurvivesWritesAndClears()
 {
     SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
+    auto* label10 = w.control<QLabel>("Label10");
+    const QSize atLock = label10->size();
     lock(&w, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
     // a label written for the first time while locked is a red box at once
     w.writeAnswer("Label10", "Tempo do percurso =12.5000 s");
     QVERIFY(visible(&w, "Label10"));
     QVERIFY(isRedBox(&w, "Label10"));
-    // rewritten with a longer line: still a red box, as wide as the line
-    w.writeAnswer("Label10", "Tempo do percurso =123456.5000 s (segunda resposta)");
+    // rewritten with a longer line: still a red box, of the size it had when
+    // locked, so the box tells nothing of the answer's length
+    const QString longer = QStringLiteral("Tempo do percurso =123456.5000 s (segunda resposta)");
+    w.writeAnswer("Label10", longer.toUtf8().constData());
     QVERIFY(isRedBox(&w, "Label10"));
-    QVERIFY(w.control<QLabel>("Label10")->width() > 200);
+    QCOMPARE(label10->size(), atLock);
     // a clear hides it and the next answer shows it red again
     w.clearLabels();
     QVERIFY(!visible(&w, "Label10"));
@@ -305,8 +313,14 @@ void ResultLockTest::samplePaintSurvivesWritesAndClears()
     QVERIFY(visible(&w, "Label10"));
     QVERIFY(isRedBox(&w, "Label10"));
 
+    w.clearLabels();
+    w.writeAnswer("Label10", longer.toUtf8().constData());
+    QCOMPARE(label10->size(), atLock);
+
+    // readable again, it is as wide as the answer it now holds
     unlock(&w, QStringLiteral("x"));
     QVERIFY(isReadable(&w, "Label10"));
+    QVERIFY(label10->width() >= label10->fontMetrics().horizontalAdvance(longer));
     w.clearLabels();
     w.writeAnswer("Label10", "Tempo =2.0000 s");
     QVERIFY(isReadable(&w, "Label10"));
@@ -679,8 +693,9 @@ void ResultLockTest::lockedAnswersAreSilentToAssistiveTechnology()
         unlock(w, QStringLiteral("p"));
         for (QWidget* c : answers) {
             QVERIFY2(c->accessibleName() != kHidden && !c->accessibleName().isEmpty(), qPrintable(c->objectName()));
-            if (qobject_cast<QLineEdit*>(c))
-                QVERIFY(spoken(c).contains(answer));
+            QVERIFY2(spoken(c).contains(answer), qPrintable(c->objectName()));
+            if (qobject_cast<QLabel*>(c))
+                QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name), answer);
         }
     }
 }
@@ -774,6 +789,78 @@ void ResultLockTest::revealShowsThePasswordAsTyped()
         for (QLabel* label : form->findChildren<QLabel*>())
             QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
     }
+}
+
+// A screen reader hears the answer a label shows, press after press, and
+// what the answer is; locked, only the notice, whatever is pressed.
+void ResultLockTest::answersHeardByScreenReader()
+{
+    FormWindow* w = p->open(4);
+    auto* label = w->control<QLabel>("Label8");
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(label);
+    const QString what = heard->text(QAccessible::Description);
+    QVERIFY(what.startsWith(QStringLiteral("Resultado")));
+    const struct {
+        const char* distance;
+        const char* answer;
+    } presses[] = {{"490", "= 10.0000 s"}, {"122.5", "= 5.0000 s"}};
+    type(w, "Edit1", QStringLiteral("100"));
+    for (const auto& row : presses) {
+        type(w, "Edit2", QString::fromLatin1(row.distance));
+        click(w, "Button1");
+        QCOMPARE(heard->text(QAccessible::Name), label->text());
+        QVERIFY2(label->text().endsWith(QLatin1String(row.answer)), qPrintable(label->text()));
+    }
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    type(w, "Edit2", QStringLiteral("490"));
+    click(w, "Button1");
+    QCOMPARE(heard->text(QAccessible::Name), kHidden);
+    QVERIFY(!spoken(label).contains(QStringLiteral("10.0000")));
+    QCOMPARE(heard->text(QAccessible::Description), what);
+    unlock(w, QStringLiteral("p"));
+    QCOMPARE(heard->text(QAccessible::Name), label->text());
+    QVERIFY(label->text().endsWith(QLatin1String("= 10.0000 s")));
+}
+
+// Locked, a red box keeps the size it had, whatever answer a larger input
+// writes into it; readable again, it fits its answer.
+void ResultLockTest::form4LockedBoxKeepsItsSize()
+{
+    FormWindow* w = p->open(4);
+    auto* label = w->control<QLabel>("Label10");
+    type(w, "Edit1", QStringLiteral("100"));
+    type(w, "Edit2", QStringLiteral("490"));
+    click(w, "Button1");
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    const QRect atLock = label->geometry();
+    type(w, "Edit1", QStringLiteral("123456789"));
+    type(w, "Edit2", QStringLiteral("987654321"));
+    click(w, "Button1");
+    QVERIFY(isRedBox(w, "Label10"));
+    QCOMPARE(label->geometry(), atLock);
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) > atLock.width());
+    unlock(w, QStringLiteral("p"));
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    QVERIFY(isReadable(w, "Label10"));
+}
+
+// Locked, the result list shows no scroll bar to follow the hidden lines'
+// width or number; unlocked, it scrolls again.
+void ResultLockTest::form11LockedListShowsNoScrollRange()
+{
+    FormWindow* w = p->open(11);
+    QListView* list = filledList(w);
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    typeAll(w, {{"Edit1", "123456789"}, {"Edit2", "987654321"}, {"Edit3", "45"}, {"Edit4", "400"}});
+    click(w, "Button1");
+    QCOMPARE(list->model()->rowCount(), 400);
+    QCoreApplication::processEvents(); // the view lays its lines out later
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+    unlock(w, QStringLiteral("p"));
+    QCoreApplication::processEvents();
+    QVERIFY(list->horizontalScrollBar()->isVisible());
+    QVERIFY(list->verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(ResultLockTest)
