@@ -280,7 +280,7 @@ void ResultLock::nameAnswers(bool hidden)
         name(cell, hidden ? notice : designNames_.value(cell));
     for (QWidget* label : setup_.labels) {
         const auto* l = qobject_cast<QLabel*>(label);
-        name(label, hidden || !l ? notice : l->text());
+        name(label, hidden ? notice : l ? l->text() : designNames_.value(label));
     }
 }
 
@@ -295,9 +295,12 @@ void ResultLock::holdSize(QWidget* label, bool locked)
         textsAtLock_.insert(label, l ? l->text() : QString());
         return;
     }
+    if (!textsAtLock_.contains(label))
+        return; // a lock abandoned before it hid anything
+    const QString atLock = textsAtLock_.take(label);
     label->setMinimumSize(0, 0);
     label->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    if (l && l->text() != textsAtLock_.value(label))
+    if (l && l->text() != atLock)
         l->adjustSize(); // written while locked: as wide as its answer now
 }
 
