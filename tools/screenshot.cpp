@@ -4,7 +4,11 @@
 //                                          state), the topic windows again with
 //                                          answers (formN-answers.png) and one
 //                                          with the result-cell lock engaged
-//                                          (form6-locked.png) and three worked
+//                                          (form6-locked.png, its password typed
+//                                          as dots before: form6-senha.png), the
+//                                          main window's password change asking
+//                                          for the current password
+//                                          (form1-senha-atual.png) and three worked
 //                                          solutions (formN-resolucaoK.png); DIR defaults to
 //                                          docs/screenshots; then Form1 and
 //                                          Form9 (with answers) again at twice
@@ -27,6 +31,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -198,6 +203,26 @@ bool runScaled(const QString& dirName, const QString& scale)
     return run.waitForFinished(120000) && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0;
 }
 
+// The main window's panel that replaces the exit password, as a right press
+// on "Mecânica" and its switch leave it: asking for the current password.
+bool shootPasswordChange(FormWindow* main, const QDir& dir)
+{
+    auto* heading = main->control<QWidget>("Label4");
+    auto* change = main->control<QAbstractButton>("RadioButton1");
+    if (!heading || !change) {
+        std::fprintf(stderr, "screenshots: Form1 has no password-change panel\n");
+        return false;
+    }
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(2, 2), heading->mapToGlobal(QPointF(2, 2)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(heading, &right);
+    change->click();
+    type(main, "Edit2", "zo");
+    const bool ok = save(main, dir, QStringLiteral("form1-senha-atual"));
+    main->control<QWidget>("Panel2")->hide();
+    return ok;
+}
+
 int shoot(const QString& dirName)
 {
     QDir dir;
@@ -229,15 +254,19 @@ int shoot(const QString& dirName)
         w->hide();
     }
 
-    // The teacher hides the answers of the force window behind a password.
+    // The teacher hides the answers of the force window behind a password,
+    // typed as dots.
     registry.show(6);
     FormWindow* w = registry.form(6);
     choose(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", "prof");
+    ok = save(w, dir, QStringLiteral("form6-senha")) && ok;
     press(w, "Button7");
     type(w, "Edit15", "prof");
     press(w, "Button8");
     ok = save(w, dir, QStringLiteral("form6-locked")) && ok;
+    w->hide();
+    ok = shootPasswordChange(registry.mainWindow(), dir) && ok;
     ok = runScaled(dirName, QStringLiteral("2")) && ok;
     return ok ? 0 : 1;
 }

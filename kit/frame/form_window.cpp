@@ -276,9 +276,16 @@ void FormWindow::calculate(const Exercise& exercise, const Calculator& calculato
     for (QLineEdit* input : exercise.inputs)
         cells.emplace(input->objectName().toStdString(), input->text().toStdString());
     Outcome outcome = calculator(cells);
-    applier_.apply(outcome);
+    apply(outcome);
     if (solutions_)
         solutions_->pressed(std::size_t(&exercise - exercises_.data()), std::move(outcome));
+}
+
+void FormWindow::apply(const Outcome& outcome)
+{
+    applier_.apply(outcome);
+    if (lock_)
+        lock_->answersWritten();
 }
 
 void FormWindow::clear(const Exercise& exercise)

@@ -107,8 +107,8 @@ protected:
     void setQuickSi(const QuickSiSetup& setup) { quickSi_ = setup; }
     void setSolutionItems(SolutionItems items) { solutionItems_ = std::move(items); }
 
-    // For the presses that are not an exercise's calculation.
-    void apply(const Outcome& outcome) { applier_.apply(outcome); }
+    // Plays an outcome on the window (an exercise's press, or another).
+    void apply(const Outcome& outcome);
     void inform(const QString& text);
 
 private:

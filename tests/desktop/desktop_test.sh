@@ -305,6 +305,72 @@ alt-f4)
     echo "ok: the exit lock opened by Alt+F4 ended the program with its password"
     exit 0
     ;;
+session)
+    # The end of a desktop session, with our own session manager (the third
+    # argument) speaking XSMP to the program, started anew under it. A session
+    # save, and a log-out the user cancels, end nothing: Alt+F4 afterwards
+    # still opens the exit lock. Only the session's end (a log-out's save,
+    # then Die) ends the program, and without a box.
+    manager=${3:-}
+    [ -x "$manager" ] || { echo "SKIP: no session manager to run"; exit 77; }
+    stop "$app"
+    app=''
+    mkfifo "$work/sm.in" || fail "cannot make the session manager's command pipe"
+    "$manager" <"$work/sm.in" >"$work/sm.log" 2>&1 &
+    exec 4>"$work/sm.in" # the manager ends when this script lets go of it
+    tell() { echo "$1" >&4; }
+    said() { [ "$(grep -c "^$1\$" "$work/sm.log")" -ge "$2" ]; } # said LINE TIMES
+    within 10 grep -q '^address ' "$work/sm.log" || fail "no session manager: $(cat "$work/sm.log")"
+    HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1 \
+        DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus SESSION_MANAGER=$(sed -n 's/^address //p' "$work/sm.log") \
+        "$program" >"$work/app.log" 2>&1 &
+    app=$!
+    wait_window '^TAVEK 1 - Programa de F' && main_window=$found
+    within 20 said save-done 1 || fail "the program did not join the session: $(cat "$work/sm.log")"
+    box() { [ -n "$(window '^TAVEK 1$')" ]; }
+    no_box() { ! box; }
+    # Alt+F4, then a wrong password typed where the lock's cell would have the
+    # focus, and "Confirma Senha": only an open lock answers with a box.
+    # (Keys lost on a loaded machine only ask for another try.)
+    lock_opens() { # WHAT came before
+        for attempt in 1 2 3; do
+            focus "$main_window"
+            keys alt+F4
+            sleep 2
+            kill -0 "$app" 2>/dev/null || fail "Alt+F4 after $1 ended the program"
+            is map_state "$main_window" IsViewable || fail "Alt+F4 after $1 took the main window off the screen"
+            focus "$main_window"
+            keys a l u n o Tab space
+            if within 10 box; then
+                keys Return
+                within 10 no_box || fail "the box of the wrong password stays on screen"
+                echo "ok: after $1, Alt+F4 opened the exit lock (try $attempt)"
+                return 0
+            fi
+        done
+        fail "after $1, Alt+F4 did not open the exit lock"
+    }
+    tell save
+    within 20 said save-done 2 || fail "the program did not answer the session save"
+    lock_opens "a session save"
+    tell logout
+    within 20 said save-done 3 || fail "the program did not answer the log-out"
+    tell cancel
+    sleep 1
+    lock_opens "a cancelled log-out"
+    tell logout
+    within 20 said save-done 4 || fail "the program did not answer the second log-out"
+    tell die
+    ended() { ! kill -0 "$app" 2>/dev/null; }
+    within 30 ended || fail "the end of the session did not end the program"
+    wait "$app"
+    status=$?
+    app=''
+    [ "$status" -eq 0 ] || fail "the program ended with status $status at the end of the session"
+    [ -z "$(window '^TAVEK 1$')" ] || fail "a box was left on screen at the end of the session"
+    echo "ok: the end of the session ended the program, without asking"
+    exit 0
+    ;;
 *)
     fail "unknown case $what"
     ;;

@@ -51,14 +51,17 @@ void MainWindowTest::exitPanelsStartHidden()
     QVERIFY(w->isVisible());
     QVERIFY(!visible(w, "Panel1"));
     QVERIFY(!visible(w, "Panel2"));
-    // Inside the panels, only the change entry starts hidden of its own.
+    // Inside the panels, only the change entry and its caption start hidden
+    // of their own.
     QVERIFY(!w->control<QWidget>("Edit2")->isVisibleTo(w->control<QWidget>("Panel2")));
     QVERIFY(!w->control<QWidget>("Button2")->isVisibleTo(w->control<QWidget>("Panel2")));
+    QVERIFY(!w->control<QWidget>("Label10")->isVisibleTo(w->control<QWidget>("Panel2")));
     QVERIFY(w->control<QWidget>("RadioButton1")->isVisibleTo(w->control<QWidget>("Panel2")));
     QVERIFY(w->control<QWidget>("Edit1")->isVisibleTo(w->control<QWidget>("Panel1")));
     QVERIFY(!w->control<QRadioButton>("RadioButton1")->isChecked());
-    QCOMPARE(w->control<QLineEdit>("Edit1")->echoMode(), QLineEdit::Normal);
-    QCOMPARE(w->control<QLineEdit>("Edit2")->echoMode(), QLineEdit::Normal);
+    // Passwords show as dots while typed.
+    QCOMPARE(w->control<QLineEdit>("Edit1")->echoMode(), QLineEdit::Password);
+    QCOMPARE(w->control<QLineEdit>("Edit2")->echoMode(), QLineEdit::Password);
 }
 
 void MainWindowTest::panelColours()

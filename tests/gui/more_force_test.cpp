@@ -381,8 +381,12 @@ void MoreForceTest::lockPaintsEveryResultLabel()
         if (auto* twin = other->control<QLabel>(l.toLatin1().constData()))
             QVERIFY2(!twin->styleSheet().contains("background-color"), qPrintable(l));
     }
-    // A right press on the exercise number shows the password.
+    // A right press on the exercise number shows the password only once the
+    // answers are readable again.
     auto* number = w->control<QLabel>(reveal.toLatin1().constData());
+    QTest::mouseClick(number, Qt::RightButton);
+    QVERIFY(!visible(w, password.toLatin1().constData()));
+    unlock(w, "prof");
     QTest::mouseClick(number, Qt::RightButton);
     QVERIFY(visible(w, password.toLatin1().constData()));
     QCOMPARE(textOf(w, password.toLatin1().constData()), QString("Senha : prof"));
