@@ -44,6 +44,8 @@ QFont printed(const QString& family, qreal points)
     QFont font(family);
     font.setPointSizeF(points);
     font.setStyleStrategy(QFont::PreferNoShaping);
+    // Outlines as drawn, not fitted to a screen's pixels.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 QString html(const std::string& s) { return q(s).toHtmlEscaped(); }
@@ -286,7 +288,8 @@ QString keyHtml(const SheetItem& item, int index, bool first, int version, Sheet
     QStringList answers;
     for (const SheetPart& part : item.parts)
         for (const std::string& a : part.answers)
-            answers << html(part.label.empty() ? a : part.label + ": " + a);
+            answers << html(part.label.empty() ? a : part.label + ": " + a)
+                           .replace(QStringLiteral("-&gt;"), QStringLiteral("-\u2060&gt;")); // an arrow stays whole
     // The window's texts as it writes them, blanks and all.
     r += QStringLiteral("<p style=\"font-family:'%1'; white-space:pre-wrap\">%2</p>")
              .arg(kSans, answers.join(QStringLiteral("<br>")));
@@ -300,6 +303,27 @@ QString keyHtml(const SheetItem& item, int index, bool first, int version, Sheet
         r += QStringLiteral("</div>");
     }
     return r;
+}
+
+// Whose answers a page of the key holds: "Lista 4821 - Gabarito da versão 3",
+// "… das versões 3 e 4".
+QString keyFooter(int code, const Page& page, const std::vector<SheetVersion>& versions)
+{
+    int first = -1;
+    int last = -1;
+    for (const Placed& p : page) {
+        if (p.block->version < 0)
+            continue;
+        const int number = versions[static_cast<std::size_t>(p.block->version)].number;
+        first = first < 0 ? number : std::min(first, number);
+        last = std::max(last, number);
+    }
+    if (first < 0)
+        return QStringLiteral("Lista %1 - Gabarito").arg(code);
+    if (first == last)
+        return QStringLiteral("Lista %1 - Gabarito da versão %2").arg(code).arg(first);
+    const QString joint = last == first + 1 ? QStringLiteral(" e ") : QStringLiteral(" a ");
+    return QStringLiteral("Lista %1 - Gabarito das versões %2%3%4").arg(code).arg(first).arg(joint).arg(last);
 }
 
 } // namespace
@@ -369,10 +393,10 @@ int paintSheet(QPagedPaintDevice& device, QPainter& painter, int code, const std
         for (const Placed& p : planned[i])
             if (p.block->version >= 0 && p.to >= p.block->textHeight())
                 lastPage[static_cast<std::size_t>(p.block->version)] = i;
-    const QString footer = QStringLiteral("Lista %1 - Gabarito").arg(code);
     std::size_t done = 0;
     for (std::size_t i = 0; i < planned.size(); ++i) {
-        pages.paint(planned[i], footer, static_cast<int>(i) + 1, static_cast<int>(planned.size()));
+        pages.paint(planned[i], keyFooter(code, planned[i], versions), static_cast<int>(i) + 1,
+                    static_cast<int>(planned.size()));
         for (; done < versions.size() && lastPage[done] == i; ++done)
             if (!go())
                 return 0;
