@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -172,13 +173,19 @@ void SheetDialog::preview()
         dialog.resize(screen->availableSize() * 3 / 4);
     // Painted for the preview, and again for the printer when printed from it.
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
+        // The preview keeps its pages in memory and can be given up half-way;
+        // a printer's job, once begun, cannot be taken back (Qt's printers do
+        // not abort), so printing runs to its end.
+        const bool preview = target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture;
         QProgressDialog progress(&dialog);
         prepare(progress, sheetPaintSteps(r.versions, l.key));
-        progress.setLabelText(QStringLiteral("Preparando as páginas..."));
+        progress.setLabelText(preview ? QStringLiteral("Preparando as páginas...") : QStringLiteral("Imprimindo..."));
+        if (!preview)
+            progress.setCancelButton(nullptr);
         QPainter painter(target);
-        if (paintSheet(*target, painter, r.code, *versions, l, [&progress] { return advance(progress); }) == 0) {
-            // Cancelled: nothing goes to the printer, and no half sheet stays on view.
-            target->abort();
+        const auto step = [&progress, preview] { return advance(progress) || !preview; };
+        if (paintSheet(*target, painter, r.code, *versions, l, step) == 0) {
+            // Given up: no half sheet stays on view.
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
         }
     });

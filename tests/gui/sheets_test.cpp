@@ -9,7 +9,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -33,6 +35,7 @@ private slots:
     void escapeCancels();
     void dialogListsTheExercisesByWindow();
     void previewLeavesTheProgramsDrawAlone();
+    void cancelledPreviewCloses();
     void pdfReadsBack();
     void stoppedPdfLeavesNothingHalfWritten();
 
@@ -142,6 +145,31 @@ void SheetsTest::previewLeavesTheProgramsDrawAlone()
     dialog->preview();
     QVERIFY(pages >= 3); // two versions and a key
     QCOMPARE(p->registry->random().seed(), 0u);
+}
+
+void SheetsTest::cancelledPreviewCloses()
+{
+    SheetDialog* dialog = openDialog();
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("Exercicios"));
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        tree->topLevelItem(i)->setCheckState(0, Qt::Checked);
+    dialog->findChild<QRadioButton*>(QStringLiteral("ComResolucao"))->setChecked(true);
+    // Long enough for the progress to show while the preview's pages are painted.
+    dialog->findChild<QSpinBox*>(QStringLiteral("Versoes"))->setValue(60);
+    bool cancelled = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, dialog, [&] {
+        auto* preview = dialog->findChild<QPrintPreviewDialog*>();
+        auto* progress = preview ? preview->findChild<QProgressDialog*>() : nullptr;
+        if (progress && progress->isVisible() && !cancelled) {
+            progress->cancel();
+            cancelled = true;
+        }
+    });
+    watch.start(20);
+    dialog->preview(); // returns once the preview has closed itself
+    QVERIFY(cancelled);
+    QVERIFY(!dialog->findChild<QPrintPreviewDialog*>());
 }
 
 void SheetsTest::pdfReadsBack()
