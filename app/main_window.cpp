@@ -11,6 +11,7 @@
 
 #include "kit/frame/link_label.h"
 #include "kit/frame/mouse.h"
+#include "sheets/sheet_dialog.h"
 #include "ui_form1.h"
 
 namespace tavek {
@@ -37,6 +38,9 @@ void MainWindow::build()
     // focus mark before the student presses Tab.
     ui_->centralwidget->setFocus(Qt::OtherFocusReason);
     connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { openExitLock(); });
+    // The teacher's exercise sheets, behind the exit password.
+    connect(ui_->ListaDeExercicios, &QAction::triggered, this,
+            [this] { openExerciseSheets(this, exitLock_, *context().messenger); });
 
     connect(ui_->Button1, &QPushButton::clicked, this, [this] { confirmExitPassword(); });
     connect(ui_->Button2, &QPushButton::clicked, this, [this] { changeExitPassword(); });

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -95,13 +96,20 @@ void MainWindowTest::menuBar()
 {
     auto* w = p->form(1);
     const QList<QAction*> items = w->control<QMenuBar>("MainMenu1")->actions();
-    QCOMPARE(items.size(), 2);
+    // The teacher's menu of exercise sheets closes the bar.
+    QCOMPARE(items.size(), 3);
     QCOMPARE(items[0]->objectName(), QStringLiteral("FecharTAVEK1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Fechar TAVEK"));
     QVERIFY(!items[0]->menu());
     QCOMPARE(items[1]->objectName(), QStringLiteral("ConversesdeUnidades1"));
     QCOMPARE(items[1]->text(), QString::fromUtf8("Conversôes de Unidades"));
     QVERIFY(!items[1]->menu());
+    QCOMPARE(items[2]->menu()->objectName(), QStringLiteral("Professor"));
+    QCOMPARE(items[2]->text(), QStringLiteral("Professor"));
+    const QList<QAction*> teacher = items[2]->menu()->actions();
+    QCOMPARE(teacher.size(), 1);
+    QCOMPARE(teacher[0]->objectName(), QStringLiteral("ListaDeExercicios"));
+    QCOMPARE(teacher[0]->text(), QString::fromUtf8("Lista de exercícios..."));
 }
 
 void MainWindowTest::tabOrder()

@@ -93,7 +93,12 @@ Outcome cubic_motion(const Cells& cells)
     });
 }
 
-Outcome vertical_launch(const Cells& cells, RandomDraw& random)
+namespace {
+
+// `percentage` is asked for only once the sign check has passed, so a
+// refused press draws nothing.
+template <class Percentage>
+Outcome vertical_launch_with(const Cells& cells, Percentage&& percentage)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -115,7 +120,7 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
         w.shows("hmax", "Label33");
         out.write("Label33", answer("Altura máxima =", hmax, 4, 4, " m"));
 
-        const int p = random.percentage();
+        const int p = percentage();
         w.given("p", "p", p, "%", "sorteado pelo programa");
         const Real h = w.step("h", "h", "@hmax × @p / 100", hmax * p / 100, "m");
         w.shows("h", "Label32");
@@ -143,6 +148,18 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
         out.write("Label36", answer("Tempo de descida =", t1 < t2 ? t2 : t1, 4, 4, " s"));
         out.write("Label37", answer("Tempo Total =", total, 4, 4, " s"));
     });
+}
+
+} // namespace
+
+Outcome vertical_launch(const Cells& cells, RandomDraw& random)
+{
+    return vertical_launch_with(cells, [&random] { return random.percentage(); });
+}
+
+Outcome vertical_launch(const Cells& cells, int percentage)
+{
+    return vertical_launch_with(cells, [percentage] { return percentage; });
 }
 
 } // namespace tavek
