@@ -436,5 +436,5 @@ INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), 
 TEST(MoreForce2Calculator5Solution, GivesPXByHand)
 {
     EXPECT_TRUE(substitutes(tavek::smooth_incline(fill(kCells5, {"20", "5", "60"})),
-                            "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.69 N"));
+                            "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.689 N ≈ 169.69 N"));
 }
