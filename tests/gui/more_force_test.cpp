@@ -310,7 +310,7 @@ void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
     p->messenger.clear();
     typeAll(w, {{"Edit6", "20"}, {"Edit7", "5"}, {"Edit8", "60"}});
     click(w, "Button3");
-    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("PA > PB - Não há movimentação do sistema")});
+    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("PA > PB + FAT - O bloco A desce o plano")});
     QCOMPARE(focused(w), QString("Edit5"));
     QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
     QVERIFY(allVisible(w, {FORM9_RESULTS_7}));

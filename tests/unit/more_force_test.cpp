@@ -61,10 +61,12 @@ constexpr const char* kKinetic = "Ajuste o valor do Coeficiente de Atrito cinét
 constexpr const char* kLength = "Medida do comprimento CA inválida. Ajuste seus dados";
 constexpr const char* kVertical = "Divisão por zero. Ajuste seus dados";
 constexpr const char* kNoMotion = "PA > PB - Não há movimentação do sistema";
+constexpr const char* kASlidesDown = "PA > PB + FAT - O bloco A desce o plano";
 
 constexpr const char* kRight = "|PB > PA | - Sistema se move da esquerda para direita";
 constexpr const char* kLeft = "|PA > PB | - Sistema se move da direita para esquerda";
 constexpr const char* kAtRest = "O atrito impede o movimento - Sistema em repouso";
+constexpr const char* kBalanced = "|PA = PB | - Sistema em equilíbrio";
 constexpr const char* kFrictionHolds = "PA + FAT ≥ PB - Não há movimentação do sistema";
 
 // Masses for which B's weight equals the along-the-plane part of A's weight
@@ -264,23 +266,25 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Label9", "Aceleração do sistema = 4.04 m/s²"},
                    {"Label10", "Tensão da corda = 69.21 N"}}},
         // Friction holds the system: at rest, and the rope carries B's weight.
+        // The friction that acts is |PX − PB|, not its maximum μ PY = 84.88 N
+        // the design wrote.
         Friction6{"FrictionHolds", {"1", "10", "10", "30"},
                   {{"Label17", kAtRest},
-                   {"Label13", "Força de Atrito = 84.88 N"},
+                   {"Label13", "Força de Atrito = 49.02 N"},
                    {"Label8", "Peso do bloco B = 98.00 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
                    {"Label10", "Tensão da corda = 98.00 N"}}},
         // Friction coefficient 1 and a vertical plane are both accepted.
         Friction6{"LimitsAccepted", {"1", "1", "1", "90"},
                   {{"Label17", kAtRest},
-                   {"Label13", "Força de Atrito = 0.01 N"},
+                   {"Label13", "Força de Atrito = 0.00 N"},
                    {"Label18", "PX do bloco A = 9.80 N    PY do bloco A =0.01 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
                    {"Label10", "Tensão da corda = 9.80 N"}}},
         // Equal pulls: friction holds, nothing moves.
         Friction6{"EqualPullsAtRest", {"0.1", "1", kBalancingMassB, "30"},
                   {{"Label17", kAtRest},
-                   {"Label13", "Força de Atrito = 0.85 N"},
+                   {"Label13", "Força de Atrito = 0.00 N"},
                    {"Label18", "PX do bloco A = 4.90 N    PY do bloco A =8.49 N"},
                    {"Label8", "Peso do bloco B = 4.90 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
@@ -332,8 +336,9 @@ TEST(MoreForce3Calculator7, ClimbUpThePlane)
                       {"Label34", "Aceleração do sistema =2.03 m/s²"},
                       {"Label35", "Tensão nas cordas =77.73 N"},
                       {"Label36", "Força de atrito =8.49 N"},
-                      {"Label37", "WPAY =565.46 J"},
-                      {"Label38", "WFAT =98.00 J"},
+                      // Resistant works are negative (the design wrote them positive).
+                      {"Label37", "WPAY =-565.46 J"},
+                      {"Label38", "WFAT =-98.00 J"},
                       {"Label39", "WPB =1131.43 J"},
                       {"Label40", "WTENSÃO =897.44 J"},
                       {"Label41", "Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s"},
@@ -355,8 +360,8 @@ TEST(MoreForce3Calculator7, SteepLightPlane)
                       {"Label34", "Aceleração do sistema =7.65 m/s²"},
                       {"Label35", "Tensão nas cordas =21.51 N"},
                       {"Label36", "Força de atrito =6.93 N"},
-                      {"Label37", "WPAY =19.58 J"},
-                      {"Label38", "WFAT =19.60 J"},
+                      {"Label37", "WPAY =-19.58 J"},
+                      {"Label38", "WFAT =-19.60 J"},
                       {"Label39", "WPB =277.08 J"},
                       {"Label40", "WTENSÃO =60.81 J"},
                       {"Label41", "Velocidade de A =6.58 m/s | Tempo de chegada =0.86 s"},
@@ -397,7 +402,11 @@ INSTANTIATE_TEST_SUITE_P(
         Halt7{"VerticalPlane", {"0.1", "10", "10", "90", "10"}, {kVertical}, "Edit8", {}},
         // The vertical-plane message only comes once every check has passed.
         Halt7{"VerticalPlaneBadLength", {"0.1", "10", "10", "90", "-5"}, {kLength}, "Edit9", {}},
-        Halt7{"ASlidesBack", {"0.1", "20", "5", "60", "10"}, {kNoMotion}, "Edit5", {}},
+        // A's pull beats B and friction together: A slides down the plane (the
+        // design said nothing moves), ...
+        Halt7{"ASlidesBack", {"0.1", "20", "5", "60", "10"}, {kASlidesDown}, "Edit5", {}},
+        // ... while friction that holds the difference leaves the design's message true.
+        Halt7{"FrictionHoldsTheHeavierA", {"0.5", "20", "8", "30", "10"}, {kNoMotion}, "Edit5", {}},
         // B's weight exactly A's pull along the plane: nothing at all happens.
         Halt7{"EqualPulls", {"0.1", "1", kBalancingMassB, "30", "10"}, {}, {}, {}},
         // B outweighs A's pull but not pull and friction together: nothing moves.
