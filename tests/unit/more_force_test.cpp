@@ -115,23 +115,39 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Label9", "Aceleração do sistema = 4.8276 m/s²"},
                   {"Label17", kLeft},
                   {"Label10", "Tensão da corda = 73.1378 N"}}},
-        // sin(3.14 / 2) is a hair under 1: A's pull is a hair under B's weight.
+        // sin(3.14 / 2) is a hair under 1: A's pull is a hair under B's weight,
+        // the same with two decimals, so the system is in balance.
         Incline5{"VerticalPlaneAccepted", {"1", "1", "90"},
                  {{"Label18", "PX do Bloco A = 9.80 N"},
                   {"Label8", "Peso do Bloco B = 9.80 N"},
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
-                  {"Label17", kRight},
+                  {"Label17", kBalanced},
                   {"Label10", "Tensão da corda = 9.8000 N"}}},
+        // The mended example: pulls equal as written are a balance, whose
+        // rope carries B (the design wrote a direction for a = 0.0000).
+        Incline5{"PullsEqualAsWrittenBalance", {"10", "10", "90"},
+                 {{"Label18", "PX do Bloco A = 98.00 N"},
+                  {"Label8", "Peso do Bloco B = 98.00 N"},
+                  {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
+                  {"Label17", kBalanced},
+                  {"Label10", "Tensão da corda = 98.0000 N"}}},
+        // 48.98 against 49.00: close, but not equal as written.
+        Incline5{"NearlyEqualPullsStillMove", {"10", "5", "30"},
+                 {{"Label18", "PX do Bloco A = 48.98 N"},
+                  {"Label8", "Peso do Bloco B = 49.00 N"},
+                  {"Label9", "Aceleração do sistema = 0.0015 m/s²"},
+                  {"Label17", kRight},
+                  {"Label10", "Tensão da corda = 48.9925 N"}}},
         Incline5{"BlanksAroundNumbers", {" 10 ", "10  ", "  30"},
                  {{"Label18", "PX do Bloco A = 48.98 N"}, {"Label10", "Tensão da corda = 73.4887 N"}}},
-        // Equal pulls: the acceleration reads zero and the system goes nowhere,
-        // so direction and tension are left as they were.
-        Incline5{"EqualPullsWriteNoDirection", {"1", kBalancingMassB, "30"},
+        // Equal pulls: a balance (the design left direction and tension as they
+        // were, a stale answer from an earlier press).
+        Incline5{"EqualPullsBalance", {"1", kBalancingMassB, "30"},
                  {{"Label18", "PX do Bloco A = 4.90 N"},
                   {"Label8", "Peso do Bloco B = 4.90 N"},
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
-                  {"Label17", std::nullopt},
-                  {"Label10", std::nullopt}}}),
+                  {"Label17", kBalanced},
+                  {"Label10", "Tensão da corda = 4.8977 N"}}}),
     caseName);
 
 TEST(MoreForce2Calculator5Order, WeightsThenAccelerationThenDirectionAndTension)
