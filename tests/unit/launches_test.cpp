@@ -430,17 +430,34 @@ Outcome firstDraw(const Cells&)
     return tavek::draw_launch_angle(random, angle);
 }
 
+Outcome secondDraw(const Cells&)
+{
+    RandomDraw random;
+    Real angle = 0.0;
+    tavek::draw_launch_angle(random, angle);
+    return tavek::draw_launch_angle(random, angle);
+}
+
 const Worked kWorkedLaunches[] = {
     {"missile", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"100", "490"})},
     {"missile in thirds", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"50", "10"})},
+    {"missile in thousandths", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
     {"jump below the basket", tavek::basketball_jump, fill({"Edit3"}, {"2"})},
+    {"jump of a shorter athlete", tavek::basketball_jump, fill({"Edit3"}, {"1.8"})},
     {"jump above the basket", tavek::basketball_jump, fill({"Edit3"}, {"3"})},
+    {"jump of a tiny athlete", tavek::basketball_jump, fill({"Edit3"}, {"0.001"})},
+    {"jump of a giant", tavek::basketball_jump, fill({"Edit3"}, {"1e6"})},
     {"angle drawn", firstDraw, {}},
+    {"angle drawn again", secondDraw, {}},
     {"speed at 45", [](const Cells&) { return tavek::drawn_angle_speed(Real(45)); }, {}},
     {"speed at 61", [](const Cells&) { return tavek::drawn_angle_speed(Real(61)); }, {}},
+    {"speed at 26", [](const Cells&) { return tavek::drawn_angle_speed(Real(26)); }, {}},
+    {"speed at 88", [](const Cells&) { return tavek::drawn_angle_speed(Real(88)); }, {}},
     {"kick at 45", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"20", "45"})},
     {"kick at 30", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"15", "30"})},
     {"kick at 90", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"10", "90"})},
+    {"kick in thousandths", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
+    {"kick in millions", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"1e6", "45"})},
 };
 
 } // namespace

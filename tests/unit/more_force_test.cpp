@@ -450,10 +450,17 @@ const Worked kWorked[] = {
     {"smooth incline moving left", tavek::smooth_incline, fill(kCells5, {"20", "5", "60"})},
     {"smooth incline balanced", tavek::smooth_incline, fill(kCells5, {"1", kBalancingMassB, "30"})},
     {"block on the wall", tavek::block_on_wall, fill(kCells6Wall, {"0.5", "10"})},
+    {"gram on the wall", tavek::block_on_wall, fill(kCells6Wall, {"0.001", "0.001"})},
+    {"smooth incline in thousandths", tavek::smooth_incline, fill(kCells5, {"0.001", "0.002", "0.001"})},
+    {"smooth incline in millions", tavek::smooth_incline, fill(kCells5, {"1e6", "3", "60"})},
+    {"incline in thousandths", tavek::rough_incline, fill(kCells6Friction, {"0.001", "0.001", "0.002", "30"})},
     {"incline moving right", tavek::rough_incline, fill(kCells6Friction, {"0.1", "10", "10", "30"})},
     {"incline moving left", tavek::rough_incline, fill(kCells6Friction, {"0.2", "20", "5", "60"})},
     {"incline at rest", tavek::rough_incline, fill(kCells6Friction, {"1", "10", "10", "30"})},
     {"incline work", tavek::rough_incline_work, fill(kCells7, {"0.1", "5", "10", "30", "10"})},
+    {"incline work of the statement", tavek::rough_incline_work, fill(kCells7, {"0.1", "10", "10", "30", "10"})},
+    {"incline work in thousandths", tavek::rough_incline_work, fill(kCells7, {"0.001", "0.001", "0.002", "30", "0.001"})},
+    {"incline work in millions", tavek::rough_incline_work, fill(kCells7, {"0.5", "1e6", "2e6", "45", "1e6"})},
 };
 INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 

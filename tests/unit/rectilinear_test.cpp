@@ -322,7 +322,11 @@ const Worked kWorkedRectilinear[] = {
     {"average backwards", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"12.5", "2.5", "1", "5"})},
     {"cubic worked", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"", "2", "1", "2"})},
     {"cubic negatives", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"5", "-1", "-2", "-3"})},
+    {"average in thousandths", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.002", "0.001", "0.003"})},
+    {"cubic in millions", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1e6", "1e6", "1e6", "1e6"})},
     {"vertical launch", launchFirstDraw, fill({"Edit13"}, {"19.6"})},
+    {"vertical launch slow", launchFirstDraw, fill({"Edit13"}, {"0.001"})},
+    {"vertical launch fast", launchFirstDraw, fill({"Edit13"}, {"1e6"})},
 };
 
 } // namespace
