@@ -777,7 +777,6 @@ def form5():
     s.arrow(x0 + 6, y0 - 7, x0 + 6 + 32 * math.cos(math.radians(a)), y0 - 7 - 32 * math.sin(math.radians(a)),
             MOTION, 2, head=7)
     s.label(x0 - 14, y0 - 34, "v₀", size=11, fill=MOTION, italic=True)
-    s.label(x0 + 19, y0 - 2, "θ", size=10, fill=DIM)
     # the rise from the hands to the rim, 1.37 m
     dim_x = pole + 16
     s.line(x0 + 10, y0, dim_x + 4, y0, DIM, 1, dash="2 2")
