@@ -392,8 +392,8 @@ std::size_t Working::find(std::string_view name) const
     return quantities_.size();
 }
 
-Real Working::fact(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
-                   std::string_view note)
+Working::Quantity Working::quantity(std::string_view name, std::string_view symbol, Real value,
+                                    std::string_view unit, int decimals) const
 {
     Quantity q;
     q.name = name;
@@ -401,7 +401,14 @@ Real Working::fact(std::string_view name, std::string_view symbol, Real value, s
     q.unit = unit;
     q.value = value.value();
     q.width = width_;
-    q.decimals = decimals_;
+    q.decimals = decimals < 0 ? decimals_ : decimals;
+    return q;
+}
+
+Real Working::fact(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
+                   std::string_view note)
+{
+    Quantity q = quantity(name, symbol, value, unit, -1);
     q.text = given_text(q.value);
     q.bracket = q.text.front() == '-' || q.text.find("×") != std::string::npos;
     q.textValue = q.value;
@@ -562,16 +569,10 @@ void Working::render(const Quantity& q)
 Real Working::step(std::string_view name, std::string_view symbol, std::string_view formula, Real value,
                    std::string_view unit, int decimals)
 {
-    Quantity q;
-    q.name = name;
-    q.symbol = symbol;
-    q.unit = unit;
-    q.value = value.value();
+    Quantity q = quantity(name, symbol, value, unit, decimals);
     q.fixed = false;
     q.formula = formula;
     q.alias = isAlias(formula);
-    q.width = width_;
-    q.decimals = decimals < 0 ? decimals_ : decimals;
     for (std::size_t i = 0; (i = formula.find('@', i)) != std::string_view::npos;) {
         std::size_t end = ++i;
         while (end < formula.size() && isNameChar(formula[end]))

@@ -103,6 +103,8 @@ private:
         std::size_t line = 0;              // among the substitutions
     };
     std::size_t find(std::string_view name) const;
+    Quantity quantity(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
+                      int decimals) const;
     Real fact(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
               std::string_view note);
     void write(Quantity& q, int d);
