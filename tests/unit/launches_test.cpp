@@ -471,3 +471,14 @@ TEST(LaunchesSolution, SineOfTheWrittenRadians)
     const Outcome out = tavek::kicked_ball(Cells{{"Edit1", "15"}, {"Edit2", "30"}});
     EXPECT_EQ(tavek::to_plain(out.solution.substitutions.at(1)), "sen θ = sen(θrad) = sen(0.523333) = 0.499770");
 }
+
+// The jump's closing sentence tells which way the ball crosses the rim; the
+// drawn angle's gives the distance the shot works from.
+TEST(LaunchesSolution, ClosingSentencesAreTrue)
+{
+    auto last = [](const Outcome& out) { return tavek::to_plain(out.solution.remarks.back()); };
+    EXPECT_NE(last(tavek::basketball_jump(Cells{{"Edit3", "2"}})).find("já descendo"), std::string::npos);
+    // A short athlete's ball still rises through the rim: its top lies beyond.
+    EXPECT_NE(last(tavek::basketball_jump(Cells{{"Edit3", "0.5"}})).find("ainda subindo"), std::string::npos);
+    EXPECT_TRUE(substitutes(tavek::drawn_angle_speed(Real(45)), "d = 2 × Δy / tg θ = 2 × 1.37 / 0.999204 = 2.74 m"));
+}

@@ -470,3 +470,12 @@ TEST(MoreForce2Calculator5Solution, GivesPXByHand)
     EXPECT_TRUE(substitutes(tavek::smooth_incline(fill(kCells5, {"20", "5", "60"})),
                             "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.689 N ≈ 169.69 N"));
 }
+
+// At rest the window shows the friction that acts; the solution adds the most
+// there could be.
+TEST(MoreForce3Calculator6Solution, AtRestNamesTheMostFrictionCouldDo)
+{
+    const Outcome out = tavek::rough_incline(fill(kCells6Friction, {"1", "10", "10", "30"}));
+    EXPECT_TRUE(substitutes(out, "Fat,máx = μ × PY = 1 × 84.88 = 84.88 N"));
+    EXPECT_TRUE(substitutes(out, "Fat = |PX − PB| = |48.98 − 98.00| = 49.02 N"));
+}
