@@ -8,8 +8,9 @@
 //                                          as dots before: form6-senha.png), the
 //                                          main window's password change asking
 //                                          for the current password
-//                                          (form1-senha-atual.png) and three worked
-//                                          solutions (formN-resolucaoK.png); DIR defaults to
+//                                          (form1-senha-atual.png) and four worked
+//                                          solutions (formN-resolucaoK.png, Form5's
+//                                          beside its window); DIR defaults to
 //                                          docs/screenshots; then Form1 and
 //                                          Form9 (with answers) again at twice
 //                                          the scale, as form1-2x.png and
@@ -121,6 +122,25 @@ bool save(QWidget* w, const QDir& dir, const QString& name)
     settle();
     const QString path = dir.filePath(name + QStringLiteral(".png"));
     if (!picture(w).save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The exercise window with its solution window over it, as the student sees
+// them together; without a window manager, the solution window alone.
+bool saveBoth(QWidget* w, QWidget* view, const QDir& dir, const QString& name)
+{
+    static const bool framed = qEnvironmentVariableIntValue("TAVEK_SCREENSHOT_FRAMES") == 1;
+    if (!framed)
+        return save(view, dir, name);
+    picture(w);
+    picture(view); // both framed and drawn, the solution window on top
+    const QRect both = w->frameGeometry().united(view->frameGeometry());
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    if (!w->screen()->grabWindow(0, both.x(), both.y(), both.width(), both.height()).save(path)) {
         std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -241,13 +261,15 @@ int shoot(const QString& dirName)
         ok = save(w, dir, QStringLiteral("form%1").arg(n)) && ok;
         fill(w);
         ok = save(w, dir, QStringLiteral("form%1-answers").arg(n)) && ok;
-        // Three worked solutions beside their windows.
-        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {9, 7}}) {
+        // Four worked solutions beside their windows.
+        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {5, 3}, {9, 7}}) {
             if (form != n)
                 continue;
             choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));
             if (auto* view = w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(n))) {
-                ok = save(view, dir, QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise)) && ok;
+                const QString name = QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise);
+                // The drawn angle's shot beside the figure it is worked out for.
+                ok = (n == 5 ? saveBoth(w, view, dir, name) : save(view, dir, name)) && ok;
                 view->hide();
             }
         }

@@ -542,7 +542,7 @@ void ResultLockTest::form2HiddenCellsReceiveTexts()
     for (const char* cell : cells)
         QVERIFY2(visible(w, cell), cell);
     QCOMPARE(textOf(w, "Edit5"), QStringLiteral("10.0000 m/s"));
-    QCOMPARE(textOf(w, "Edit6"), QStringLiteral("5.0000 m/s²"));
+    QCOMPARE(textOf(w, "Edit6"), QStringLiteral("10.0000 m/s²"));
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("       Resposta"));
     for (const char* label : labels)
         QVERIFY2(isReadable(w, label), label);
