@@ -65,7 +65,7 @@ void MainWindow::openExitLock()
 void MainWindow::confirmExitPassword()
 {
     if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
-        inform(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
+        notice(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
         close();
         return;
     }
@@ -93,6 +93,7 @@ void MainWindow::changeExitPassword()
 {
     if (!exitLock_.change(ui_->Edit2->text().toStdString())) {
         inform(QString::fromUtf8(kEmptyNewPassword.data(), static_cast<qsizetype>(kEmptyNewPassword.size())));
+        ui_->Edit2->setFocus(Qt::OtherFocusReason);
         return;
     }
     ui_->Panel2->hide();

@@ -320,6 +320,11 @@ QStringList FormWindow::declaredNames() const
     return names;
 }
 
+void FormWindow::notice(const QString& text)
+{
+    context_.messenger->notice(this, text);
+}
+
 void FormWindow::inform(const QString& text)
 {
     context_.messenger->inform(this, text);

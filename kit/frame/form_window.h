@@ -110,6 +110,7 @@ protected:
     // For the presses that are not an exercise's calculation.
     void apply(const Outcome& outcome) { applier_.apply(outcome); }
     void inform(const QString& text);
+    void notice(const QString& text);
 
 private:
     void paintClientWhite();
