@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "kit/frame/form_window.h"
+#include "kit/frame/language.h"
 #include "kit/frame/solution_place.h"
 #include "kit/core/solution.h"
 #include "support.h"
@@ -34,6 +35,7 @@ private slots:
     void placement_data();
     void placement();
     void placementWithoutRoom();
+    void qtSpeaksPortuguese();
 };
 
 namespace {
@@ -274,6 +276,27 @@ void SolutionTest::placementWithoutRoom()
     const QRect client = tavek::placeSolution({screen, screen, exercise, kFrame}, kSolution, kSmallest);
     QCOMPARE(client.size(), kSmallest);
     QVERIFY(screen.contains(client.marginsAdded(kFrame)));
+}
+
+// Qt's own texts: the context menus of a cell and of the solution text.
+void SolutionTest::qtSpeaksPortuguese()
+{
+    QVERIFY(tavek::speakPortuguese());
+    FormWindow* w = p->open(2);
+    const std::unique_ptr<QMenu> cellMenu(w->control<QLineEdit>("Edit1")->createStandardContextMenu());
+    trigger(w, "ResolucaoExercicio1");
+    auto* text = solutionWindow(w)->findChild<QTextBrowser*>(QStringLiteral("Texto"));
+    const std::unique_ptr<QMenu> textMenu(text->createStandardContextMenu());
+    auto entries = [](const QMenu* menu) {
+        QStringList r;
+        for (const QAction* a : menu->actions())
+            r << QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        return r;
+    };
+    for (const char* entry : {"Desfazer", "Colar", "Selecionar tudo"})
+        QVERIFY2(entries(cellMenu.get()).contains(u(entry)), qPrintable(entries(cellMenu.get()).join('|')));
+    for (const char* entry : {"Copiar", "Selecionar tudo"})
+        QVERIFY2(entries(textMenu.get()).contains(u(entry)), qPrintable(entries(textMenu.get()).join('|')));
 }
 
 QTEST_MAIN(SolutionTest)
