@@ -44,6 +44,8 @@ void MainWindow::build()
 
     connect(ui_->Button1, &QPushButton::clicked, this, [this] { confirmExitPassword(); });
     connect(ui_->Button2, &QPushButton::clicked, this, [this] { changeExitPassword(); });
+    pressOnEnter(ui_->Edit1, ui_->Button1); // "Confirma Senha"
+    pressOnEnter(ui_->Edit2, ui_->Button2); // "Confirmar Alteração"
     onMousePress(ui_->Label4, [this](Qt::MouseButton button) { mechanicsPressed(button); });
     // A lone radio button would turn off again on a second click; in an
     // exclusive group of its own it stays on, as the switch must.
@@ -69,7 +71,7 @@ void MainWindow::openExitLock()
 void MainWindow::confirmExitPassword()
 {
     if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
-        inform(text(kFarewell));
+        notice(text(kFarewell));
         close();
         return;
     }

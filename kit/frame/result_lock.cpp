@@ -197,8 +197,10 @@ void ResultLock::apply(const LockEffects& fx)
     for (LockControl c : fx.emptied)
         if (auto* edit = qobject_cast<QLineEdit*>(lockControl(c)))
             edit->clear();
-    if (fx.message)
+    if (fx.message && *fx.message == kWrongPassword)
         messenger_->inform(window_, text(*fx.message));
+    else if (fx.message) // "Cédulas Já …" only tells the teacher where the lock stands
+        messenger_->notice(window_, text(*fx.message));
     for (LockControl c : fx.hidden)
         if (QWidget* w = lockControl(c))
             w->hide();
