@@ -486,8 +486,13 @@ menu-keys)
     read -r cx cy _ ch < <(client "$form2")
     first_title=($((cx + 4)) $((cy + 2)) 60 $((ch - 488 - 4))) # "Fechar Janela", on the menu bar
     before=$(ink_at "${first_title[@]}")
-    keys F10
     lit() { [ $(($(ink_at "${first_title[@]}") - before)) -ge 100 ]; } # the highlight makes about 190
+    keys Alt_L # pressed and released alone
+    within 10 lit || fail "Alt did not light the first menu title of Form2"
+    echo "ok: Alt lit \"Fechar Janela\""
+    keys Escape
+    within 10 eval '! lit' || fail "Escape did not leave the menu bar"
+    keys F10
     within 10 lit || fail "F10 did not light the first menu title of Form2"
     echo "ok: F10 lit \"Fechar Janela\""
     keys Right Right Right Return # "Conversões de Unidades"
