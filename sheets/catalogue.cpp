@@ -66,9 +66,10 @@ const std::vector<SheetExercise>& exercises()
          .number = "1)",
          .title = "Velocidade e aceleração médias",
          .figure = nullptr,
-         .statement = "Uma partícula em movimento retilíneo está na posição Xo = {x0} no instante to = {t0} e na "
-                      "posição X = {x} no instante t = {t}. Determine sua velocidade média e sua aceleração "
-                      "média.",
+         // The answer's acceleration holds only from rest: the statement says so.
+         .statement = "Uma partícula parte do repouso na posição Xo = {x0}, no instante to = {t0}, e se move em "
+                      "linha reta com aceleração constante; no instante t = {t} está na posição X = {x}. "
+                      "Determine sua velocidade média e sua aceleração média.",
          .givens = {{"x0", "Edit1", "Xo", "m", {0, 40, 1}},
                     {"x", "Edit2", "X", "m", {50, 400, 5}},
                     {"t0", "Edit3", "to", "s", {0, 6, 1}},
