@@ -1,6 +1,7 @@
 #include "topics/force/inclined_plane.h"
 
 #include "kit/core/classroom.h"
+#include "topics/force/figures.h"
 
 
 namespace tavek {
@@ -57,6 +58,7 @@ Outcome smooth_incline(const Cells& cells)
             const Real t = w.step("T", "T", "@mA × @a + @PX", mA * a + pA, "N");
             w.shows("T", "Label10");
             out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
+            out.figure = smooth_incline_figure(theta, pA, pB, a, t);
         } else if (pA > pB) {
             out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
             w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
@@ -65,9 +67,11 @@ Outcome smooth_incline(const Cells& cells)
             const Real t = w.step("T", "T", "@mB × @a + @PB", a * mB + classroom::g * mB, "N");
             w.shows("T", "Label10");
             out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
+            out.figure = smooth_incline_figure(theta, pA, pB, a, t);
         } else {
             // Equal pulls: the system stays put; direction and tension keep what they showed.
             w.remark("P_{X} = P_{B}: as forças se equilibram e o sistema não se move.");
+            out.figure = smooth_incline_figure(theta, pA, pB, a, pB); // the rope holds B up
         }
     });
 }
@@ -98,6 +102,7 @@ Outcome block_on_wall(const Cells& cells)
         w.shows({{"F", "Label21"}, {"P", "Label22"}});
         out.write("Label21", answer("Força miníma que deve ser exercida = ", f, 4, 4, " N"));
         out.write("Label22", answer("Peso do Bloco = ", p, 4, 2, " N"));
+        out.figure = block_on_wall_figure(f, p);
     });
 }
 

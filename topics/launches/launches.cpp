@@ -6,6 +6,7 @@
 
 #include "kit/core/classroom.h"
 #include "kit/core/random.h"
+#include "topics/launches/figures.h"
 
 namespace tavek {
 
@@ -79,6 +80,7 @@ Outcome dropped_missile(const Cells& cells)
         const Real d = w.step("d", "d", "@v × @t", v * t, "m");
         w.shows("d", "Label10");
         out.write("Label10", answer("Distância percorrida do míssil = ", d, 4, 4, "m "));
+        out.figure = dropped_missile_figure(v, h, classroom::g, t, d);
     });
 }
 
@@ -138,6 +140,8 @@ Outcome basketball_jump(const Cells& cells)
         const Real travel = w.step("travel", "t", "@x / (@cos × @v0)", Real(4.39) / (c * v0), "s");
         w.shows("travel", "Label18");
         out.write("Label18", answer("Tempo do percurso = ", travel, 4, 4, "s "));
+        out.figure =
+            basketball_figure(y0, v0, vy, c, classroom::g, up, travel, static_cast<double>(kBasketHeight), 4.39);
     });
 }
 
@@ -171,6 +175,7 @@ Outcome drawn_angle_speed(Real angle)
         w.shows("v0", "Label8");
         w.shows("v0kmh", "Label8");
         out.write("Label8", answer("Velocidade Inicial = ", v0, 4, 2, " m/s -> ") + answer("", kmh, 4, 2, " km/h"));
+        out.figure = drawn_angle_figure(angle, theta, s, v0, classroom::g);
     });
 }
 
@@ -207,6 +212,7 @@ Outcome kicked_ball(const Cells& cells)
         const Real range = w.step("A", "A", "@sin2 × @v0^{2} / @g", s2 * (v0 * v0) / classroom::g, "m");
         w.shows("A", "Label16");
         out.write("Label16", answer("Alcance horizontal = ", range, 4, 2, " m"));
+        out.figure = kicked_ball_figure(v0, theta, vy, classroom::g, hmax, time, range);
     });
 }
 
