@@ -14,13 +14,28 @@
 
 #include <algorithm>
 
+#include "kit/frame/figure_view.h"
+
 namespace tavek {
 
 namespace {
 constexpr int kWidth = 460;
-constexpr int kHeight = 480;
+constexpr int kHeight = 700;        // the text, and its figure under it
 constexpr int kNarrowest = 320;     // narrower, the formulas would wrap line by line
 constexpr int kFrameAllowance = 12; // the window manager's borders around it
+
+// The worked text above, its figure below at the size it reads well: both in
+// sight at once, the text taking whatever room the figure leaves.
+FigureView* layOutTextAndFigure(QWidget* view, QTextBrowser* text)
+{
+    auto* figure = new FigureView(view);
+    auto* layout = new QVBoxLayout(view);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(text, 1);
+    layout->addWidget(figure, 0);
+    return figure;
+}
 } // namespace
 
 SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& table,
@@ -67,9 +82,7 @@ void SolutionMenu::open(std::size_t exercise)
         text_->document()->setDefaultStyleSheet(QStringLiteral("b { color: #0000ff; }"));
         // A scroll bar that comes and goes would lay the text out twice.
         text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        auto* layout = new QVBoxLayout(view_);
-        layout->setContentsMargins(0, 0, 0, 0);
-        layout->addWidget(text_);
+        figure_ = layOutTextAndFigure(view_, text_);
     }
     // Where the student left it, once it is showing.
     if (!view_->isVisible())
@@ -123,6 +136,7 @@ void SolutionMenu::showSolution()
     view_->setWindowTitle(title(showing_));
     const std::optional<Outcome>& last = last_[showing_];
     text_->setHtml(QString::fromStdString(solution_html(last ? &*last : nullptr)));
+    figure_->setFigure(figure_of(last ? &*last : nullptr));
 }
 
 void SolutionMenu::pressed(std::size_t exercise, Outcome outcome)
@@ -168,6 +182,7 @@ void SolutionMenu::setLocked(bool locked)
         view_->hide();
         // What it held stays out of reach, not merely out of sight.
         text_->clear();
+        figure_->setFigure(nullptr);
     } else {
         showSolution();
         if (shownBeforeLock_)
