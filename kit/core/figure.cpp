@@ -273,6 +273,9 @@ std::string forces_sentence(const Figure& figure, std::string_view tail)
             s += "; ";
         s += tail;
     }
+    // Nothing pulls (a system at rest): the sentence starts with the tail.
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
+        s[0] = static_cast<char>(s[0] - 'a' + 'A');
     return s + ".";
 }
 

@@ -407,9 +407,10 @@ void drawSupport(QPainter& p, const Body& b, QPointF centre, qreal size)
         const Dir up = screen(b.tilt + 90), along = screen(b.tilt);
         const QPointF alongV(along.x, along.y), upV(up.x, up.y);
         const QPointF foot = centre - upV * (size / 2);
-        p.drawLine(foot - alongV * size * 1.8, foot + alongV * size * 1.8);
-        for (int k = -3; k <= 3; ++k) {
-            const QPointF at = foot + alongV * (qreal(k) * size * 0.5);
+        // Just under the block: forces along the plane start beside it.
+        p.drawLine(foot - alongV * size, foot + alongV * size);
+        for (int k = -2; k <= 2; ++k) {
+            const QPointF at = foot + alongV * (qreal(k) * size * 0.45);
             p.drawLine(at, at - upV * 5 - alongV * 4);
         }
     } else if (b.support == Body::Support::Wall) {

@@ -326,6 +326,7 @@ TEST(FigureThroughTheAnswers, AZeroForceHasNoArrowAndRestIsSaid)
     for (const char* name : {"F", "T1", "T2", "a"})
         EXPECT_EQ(arrow(out.figure, "Bloco 3", name), nullptr) << name;
     EXPECT_EQ(out.figure.note.rfind("Sistema em repouso", 0), 0u);
+    EXPECT_EQ(out.figure.description, "Sistema em repouso.");
 
     // A system in balance: no acceleration, the rope holding B.
     const Figure balance = tavek::smooth_incline_figure(30, 49, 49, 0, 49);
