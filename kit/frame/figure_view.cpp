@@ -107,6 +107,18 @@ QRectF place(const std::vector<QRectF>& candidates, const QRectF& box, const std
     return inside(candidates.front(), box);
 }
 
+// A heading in bold, cut to its row.
+void heading(QPainter& p, const QRectF& row, const std::string& s, Qt::Alignment align)
+{
+    const QFont plain = p.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(kInk);
+    p.drawText(row, align | Qt::AlignVCenter, QFontMetricsF(bold).elidedText(text(s), Qt::ElideRight, row.width()));
+    p.setFont(plain);
+}
+
 // Keeps a coordinate within a few boxes of the drawing: the painter is
 // clipped there anyway, and far-off points must not overflow its arithmetic.
 qreal tame(double f) { return std::isfinite(f) ? std::clamp(f, -4.0, 5.0) : 0.0; }
@@ -115,16 +127,9 @@ void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
 {
     const QFontMetricsF fm(p.font());
     const qreal line = fm.height();
-    const QFont plain = p.font();
-    QFont bold = plain;
-    bold.setBold(true);
 
     // Title, then the y axis's title above the plotting area.
-    p.setFont(bold);
-    p.setPen(kInk);
-    p.drawText(QRectF(cell.left(), cell.top(), cell.width(), line), Qt::AlignHCenter | Qt::AlignVCenter,
-               QFontMetricsF(bold).elidedText(text(plot.title), Qt::ElideRight, cell.width()));
-    p.setFont(plain);
+    heading(p, QRectF(cell.left(), cell.top(), cell.width(), line), plot.title, Qt::AlignHCenter);
     p.drawText(QRectF(cell.left(), cell.top() + line, cell.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                fm.elidedText(text(plot.y.title()), Qt::ElideRight, cell.width()));
 
@@ -468,14 +473,7 @@ void drawBody(QPainter& p, const Body& b, const QRectF& cell, qreal longest)
 {
     const QFontMetricsF fm(p.font());
     const qreal line = fm.height();
-    const QFont plain = p.font();
-    QFont bold = plain;
-    bold.setBold(true);
-    p.setFont(bold);
-    p.setPen(kInk);
-    p.drawText(QRectF(cell.left() + 2, cell.top(), cell.width() - 4, line), Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetricsF(bold).elidedText(text(b.name), Qt::ElideRight, cell.width() - 4));
-    p.setFont(plain);
+    heading(p, QRectF(cell.left() + 2, cell.top(), cell.width() - 4, line), b.name, Qt::AlignLeft);
 
     // Its acceleration under its name: a short arrow its way and its value.
     for (const Arrow& a : b.arrows) {
