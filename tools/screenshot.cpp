@@ -4,8 +4,9 @@
 //                                          state), the topic windows again with
 //                                          answers (formN-answers.png) and one
 //                                          with the result-cell lock engaged
-//                                          (form6-locked.png) and three worked
-//                                          solutions (formN-resolucaoK.png); DIR defaults to
+//                                          (form6-locked.png) and six worked
+//                                          solutions with their figures
+//                                          (formN-resolucaoK.png); DIR defaults to
 //                                          docs/screenshots; then Form1 and
 //                                          Form9 (with answers) again at twice
 //                                          the scale, as form1-2x.png and
@@ -216,8 +217,9 @@ int shoot(const QString& dirName)
         ok = save(w, dir, QStringLiteral("form%1").arg(n)) && ok;
         fill(w);
         ok = save(w, dir, QStringLiteral("form%1-answers").arg(n)) && ok;
-        // Three worked solutions beside their windows.
-        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {9, 7}}) {
+        // Worked solutions with their figures: a launch, a path, an incline
+        // pulled by a hanging block, the same with friction and its climb.
+        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {5, 4}, {8, 5}, {9, 6}, {9, 7}}) {
             if (form != n)
                 continue;
             choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));

@@ -440,10 +440,13 @@ std::vector<QRectF> labelPlaces(QPointF tip, Dir d, QSizeF s, qreal line)
             places.push_back(beyond.translated(0, -qreal(k) * line));
             places.push_back(beyond.translated(0, qreal(k) * line));
         }
+        // Over the arrow's end, on the side its shaft leaves free.
         const qreal over = d.x > 0 ? tip.x() - w : tip.x();
         for (int k = 0; k < 3; ++k) {
-            places.emplace_back(QPointF(over, tip.y() - h - 2 - qreal(k) * line), s);
-            places.emplace_back(QPointF(over, tip.y() + 2 + qreal(k) * line), s);
+            if (d.y < 0.05)
+                places.emplace_back(QPointF(over, tip.y() - h - 2 - qreal(k) * line), s);
+            if (d.y > -0.05)
+                places.emplace_back(QPointF(over, tip.y() + 2 + qreal(k) * line), s);
         }
         break;
     }
