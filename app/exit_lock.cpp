@@ -8,12 +8,19 @@ void ExitLock::open(bool changeSwitchOn)
         password_ = kDefaultExitPassword;
 }
 
-bool ExitLock::change(std::string_view entry)
+ChangeStep ExitLock::confirmChange(std::string_view entry)
 {
+    if (!askingNew_) {
+        if (!accepts(entry))
+            return {kExitRefused, true};
+        askingNew_ = true;
+        return {};
+    }
     if (entry.empty())
-        return false;
+        return {kEmptyNewPassword, false};
     password_ = entry;
-    return true;
+    askingNew_ = false;
+    return {{}, true};
 }
 
 } // namespace tavek

@@ -1,6 +1,7 @@
 #pragma once
 // The exit password of the main window. The program can only be ended from
-// "Fechar TAVEK" by typing it; a teacher may replace it for the run.
+// "Fechar TAVEK" by typing it; a teacher who knows it may replace it for the
+// run.
 #include <string>
 #include <string_view>
 
@@ -10,24 +11,41 @@ inline constexpr std::string_view kDefaultExitPassword = "zorp";
 inline constexpr std::string_view kFarewell = "Obrigado por Usar este Programa - Visite | www.tavek.example | ";
 inline constexpr std::string_view kExitRefused = "Senha Incorreta";
 inline constexpr std::string_view kEmptyNewPassword = "Cédula vazia. Ajuste Senha";
+// What the change panel's entry asks for.
+inline constexpr std::string_view kAskCurrentPassword = "Senha atual:";
+inline constexpr std::string_view kAskNewPassword = "Nova senha:";
+
+// What one "Confirmar Alteração" did, for the panel to show.
+struct ChangeStep {
+    std::string_view message; // a box to show first; empty: none
+    bool panelCloses = false; // and the next change starts at the current password
+    bool operator==(const ChangeStep&) const = default;
+};
 
 class ExitLock {
 public:
     // "Fechar TAVEK": until the teacher has switched to a password of his own
     // (RadioButton1), every opening puts the default back.
     void open(bool changeSwitchOn);
-    // "Confirma Senha": exact, case-sensitive, blanks count.
+    // "Confirma Senha": exact, case-sensitive, blanks count. Anything else
+    // that asks for the exit password (a teacher's menu) asks here too.
     bool accepts(std::string_view typed) const { return typed == password_; }
-    // "Confirmar Alteração": any text but the empty one (a blank counts)
-    // becomes the password; false when the entry is refused.
-    bool change(std::string_view entry);
 
-    const std::string& password() const { return password_; }
+    // "Confirmar Alteração", with the entry's text. A student must not be
+    // able to replace a password he does not know: the entry takes the
+    // current password first (a wrong one closes the panel), then the new
+    // one, which may be any text but the empty one (a blank counts).
+    ChangeStep confirmChange(std::string_view entry);
+    // The change panel hidden: the next change asks for the current password.
+    void restartChange() { askingNew_ = false; }
+    // The entry's caption: which password it takes now.
+    std::string_view changePrompt() const { return askingNew_ ? kAskNewPassword : kAskCurrentPassword; }
 
 private:
     // The default from the very start: an empty password would let anyone
     // end the program with an empty entry.
     std::string password_{kDefaultExitPassword};
+    bool askingNew_ = false;
 };
 
 } // namespace tavek

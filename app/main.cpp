@@ -6,6 +6,7 @@
 
 #include "app/registry.h"
 #include "kit/frame/fonts.h"
+#include "kit/frame/language.h"
 #include "kit/frame/messenger.h"
 
 namespace {
@@ -33,6 +34,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
     tavek::installFonts();
+    tavek::speakPortuguese();
 
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);

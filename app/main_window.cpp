@@ -4,7 +4,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,18 +11,20 @@
 
 #include "kit/frame/link_label.h"
 #include "kit/frame/mouse.h"
+#include "sheets/sheet_dialog.h"
 #include "ui_form1.h"
 
 namespace tavek {
 
+namespace {
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+} // namespace
+
 MainWindow::MainWindow(FormNumber number, const Context& context, QWidget* parent)
     : FormWindow(number, context, parent)
 {
-    // The session manager asks every program to save before the desktop
-    // session ends; from then on the window manager's close is obeyed, so a
-    // log out or shut down is never held up by the exit password.
-    if (qGuiApp)
-        connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { sessionEnding_ = true; });
 }
 
 MainWindow::~MainWindow() = default;
@@ -37,9 +38,14 @@ void MainWindow::build()
     // focus mark before the student presses Tab.
     ui_->centralwidget->setFocus(Qt::OtherFocusReason);
     connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { openExitLock(); });
+    // The teacher's exercise sheets, behind the exit password.
+    connect(ui_->ListaDeExercicios, &QAction::triggered, this,
+            [this] { openExerciseSheets(this, exitLock_, *context().messenger); });
 
     connect(ui_->Button1, &QPushButton::clicked, this, [this] { confirmExitPassword(); });
     connect(ui_->Button2, &QPushButton::clicked, this, [this] { changeExitPassword(); });
+    pressOnEnter(ui_->Edit1, ui_->Button1); // "Confirma Senha"
+    pressOnEnter(ui_->Edit2, ui_->Button2); // "Confirmar Alteração"
     onMousePress(ui_->Label4, [this](Qt::MouseButton button) { mechanicsPressed(button); });
     // A lone radio button would turn off again on a second click; in an
     // exclusive group of its own it stays on, as the switch must.
@@ -65,11 +71,11 @@ void MainWindow::openExitLock()
 void MainWindow::confirmExitPassword()
 {
     if (exitLock_.accepts(ui_->Edit1->text().toStdString())) {
-        inform(QString::fromUtf8(kFarewell.data(), static_cast<qsizetype>(kFarewell.size())));
+        notice(text(kFarewell));
         close();
         return;
     }
-    inform(QString::fromUtf8(kExitRefused.data(), static_cast<qsizetype>(kExitRefused.size())));
+    inform(text(kExitRefused));
     enableTopicLinks(true);
     ui_->Panel1->hide();
 }
@@ -79,11 +85,12 @@ void MainWindow::mechanicsPressed(Qt::MouseButton button)
     if (button == Qt::RightButton)
         ui_->Panel2->show();
     else if (button == Qt::LeftButton)
-        ui_->Panel2->hide();
+        hideChangePanel();
 }
 
 void MainWindow::RadioconfirmExitPassword()
 {
+    ui_->Label10->show();
     ui_->Edit2->show();
     ui_->Button2->show();
     ui_->Edit2->setFocus(Qt::OtherFocusReason);
@@ -91,11 +98,33 @@ void MainWindow::RadioconfirmExitPassword()
 
 void MainWindow::changeExitPassword()
 {
-    if (!exitLock_.change(ui_->Edit2->text().toStdString())) {
-        inform(QString::fromUtf8(kEmptyNewPassword.data(), static_cast<qsizetype>(kEmptyNewPassword.size())));
+    const ChangeStep step = exitLock_.confirmChange(ui_->Edit2->text().toStdString());
+    // Nothing typed stays in the entry, right or wrong.
+    ui_->Edit2->clear();
+    if (!step.message.empty())
+        inform(text(step.message));
+    if (step.panelCloses) {
+        hideChangePanel();
         return;
     }
+    askForPassword();
+    ui_->Edit2->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::hideChangePanel()
+{
     ui_->Panel2->hide();
+    ui_->Edit2->clear();
+    exitLock_.restartChange();
+    askForPassword();
+}
+
+void MainWindow::askForPassword()
+{
+    const bool current = exitLock_.changePrompt() == kAskCurrentPassword;
+    ui_->Label10->setText(text(exitLock_.changePrompt()));
+    ui_->Edit2->setAccessibleName(current ? QStringLiteral("Senha de saída atual")
+                                          : QStringLiteral("Nova senha de saída"));
 }
 
 void MainWindow::enableTopicLinks(bool enabled)
@@ -108,10 +137,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Alt+F4 or a task bar's "Close" comes from outside the program
     // (spontaneous): it must not get round the exit password, so it opens the
-    // exit lock as "Fechar TAVEK" does. The program's own close after the
-    // password, and the application closing its windows when told to quit
-    // at the end of the session, are not spontaneous and end the program.
-    if (event->spontaneous() && !sessionEnding_) {
+    // exit lock as "Fechar TAVEK" does, even while or after the session
+    // manager asks the program to save (a log-out can still be cancelled).
+    // The program's own close after the password, and the application
+    // closing its windows when the session manager ends the session, are not
+    // spontaneous and end the program.
+    if (event->spontaneous()) {
         event->ignore();
         if (ui_) {
             raise();

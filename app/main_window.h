@@ -19,11 +19,14 @@ public:
     MainWindow(FormNumber number, const Context& context, QWidget* parent);
     ~MainWindow() override;
 
+    // The exit password's check, for whatever else a teacher opens with it.
+    const ExitLock& exitLock() const { return exitLock_; }
+
 protected:
     void build() override;
-    // The program's own close ends it, with every window; a close request
-    // from the window manager opens the exit lock instead, except at the end
-    // of the desktop session.
+    // The program's own close ends it, with every window, and so does the
+    // end of the desktop session; a close request from the window manager
+    // opens the exit lock instead.
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -35,11 +38,12 @@ private:
     void mechanicsPressed(Qt::MouseButton button);
     void RadioconfirmExitPassword();
     void changeExitPassword();
+    void hideChangePanel();
+    void askForPassword();
     void enableTopicLinks(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     ExitLock exitLock_;
-    bool sessionEnding_ = false; // the session manager asked us to save: log out or shut down
 };
 
 } // namespace tavek

@@ -686,36 +686,37 @@ def form4():
     write("form4/Image2.svg", s)
 
     # Image4 329 x 273: the basketball player's jump, with its measures.
-    # 50 px to the metre, ground at 238.
+    # 50 px to the metre, ground at 236. The worked example: an athlete of
+    # 1.80 m releases the ball at 1.46 x 1.80 = 2.628 m, at 45 degrees, and the
+    # computed launch speed takes it through the rim, 3.1 m up and 4.39 m ahead.
     s = Svg(329, 273)
     gy = 236
     m = 50.0
     pole = 303
     rim_c = pole - 8 - 14          # 281
-    release = (rim_c - 4.39 * m, gy - 2.65 * m)
-    rim_y = gy - 3.05 * m
+    release = (rim_c - 4.39 * m, gy - 1.46 * 1.80 * m)
+    rim_y = gy - 3.1 * m
     s.ground(0, 329, gy, 6)
     basket(s, rim_c - 14, rim_c + 14, rim_y, pole, gy, rim_y - 36, rim_y + 10)
     # the athlete in the air, 1.80 m tall, soles 0.3 m above the floor
     sole = gy - 0.3 * m
     head_top, fx = athlete(s, release, sole, gy, ball_r=8)
-    # trajectory at 45 degrees into the rim
+    # The path at 45 degrees through the centre of the rim: a parabola with a
+    # vertical axis is the quadratic Bezier whose control point is where the
+    # tangents at its two ends meet, halfway across, on the launch line.
     x0, y0 = release
-    x1, y1 = rim_c, rim_y - 3
-    dx = x1 - x0
-    k = (y1 - y0 + dx) / (dx * dx)
-    cxp, cyp = x0 + dx / 2, y0 - dx / 2
-    s.path("M%s %sQ%s %s %s %s" % (f(x0 + 6), f(y0 - 6), f(cxp), f(cyp + 3), f(x1), f(y1)),
+    x1, y1 = rim_c, rim_y
+    cxp, cyp = (x0 + x1) / 2, y0 - (x1 - x0) / 2
+    s.path("M%s %sQ%s %s %s %s" % (f(x0), f(y0), f(cxp), f(cyp), f(x1), f(y1)),
            stroke=BALL, sw=2, dash="5 4")
-    del k
     # the 45 degree angle at the release point
     s.line(x0, y0, x0 + 52, y0, DIM, 1.2, dash="3 3")
     s.arc(x0, y0, 30, 0, 45)
     s.label(x0 + 34, y0 - 8, "45°", size=11)
-    # basket height 3.05 m
+    # basket height 3.1 m, as the exercise takes it
     s.double_arrow(318, rim_y, 318, gy)
     s.line(rim_c + 14, rim_y, 324, rim_y, DIM, 1, dash="2 2")
-    s.label(314, (rim_y + gy) / 2, "3.05 m", size=11, anchor="middle", rotate=-90)
+    s.label(314, (rim_y + gy) / 2, "3.1 m", size=11, anchor="middle", rotate=-90)
     # horizontal distances below the ground
     s.line(x0, y0 + 10, x0, gy + 21, DIM, 1, dash="2 2")
     s.line(rim_c, rim_y + 14, rim_c, gy + 21, DIM, 1, dash="2 2")
@@ -745,43 +746,43 @@ def form5():
     write("form5/Image3.svg", bar(17, 361))
     write("form5/Image4.svg", bar(401, 20))
 
-    # Image2 361 x 257: the ball thrown at an angle into the basket.
+    # Image2 361 x 257: the ball thrown at an angle reaches the rim at the top
+    # of its arc, 1.37 m above the hands; the angle is drawn anew on each press,
+    # so no horizontal distance is fixed (the solution works it out).
     # Over it: buttons 0..169 x 16..57 at the top; the drawn angle (Label10)
     # at 56 x 192..205, right of the launch angle.
     s = Svg(361, 257)
-    gy = 236
-    x0, y0 = 32, 206            # launch point, 7 ft above the ground
-    ft = (gy - y0) / 7.0
-    rim_y = gy - 10 * ft
-    rim_c = 290
-    pole = 320
-    s.ground(0, 361, gy, 6)
-    basket(s, rim_c - 13, rim_c + 13, rim_y, pole, gy, rim_y - 30, rim_y + 8)
-    player(s, x0 - 14, gy, y0 - 14, (x0, y0), ball_r=7)
-    # trajectory leaving at about 50 degrees
-    t = math.tan(math.radians(50))
-    dx = rim_c - x0
-    cyp = y0 - t * dx / 2
-    s.path("M%s %sQ%s %s %s %s" % (f(x0 + 5), f(y0 - 6), f(x0 + dx / 2), f(cyp), f(rim_c), f(rim_y - 3)),
+    x0, y0 = 34, 204            # the ball leaves the hands here
+    a = 50                      # a launch angle to draw
+    rise = 140                  # 1.37 m
+    xr, yr = x0 + 2 * rise / math.tan(math.radians(a)), y0 - rise
+    pole = xr + 30
+    # the basket on its pole, running down out of the figure
+    s.line(pole, yr - 20, pole, 257, "#78909c", 4, cap="butt")
+    basket(s, xr - 13, xr + 13, yr, pole, 257, yr - 30, yr + 8)
+    # the shooter's arm from the lower left, the ball at the fingertips
+    limb(s, [(-6, 257), (10, 236), (x0 - 7, y0 + 8)], 7, "#c98b5e")
+    s.circle(x0 - 6, y0 + 7, 4, fill="#c98b5e", stroke=INK, sw=1.2)
+    s.ball(x0, y0, 7)
+    # the arc: its top (a horizontal tangent) is the rim, so the quadratic
+    # Bezier's control point lies halfway across at the rim's height
+    s.path("M%s %sQ%s %s %s %s" % (f(x0 + 5), f(y0 - 6), f((x0 + xr) / 2), f(yr), f(xr), f(yr - 7)),
            stroke=BALL, sw=2, dash="5 4")
-    s.line(x0, y0, x0 + 22, y0, DIM, 1.2, dash="3 3")
-    s.arc(x0, y0, 18, 0, 50)
-    s.arrow(x0 + 6, y0 - 7, x0 + 6 + 30 * math.cos(math.radians(50)), y0 - 7 - 30 * math.sin(math.radians(50)),
+    s.ball(xr, yr - 7, 6, fill="#f6c28b")
+    s.arrow(xr - 30, yr - 20, xr - 10, yr - 20, MOTION, 1.6, head=6)
+    s.label(xr - 34, yr - 17, "alto do arco", size=10, fill=MOTION, anchor="end")
+    # the launch angle and speed
+    s.line(x0, y0, x0 + 24, y0, DIM, 1.2, dash="3 3")
+    s.arc(x0, y0, 18, 0, a)
+    s.arrow(x0 + 6, y0 - 7, x0 + 6 + 32 * math.cos(math.radians(a)), y0 - 7 - 32 * math.sin(math.radians(a)),
             MOTION, 2, head=7)
-    s.label(x0 - 20, y0 - 28, "v0", size=11, fill=MOTION, italic=True)
-    # y0 = 7 ft, right under the launch point
-    s.double_arrow(x0 + 8, y0 + 8, x0 + 8, gy)
-    s.label(x0 + 13, y0 + 22, "y₀ = 7 ft", size=11)
-    # 10 ft from the ground up to the basket
-    s.double_arrow(pole + 14, rim_y, pole + 14, gy)
-    s.line(rim_c + 13, rim_y, pole + 18, rim_y, DIM, 1, dash="2 2")
-    s.label(pole + 10, (rim_y + gy) / 2 + 4, "10 ft", size=11, anchor="middle", rotate=-90)
-    # 14 ft along the ground
-    s.line(rim_c, rim_y + 14, rim_c, gy + 18, DIM, 1, dash="2 2")
-    s.line(x0, y0 + 8, x0, gy + 18, DIM, 1, dash="2 2")
-    s.double_arrow(x0, gy + 14, rim_c, gy + 14)
-    s.rect((x0 + rim_c) / 2 - 18, gy + 8, 36, 12, fill="#ffffff")
-    s.label((x0 + rim_c) / 2, gy + 18, "14 ft", size=11, anchor="middle")
+    s.label(x0 - 14, y0 - 34, "v₀", size=11, fill=MOTION, italic=True)
+    # the rise from the hands to the rim, 1.37 m
+    dim_x = pole + 16
+    s.line(x0 + 10, y0, dim_x + 4, y0, DIM, 1, dash="2 2")
+    s.line(xr + 13, yr, dim_x + 4, yr, DIM, 1, dash="2 2")
+    s.double_arrow(dim_x, yr, dim_x, y0)
+    s.label(dim_x + 12, (yr + y0) / 2, "Δy = 1.37 m", size=11, anchor="middle", rotate=-90)
     write("form5/Image2.svg", s)
 
     # Image5 289 x 169: the kicked ball. Over it: "ângulo" at 48..87 x 96..109

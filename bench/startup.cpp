@@ -1,11 +1,12 @@
 // The program's own start, as app/main.cpp does it: the application, the
-// fonts, the registry creating all eleven windows, the main window shown.
+// fonts, Qt's Portuguese texts, the registry creating all eleven windows, the main window shown.
 // Timed from the launch of the process to the main window's first paint.
 #include <QApplication>
 #include <QIcon>
 
 #include "app/registry.h"
 #include "kit/frame/fonts.h"
+#include "kit/frame/language.h"
 #include "kit/frame/messenger.h"
 #include "startup_clock.h"
 
@@ -17,6 +18,8 @@ int main(int argc, char** argv)
     clock.mark("app");
     tavek::installFonts();
     clock.mark("fonts");
+    tavek::speakPortuguese();
+    clock.mark("language");
 
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);

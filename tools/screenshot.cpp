@@ -4,14 +4,21 @@
 //                                          state), the topic windows again with
 //                                          answers (formN-answers.png) and one
 //                                          with the result-cell lock engaged
-//                                          (form6-locked.png) and six worked
+//                                          (form6-locked.png, its password typed
+//                                          as dots before: form6-senha.png), the
+//                                          main window's password change asking
+//                                          for the current password
+//                                          (form1-senha-atual.png) and seven worked
 //                                          solutions with their figures
-//                                          (formN-resolucaoK.png); DIR defaults to
-//                                          docs/screenshots; then Form1 and
-//                                          Form9 (with answers) again at twice
-//                                          the scale, as form1-2x.png and
-//                                          form9-answers-2x.png
-//   screenshots --scale F [DIR]            only those two, at scale F (a
+//                                          (formN-resolucaoK.png, Form5's drawn
+//                                          angle beside its window); DIR defaults
+//                                          to docs/screenshots; then Form1, Form9
+//                                          (with answers) and two of its
+//                                          solutions again at twice the scale, as
+//                                          form1-2x.png, form9-answers-2x.png,
+//                                          form9-resolucao6-2x.png and
+//                                          form9-resolucao7-2x.png
+//   screenshots --scale F [DIR]            only those four, at scale F (a
 //                                          separate run: Qt takes the scale
 //                                          once, when the program starts)
 //   screenshots --render IN.svg OUT.png W H
@@ -28,6 +35,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -124,6 +132,25 @@ bool save(QWidget* w, const QDir& dir, const QString& name)
     return true;
 }
 
+// The exercise window with its solution window over it, as the student sees
+// them together; without a window manager, the solution window alone.
+bool saveBoth(QWidget* w, QWidget* view, const QDir& dir, const QString& name)
+{
+    static const bool framed = qEnvironmentVariableIntValue("TAVEK_SCREENSHOT_FRAMES") == 1;
+    if (!framed)
+        return save(view, dir, name);
+    picture(w);
+    picture(view); // both framed and drawn, the solution window on top
+    const QRect both = w->frameGeometry().united(view->frameGeometry());
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    if (!w->screen()->grabWindow(0, both.x(), both.y(), both.width(), both.height()).save(path)) {
+        std::fprintf(stderr, "screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
 void type(FormWindow* w, const char* edit, const char* text)
 {
     if (auto* e = w->control<QLineEdit>(edit))
@@ -167,6 +194,23 @@ bool openDir(const QString& dirName, QDir& dir)
     return true;
 }
 
+// The solution of an exercise of `w`, as its menu "Resolução" opens it; the
+// drawn angle's shot beside the figure it is worked out for.
+bool shootSolution(FormWindow* w, int exercise, const QDir& dir, const QString& suffix = {})
+{
+    const int n = static_cast<int>(w->number());
+    choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));
+    auto* view = w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(n));
+    if (!view) {
+        std::fprintf(stderr, "screenshots: %s has no solution window\n", qPrintable(w->objectName()));
+        return false;
+    }
+    const QString name = QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise) + suffix;
+    const bool ok = n == 5 && exercise == 3 ? saveBoth(w, view, dir, name) : save(view, dir, name);
+    view->hide();
+    return ok;
+}
+
 // The main window and the window with the most figures, at a larger scale:
 // the pictures must be drawn anew for it, never a bitmap blown up.
 int shootScaled(const QString& dirName, const QString& scale)
@@ -183,6 +227,9 @@ int shootScaled(const QString& dirName, const QString& scale)
     FormWindow* w = registry.form(9);
     fill(w);
     ok = save(w, dir, QStringLiteral("form9-answers") + suffix) && ok;
+    // Its figures: the words, arrows and lines drawn anew at the scale.
+    ok = shootSolution(w, 6, dir, suffix) && ok;
+    ok = shootSolution(w, 7, dir, suffix) && ok;
     return ok ? 0 : 1;
 }
 
@@ -197,6 +244,26 @@ bool runScaled(const QString& dirName, const QString& scale)
     run.setProcessChannelMode(QProcess::ForwardedChannels);
     run.start(QApplication::applicationFilePath(), {QStringLiteral("--scale"), scale, dirName});
     return run.waitForFinished(120000) && run.exitStatus() == QProcess::NormalExit && run.exitCode() == 0;
+}
+
+// The main window's panel that replaces the exit password, as a right press
+// on "Mecânica" and its switch leave it: asking for the current password.
+bool shootPasswordChange(FormWindow* main, const QDir& dir)
+{
+    auto* heading = main->control<QWidget>("Label4");
+    auto* change = main->control<QAbstractButton>("RadioButton1");
+    if (!heading || !change) {
+        std::fprintf(stderr, "screenshots: Form1 has no password-change panel\n");
+        return false;
+    }
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(2, 2), heading->mapToGlobal(QPointF(2, 2)), Qt::RightButton,
+                      Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(heading, &right);
+    change->click();
+    type(main, "Edit2", "zo");
+    const bool ok = save(main, dir, QStringLiteral("form1-senha-atual"));
+    main->control<QWidget>("Panel2")->hide();
+    return ok;
 }
 
 int shoot(const QString& dirName)
@@ -217,29 +284,28 @@ int shoot(const QString& dirName)
         ok = save(w, dir, QStringLiteral("form%1").arg(n)) && ok;
         fill(w);
         ok = save(w, dir, QStringLiteral("form%1-answers").arg(n)) && ok;
-        // Worked solutions with their figures: a launch, a path, an incline
-        // pulled by a hanging block, the same with friction and its climb.
-        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {5, 4}, {8, 5}, {9, 6}, {9, 7}}) {
-            if (form != n)
-                continue;
-            choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));
-            if (auto* view = w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(n))) {
-                ok = save(view, dir, QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise)) && ok;
-                view->hide();
-            }
-        }
+        // Worked solutions with their figures: a launch, a path, the drawn
+        // angle's shot, a kick, an incline pulled by a hanging block, the same
+        // with friction and its climb.
+        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {5, 3}, {5, 4}, {8, 5}, {9, 6}, {9, 7}})
+            if (form == n)
+                ok = shootSolution(w, exercise, dir) && ok;
         w->hide();
     }
 
-    // The teacher hides the answers of the force window behind a password.
+    // The teacher hides the answers of the force window behind a password,
+    // typed as dots.
     registry.show(6);
     FormWindow* w = registry.form(6);
     choose(w, "DesabilitarcdulasdeResultados1");
     type(w, "Edit14", "prof");
+    ok = save(w, dir, QStringLiteral("form6-senha")) && ok;
     press(w, "Button7");
     type(w, "Edit15", "prof");
     press(w, "Button8");
     ok = save(w, dir, QStringLiteral("form6-locked")) && ok;
+    w->hide();
+    ok = shootPasswordChange(registry.mainWindow(), dir) && ok;
     ok = runScaled(dirName, QStringLiteral("2")) && ok;
     return ok ? 0 : 1;
 }

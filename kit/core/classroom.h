@@ -11,6 +11,15 @@ inline constexpr double pi = 3.14;    // degrees become radians as pi * degrees 
 
 inline constexpr double horsepowerPerWatt = 0.001341;
 
+// What a worked solution says where it turns degrees into radians.
+inline constexpr const char* piSentence =
+    "π é tomado como 3.14 na conversão de graus em radianos: por isso sen 30° sai 0.499770, e não 0.5.";
+
+// What a worked solution says where it turns m/s into km/h.
+inline constexpr const char* kmhSentence =
+    "De m/s para km/h multiplica-se por 3.6; a conversão rápida de km/h para m/s do menu usa 0.277, que "
+    "arredonda 1/3.6 = 0.27778.";
+
 // The quick SI conversion's factors: km/h uses 0.277, not 1/3.6.
 inline constexpr double kmhToMs = 0.277;
 inline constexpr double mihToMs = 0.44704;

@@ -114,9 +114,15 @@ LockEffects LockState::retype(std::string_view edit15)
     return fx;
 }
 
+bool LockState::mayReveal() const
+{
+    const LockPhase now = phase();
+    return now != LockPhase::Locked && now != LockPhase::ConfirmingUnlock;
+}
+
 std::optional<std::string> LockState::reveal() const
 {
-    if (created_.empty())
+    if (created_.empty() || !mayReveal())
         return std::nullopt;
     return std::string(kRevealPrefix) + created_;
 }

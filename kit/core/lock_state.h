@@ -53,8 +53,12 @@ public:
     LockEffects retype(std::string_view edit15);
 
     // A right press on the reveal label: the password label's text, if the
-    // created password is not empty.
+    // created password is not empty and the answers are readable.
     std::optional<std::string> reveal() const;
+    // Whether the password label may stand on screen: only while the answers
+    // are readable. Locked, or asked to unlock, the password it shows would
+    // be the very one that unlocks them.
+    bool mayReveal() const;
 
     LockPhase phase() const;
     bool shown(LockControl control) const;

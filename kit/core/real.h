@@ -10,9 +10,16 @@
 // is kept. So a square or a product on the way to a smaller answer never
 // overflows: a fault comes only from a kept value that a double cannot hold,
 // or from a division by zero or an invalid operation at the step itself.
+//
+// That needs a long double wider than a double: the x87 format of g++ on
+// x86-64, Linux and mingw-w64 alike (whose start-up code sets the x87 to its
+// full 64-bit mantissa). MSVC's long double is a plain 64-bit double, with
+// which a step would overflow where the kept value does not; the assertion
+// below refuses such a compiler rather than give it wrong faults.
 #include <cmath>
 #include <compare>
 #include <exception>
+#include <limits>
 
 namespace tavek {
 
@@ -27,6 +34,9 @@ public:
 private:
     Fault kind_;
 };
+
+static_assert(std::numeric_limits<long double>::max_exponent > std::numeric_limits<double>::max_exponent,
+              "Extended needs a long double with a wider exponent than a double");
 
 class Extended;
 

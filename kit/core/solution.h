@@ -4,9 +4,9 @@
 // calculator builds it beside its answers from the very values it writes, so
 // the answer on the window and the result in the solution cannot disagree.
 //
-// Texts are the program's own markup: `_{…}` is a subscript, `^{…}` a
-// superscript, and in a formula `@name` stands for a quantity already given
-// or worked out. Numbers are never markup: they are kept as plain text and
+// Texts are the program's own markup: `_{…}` is a subscript, `^{…}` a power
+// (written with the superscript characters, ² ³, so that it survives copying),
+// and in a formula `@name` stands for a quantity already given or worked out. Numbers are never markup: they are kept as plain text and
 // escaped when the solution becomes rich text.
 #include <initializer_list>
 #include <string>
@@ -35,8 +35,14 @@ struct Solution {
     std::vector<std::pair<std::string, std::string>> shown;
 };
 
-// Builds a solution as a calculator works. Intermediate results are written as
-// the window writes its answers, W(x; width, decimals) without the padding.
+// Builds a solution as a calculator works. Every substitution line can be
+// redone by hand: the Working reads each line back from the numbers it prints
+// and, where a result would not come out of them to within its last digit,
+// writes the quantities it substitutes with more digits (the line of such a
+// quantity then ends "= 2.0267 m/s² ≈ 2.03 m/s²" when it is also an answer).
+// A line that cannot be made to check out keeps its formula and result but
+// not its numbers. Answers are written as the window writes them,
+// W(x; width, decimals) without the padding.
 class Working {
 public:
     Working(Solution& solution, int width, int decimals) : s_(solution), width_(width), decimals_(decimals) {}
@@ -45,11 +51,13 @@ public:
     Real given(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                std::string_view note = {});
     // A classroom value the exercise takes as known (g, π).
-    Real known(std::string_view name, std::string_view symbol, Real value, std::string_view unit);
-    // A worked-out quantity: `formula` names earlier quantities as @name. An
-    // empty formula states a value the working settles on (a = 0 at rest).
-    // A step only leading to others may ask for more decimals than answers
-    // have, so that its substituted number gives the next result again.
+    Real known(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
+               std::string_view note = {});
+    // A worked-out quantity: `formula` names earlier quantities as @name and
+    // may use + − × / ÷, brackets, |…|, √(…), ², ³ and sen, cos, tg, arctg of
+    // radians. An empty formula states a value the working settles on (a = 0
+    // at rest). `decimals` overrides the format's for this quantity (its
+    // answer's decimals, or the six of a sine).
     Real step(std::string_view name, std::string_view symbol, std::string_view formula, Real value,
               std::string_view unit, int decimals = -1);
     // The quantity's number as written here is the number the window shows
@@ -63,7 +71,7 @@ public:
     }
     // A sentence: which way the system moves, why nothing moves.
     void remark(std::string_view markup);
-    // From here on intermediate results are written with this format.
+    // From here on answers are written with this format.
     void format(int width, int decimals)
     {
         width_ = width;
@@ -74,12 +82,36 @@ private:
     struct Quantity {
         std::string name;
         std::string symbol;
-        std::string text;
-        bool negative;
+        std::string unit;
+        double value = 0;
+        bool fixed = true;                 // given or known: its text never changes
+        std::string formula;               // a step's; empty for a value settled on
+        bool alias = false;                // the formula is one other quantity
+        std::vector<std::size_t> operands; // the quantities @named, in order
+        std::vector<std::size_t> users;    // the steps that substitute this one
+        int width = 0;                     // the answer's format
+        int decimals = 0;
+        int d = 0;                         // decimals of the working text ...
+        int lo = 0;                        // ... never below one significant digit
+        int hi = 0;                        // ... nor above what the double holds
+        bool shown = false;
+        bool unchecked = false;            // its numbers would not give its result
+        std::string text;                  // the number substituted and written
+        bool bracket = false;              // substituted in brackets: negative or × 10ⁿ
+        long double textValue = 0;         // what the text reads as
+        long double lastDigit = 0;         // one unit of its last digit
+        std::size_t line = 0;              // among the substitutions
     };
-    const Quantity* find(std::string_view name) const;
-    Line expand(std::string_view formula, bool numbers) const;
-    void remember(std::string_view name, std::string_view symbol, std::string text, bool negative);
+    std::size_t find(std::string_view name) const;
+    Quantity quantity(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
+                      int decimals) const;
+    Real fact(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
+              std::string_view note);
+    void write(Quantity& q, int d);
+    bool checks(const Quantity& q) const;
+    void expand(Line& line, const Quantity& q, bool numbers) const;
+    void settle(std::size_t from);
+    void render(const Quantity& q);
 
     Solution& s_;
     int width_;
@@ -87,7 +119,8 @@ private:
     std::vector<Quantity> quantities_;
 };
 
-// The shortest text that reads back as the same double ("0.1", "1e+20").
+// The shortest text that reads back as the same double, powers of ten
+// written "1 × 10²⁰" ("0.1", "1 × 10⁻⁴").
 std::string given_text(double x);
 
 // Rich text of a line: markup escaped and its sub- and superscripts made tags,

@@ -4,13 +4,16 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleOptionMenuItem>
 #include <QWindow>
 
@@ -82,6 +85,7 @@ void FormWindow::ensureBuilt()
     wireExercises();
     wireResultLock();
     wireSolutions();
+    wireKeyboard();
     placeOnScreen();
 }
 
@@ -154,12 +158,30 @@ void FormWindow::wireExercises()
 {
     if (quickSi_)
         quickSiMenu_ = new QuickSiMenu(this, *quickSi_, applier_);
+    lastPressed_.assign(exercises_.size(), nullptr);
     for (const Exercise& exercise : exercises_) {
+        const std::size_t index = std::size_t(&exercise - exercises_.data());
         for (const Press& press : exercise.presses) {
             Q_ASSERT(press.button);
             const Calculator* calculator = &press.calculator;
-            connect(press.button, &QAbstractButton::clicked, this,
-                    [this, &exercise, calculator] { calculate(exercise, *calculator); });
+            connect(press.button, &QAbstractButton::clicked, this, [this, &exercise, calculator, index, &press] {
+                lastPressed_[index] = press.button;
+                calculate(exercise, *calculator);
+            });
+        }
+        if (exercise.presses.size() == 1) {
+            for (QLineEdit* input : exercise.inputs)
+                pressOnEnter(input, exercise.presses.front().button);
+        } else if (!exercise.presses.empty()) {
+            // Enter repeats the unit last chosen; before any, it leads to
+            // the first unit button, and Tab to the others.
+            for (QLineEdit* input : exercise.inputs)
+                connect(input, &QLineEdit::returnPressed, this, [this, &exercise, index] {
+                    if (QAbstractButton* last = lastPressed_[index])
+                        last->click();
+                    else
+                        exercise.presses.front().button->setFocus(Qt::TabFocusReason);
+                });
         }
         if (exercise.clear)
             connect(exercise.clear, &QAbstractButton::clicked, this, [this, &exercise] { clear(exercise); });
@@ -188,6 +210,8 @@ void FormWindow::wireResultLock()
             lock.firstCell = exercise.inputs.front();
     }
     lock_ = new ResultLock(this, lock, context_.messenger);
+    pressOnEnter(control<QLineEdit>("Edit14"), control<QAbstractButton>("Button7"));   // "Crie senha"
+    pressOnEnter(control<QLineEdit>("Edit15"), control<QAbstractButton>("Button8"));   // "Redigite Senha"
 }
 
 void FormWindow::wireSolutions()
@@ -199,16 +223,103 @@ void FormWindow::wireSolutions()
         connect(lock_, &ResultLock::answersLocked, solutions_, &SolutionMenu::setLocked);
 }
 
+void pressOnEnter(QLineEdit* cell, QAbstractButton* button)
+{
+    if (!cell || !button)
+        return;
+    QObject::connect(cell, &QLineEdit::returnPressed, button, [button] {
+        if (button->isVisible())
+            button->click();
+    });
+}
+
 namespace {
 
-// A menu bar whose titles sit closer together: the designed menus and the
-// menu "Resolução" then share a bar that would be too narrow for them at the
-// usual spacing, and every title stays in sight.
-class CompactMenuBarStyle : public QProxyStyle {
+bool isEnter(const QKeyEvent& key)
+{
+    return (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+           (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+} // namespace
+
+void FormWindow::wireKeyboard()
+{
+    // Outside a dialog a push button takes only Space; Enter presses it too.
+    if (QWidget* client = centralWidget())
+        for (QPushButton* button : client->findChildren<QPushButton*>())
+            button->installEventFilter(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button && isEnter(*key)) {
+            if (!key->isAutoRepeat()) // held down, it presses once
+                button->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* event)
+{
+    // F10, the other key desktops reach the menu bar with, comes here from
+    // whatever has the focus (cells, buttons and the bar itself leave it).
+    // A shortcut would not do: the main window owns the others, and Qt
+    // would find its F10 as well in each of them.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::NoModifier) {
+        toggleMenuBar();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void FormWindow::toggleMenuBar()
+{
+    // Qt's menu bar goes into its keyboard mode (or out of it) when it sees
+    // a lone Alt pressed and released in its window; F10 hands it that Alt.
+    QMenuBar* bar = menuBar();
+    if (!bar || !bar->isVisible())
+        return;
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::NoModifier); // reads as Alt held
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(this, &release);
+}
+
+namespace {
+
+// The windows' menu bars as the application's style draws them, with two
+// changes. The title the keyboard is on is highlighted: Fusion marks a title
+// only while its menu is open, so Alt or F10 would seem to do nothing on a
+// title without a menu ("Fechar Janela"). And where the designed menus and
+// the menu "Resolução" would not fit side by side at the usual spacing, the
+// titles sit closer together, so that every one stays in sight.
+class MenuBarStyle : public QProxyStyle {
 public:
+    explicit MenuBarStyle(bool compact) : QProxyStyle(QApplication::style()->name()), compact_(compact) {}
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        // The bar has the focus only in its keyboard mode.
+        if (element == CE_MenuBarItem && (option->state & State_Selected) && widget && widget->hasFocus()) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem chosen = *item;
+                chosen.state |= State_Sunken;
+                QProxyStyle::drawControl(element, &chosen, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
-        if (metric == PM_MenuBarItemSpacing)
+        if (compact_ && metric == PM_MenuBarItemSpacing)
             return 1;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -216,10 +327,13 @@ public:
                            const QWidget* widget) const override
     {
         const QSize usual = QProxyStyle::sizeFromContents(type, option, size, widget);
-        if (type != CT_MenuBarItem)
+        if (!compact_ || type != CT_MenuBarItem)
             return usual;
         return {std::min(usual.width(), size.width() + 4), usual.height()};
     }
+
+private:
+    bool compact_;
 };
 
 // The width the bar's titles take side by side, as the bar lays them out.
@@ -247,11 +361,11 @@ int titlesWidth(const QMenuBar* bar)
 void FormWindow::fitMenuBar()
 {
     QMenuBar* bar = menuBar();
-    if (!bar || titlesWidth(bar) <= placement_.width)
+    if (!bar)
         return;
-    auto* compact = new CompactMenuBarStyle;
-    compact->setParent(bar);
-    bar->setStyle(compact);
+    auto* style = new MenuBarStyle(titlesWidth(bar) > placement_.width);
+    style->setParent(bar);
+    bar->setStyle(style);
 }
 
 void FormWindow::placeOnScreen()
@@ -276,9 +390,16 @@ void FormWindow::calculate(const Exercise& exercise, const Calculator& calculato
     for (QLineEdit* input : exercise.inputs)
         cells.emplace(input->objectName().toStdString(), input->text().toStdString());
     Outcome outcome = calculator(cells);
-    applier_.apply(outcome);
+    apply(outcome);
     if (solutions_)
         solutions_->pressed(std::size_t(&exercise - exercises_.data()), std::move(outcome));
+}
+
+void FormWindow::apply(const Outcome& outcome)
+{
+    applier_.apply(outcome);
+    if (lock_)
+        lock_->answersWritten();
 }
 
 void FormWindow::clear(const Exercise& exercise)
@@ -318,6 +439,11 @@ QStringList FormWindow::declaredNames() const
                 names << QString::fromLatin1(name);
     }
     return names;
+}
+
+void FormWindow::notice(const QString& text)
+{
+    context_.messenger->notice(this, text);
 }
 
 void FormWindow::inform(const QString& text)

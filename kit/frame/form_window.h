@@ -18,6 +18,7 @@
 #include "kit/frame/quick_si_menu.h"
 #include "kit/frame/solution_menu.h"
 
+class QAbstractButton;
 class QAbstractItemView;
 class QLineEdit;
 
@@ -67,6 +68,9 @@ struct ResultLockSetup {
     QWidget* firstCell = nullptr;         // focused after a successful "Redigite Senha"
 };
 
+// Enter (or keypad Enter) in `cell` presses `button`, as a click would.
+void pressOnEnter(QLineEdit* cell, QAbstractButton* button);
+
 class FormWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -107,9 +111,14 @@ protected:
     void setQuickSi(const QuickSiSetup& setup) { quickSi_ = setup; }
     void setSolutionItems(SolutionItems items) { solutionItems_ = std::move(items); }
 
-    // For the presses that are not an exercise's calculation.
-    void apply(const Outcome& outcome) { applier_.apply(outcome); }
+    // Plays an outcome on the window (an exercise's press, or another).
+    void apply(const Outcome& outcome);
     void inform(const QString& text);
+    void notice(const QString& text);
+
+    // Enter on a focused push button presses it; F10 reaches the menu bar.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void paintClientWhite();
@@ -119,6 +128,8 @@ private:
     void wireExercises();
     void wireResultLock();
     void wireSolutions();
+    void wireKeyboard();
+    void toggleMenuBar();
     void fitMenuBar();
     void placeOnScreen();
     void standAlone();
@@ -134,6 +145,9 @@ private:
     bool built_ = false;
     std::vector<std::pair<const char*, FormNumber>> links_;
     std::vector<Exercise> exercises_;
+    // Per exercise, the button its last press came through: Enter in a cell
+    // of an exercise with several buttons (a conversion group) repeats it.
+    std::vector<QAbstractButton*> lastPressed_;
     QHash<QWidget*, QString> designTexts_; // what each result cell shows until calculated
     std::optional<ResultLockSetup> resultLock_;
     std::optional<QuickSiSetup> quickSi_;

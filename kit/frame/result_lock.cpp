@@ -106,6 +106,21 @@ ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* mes
         connect(b, &QAbstractButton::clicked, this, [this] { createPassword(); });
     if (auto* b = requireControl<QAbstractButton>(window_, "Button8"))
         connect(b, &QAbstractButton::clicked, this, [this] { confirmPassword(); });
+    // A projector shows the teacher's screen to the class: the passwords
+    // show as dots while typed, in every window.
+    for (const char* cell : {"Edit14", "Edit15"})
+        if (auto* edit = requireControl<QLineEdit>(window_, cell))
+            edit->setEchoMode(QLineEdit::Password);
+    // A screen reader reads a result label by its accessible name: the
+    // answer it shows, and what the answer is (the form's own name for it) as
+    // its description.
+    for (QWidget* label : setup_.labels) {
+        designNames_.insert(label, label->accessibleName());
+        label->setAccessibleDescription(label->accessibleName());
+    }
+    for (QLineEdit* cell : setup_.cells)
+        designNames_.insert(cell, cell->accessibleName());
+    nameAnswers(false);
     if (setup_.revealLabel) {
         if (auto* reveal = requireControl<QWidget>(window_, setup_.revealLabel))
             onMousePress(reveal, [this](Qt::MouseButton button) { revealPressed(button); });
@@ -118,6 +133,8 @@ ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* mes
         }
         listSelection_ = list->selectionMode();
         listFocus_ = list->focusPolicy();
+        listBars_[0] = list->horizontalScrollBarPolicy();
+        listBars_[1] = list->verticalScrollBarPolicy();
         list->installEventFilter(this);
         list->viewport()->installEventFilter(this);
     }
@@ -180,8 +197,10 @@ void ResultLock::apply(const LockEffects& fx)
     for (LockControl c : fx.emptied)
         if (auto* edit = qobject_cast<QLineEdit*>(lockControl(c)))
             edit->clear();
-    if (fx.message)
+    if (fx.message && *fx.message == kWrongPassword)
         messenger_->inform(window_, text(*fx.message));
+    else if (fx.message) // "Cédulas Já …" only tells the teacher where the lock stands
+        messenger_->notice(window_, text(*fx.message));
     for (LockControl c : fx.hidden)
         if (QWidget* w = lockControl(c))
             w->hide();
@@ -189,6 +208,10 @@ void ResultLock::apply(const LockEffects& fx)
         if (QWidget* w = lockControl(c))
             w->show();
     paint(fx.answers);
+    if (!state_.mayReveal() && setup_.passwordLabel) {
+        if (auto* label = window_->control(setup_.passwordLabel))
+            label->hide();
+    }
 
     QWidget* focus = nullptr;
     switch (fx.focus) {
@@ -227,12 +250,12 @@ void ResultLock::paint(AnswerPaint answers)
         } else {
             cell->setEchoMode(designEcho_.value(cell, QLineEdit::Normal));
         }
-        hideName(cell, locked);
     }
     for (QWidget* label : setup_.labels) {
         repaint(label, locked ? kLockedLabel : kReadableLabel);
-        hideName(label, locked);
+        holdSize(label, locked);
     }
+    nameAnswers(locked);
     if (QAbstractItemView* list = setup_.list) {
         repaint(list, locked ? kLockedList : kReadableList);
         lockList(list, locked);
@@ -240,13 +263,47 @@ void ResultLock::paint(AnswerPaint answers)
     emit answersLocked(locked);
 }
 
-void ResultLock::hideName(QWidget* w, bool hidden)
+void ResultLock::answersWritten()
 {
-    // A screen reader reads a control by its accessible name (a label
-    // without one, by its text): while hidden, both say only that.
-    if (!designNames_.contains(w))
-        designNames_.insert(w, w->accessibleName());
-    w->setAccessibleName(hidden ? QString::fromUtf8(kHiddenAnswer) : designNames_.value(w));
+    if (!state_.answersLocked())
+        nameAnswers(false);
+}
+
+void ResultLock::nameAnswers(bool hidden)
+{
+    // While hidden, name and text say only that. A result cell is read by its
+    // text as well, so its own name stays when readable.
+    const QString notice = QString::fromUtf8(kHiddenAnswer);
+    auto name = [](QWidget* w, const QString& n) {
+        if (w->accessibleName() != n)
+            w->setAccessibleName(n); // tells assistive technology of the change
+    };
+    for (QLineEdit* cell : setup_.cells)
+        name(cell, hidden ? notice : designNames_.value(cell));
+    for (QWidget* label : setup_.labels) {
+        const auto* l = qobject_cast<QLabel*>(label);
+        name(label, hidden ? notice : l ? l->text() : designNames_.value(label));
+    }
+}
+
+void ResultLock::holdSize(QWidget* label, bool locked)
+{
+    // A red box that grew with its hidden text would show how long the
+    // answer is: locked, it keeps the size it had. (The forms set no size
+    // limits on their result labels.)
+    auto* l = qobject_cast<QLabel*>(label);
+    if (locked) {
+        label->setFixedSize(label->size());
+        textsAtLock_.insert(label, l ? l->text() : QString());
+        return;
+    }
+    if (!textsAtLock_.contains(label))
+        return; // a lock abandoned before it hid anything
+    const QString atLock = textsAtLock_.take(label);
+    label->setMinimumSize(0, 0);
+    label->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    if (l && l->text() != atLock)
+        l->adjustSize(); // written while locked: as wide as its answer now
 }
 
 void ResultLock::lockList(QAbstractItemView* list, bool locked)
@@ -255,6 +312,9 @@ void ResultLock::lockList(QAbstractItemView* list, bool locked)
     if (lines_)
         lines_->setHidden(locked);
     if (locked) {
+        // Scroll bars would follow the width and number of the hidden lines.
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // No line selected, none current and no keyboard: the list has
         // nothing to highlight, scroll to or copy.
         list->clearFocus();
@@ -263,6 +323,8 @@ void ResultLock::lockList(QAbstractItemView* list, bool locked)
         if (QItemSelectionModel* selection = list->selectionModel())
             selection->clear();
     } else {
+        list->setHorizontalScrollBarPolicy(listBars_[0]);
+        list->setVerticalScrollBarPolicy(listBars_[1]);
         list->setSelectionMode(static_cast<QAbstractItemView::SelectionMode>(listSelection_));
         list->setFocusPolicy(listFocus_);
     }

@@ -29,6 +29,10 @@ public:
 
     const LockState& state() const { return state_; }
 
+    // The window wrote answers: while they are readable, a screen reader
+    // hears each result label's new text.
+    void answersWritten();
+
     // The style sheet of a control with its background set to `color`
     // (a "#rrggbb" name), keeping everything else of it.
     static QString withBackground(const QString& sheet, const QString& objectName, const QString& color);
@@ -52,7 +56,8 @@ private:
     void paint(AnswerPaint answers);
     QWidget* lockControl(LockControl c) const;
     void repaint(QWidget* w, const char* color);
-    void hideName(QWidget* w, bool hidden);
+    void nameAnswers(bool hidden);
+    void holdSize(QWidget* label, bool locked);
     void lockList(QAbstractItemView* list, bool locked);
 
     FormWindow* window_;
@@ -60,11 +65,13 @@ private:
     Messenger* messenger_;
     LockState state_;
     QHash<QWidget*, QString> designSheets_; // each painted control's own style sheet
-    QHash<QWidget*, QString> designNames_;  // each hidden answer's own accessible name
+    QHash<QWidget*, QString> designNames_;  // each answer's own accessible name
     QHash<QWidget*, QLineEdit::EchoMode> designEcho_;
+    QHash<QWidget*, QString> textsAtLock_;  // each result label's text when it was locked
     HiddenLines* lines_ = nullptr;          // the result list's lines as the list offers them
-    int listSelection_ = 0;                 // the list's own selection mode and focus policy
+    int listSelection_ = 0;                 // the list's own selection mode, focus and scroll bars
     Qt::FocusPolicy listFocus_ = Qt::NoFocus;
+    Qt::ScrollBarPolicy listBars_[2] = {Qt::ScrollBarAsNeeded, Qt::ScrollBarAsNeeded};
     bool listLocked_ = false;
 };
 

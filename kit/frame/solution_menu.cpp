@@ -2,11 +2,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
@@ -15,26 +18,46 @@
 #include <algorithm>
 
 #include "kit/frame/figure_view.h"
+#include "kit/frame/solution_place.h"
 
 namespace tavek {
 
 namespace {
 constexpr int kWidth = 460;
-constexpr int kHeight = 700;        // the text, and its figure under it
-constexpr int kNarrowest = 320;     // narrower, the formulas would wrap line by line
-constexpr int kFrameAllowance = 12; // the window manager's borders around it
+constexpr int kHeight = 700;    // the text, and its figure under it
+constexpr int kNarrowest = 320; // narrower, the formulas would wrap line by line
+constexpr int kLowest = 420;    // lower, a dozen lines and the figure at its smallest would not fit
+// A result label grows to the right with its answer line; the longest lines
+// ("Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s") run to about this
+// many characters.
+constexpr int kAnswerChars = 54;
 
-// The worked text above, its figure below at the size it reads well: both in
-// sight at once, the text taking whatever room the figure leaves.
-FigureView* layOutTextAndFigure(QWidget* view, QTextBrowser* text)
+// The window's own name in its caption, for the titles of its solutions:
+// "TAVEK 1 - Mais Exercicios de Força e Movimento - 3" gives "Força e
+// Movimento 3", which tells it from Form8's "Força e Movimento 2".
+QString windowName(QString caption)
 {
-    auto* figure = new FigureView(view);
-    auto* layout = new QVBoxLayout(view);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(text, 1);
-    layout->addWidget(figure, 0);
-    return figure;
+    static const QRegularExpression program(QStringLiteral("^TAVEK 1\\s*-\\s*"));
+    static const QRegularExpression more(QStringLiteral("^Mais exerc[ií]cios de\\s+"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression dash(QStringLiteral("\\s+-\\s+"));
+    caption.remove(program);
+    caption.remove(more);
+    caption.replace(dash, QStringLiteral(" "));
+    return caption;
+}
+
+// Where a control of the exercise stands on the screen; a result label as
+// far as its longest answer line may reach within its window.
+QRect onScreen(const QWidget* control)
+{
+    QRect r(control->mapToGlobal(QPoint(0, 0)), control->size());
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        const int reach = label->fontMetrics().averageCharWidth() * kAnswerChars;
+        const int room = label->parentWidget() ? label->parentWidget()->width() - label->x() : reach;
+        r.setWidth(std::max(r.width(), std::min(reach, room)));
+    }
+    return r;
 }
 } // namespace
 
@@ -53,37 +76,55 @@ SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vecto
         connect(action, &QAction::triggered, this, [this, i] { open(i); });
         actions_.push_back(action);
     }
+    // The solution window goes and comes back with its exercise window.
+    window_->installEventFilter(this);
 }
 
 QString SolutionMenu::title(std::size_t exercise) const
 {
-    return QStringLiteral("Resolução - ") + actions_[exercise]->text();
+    // Two windows may both have an "Exercício 6": the title names the window too.
+    QString title = QStringLiteral("Resolução - ") + actions_[exercise]->text();
+    if (items_.names.empty())
+        title += QStringLiteral(" - ") + windowName(window_->windowTitle());
+    return title;
+}
+
+void SolutionMenu::buildView()
+{
+    view_ = new QWidget(window_, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    view_->setObjectName(QStringLiteral("ResolucaoForm%1").arg(formNumber_));
+    text_ = new QTextBrowser(view_);
+    text_->setObjectName(QStringLiteral("Texto"));
+    text_->setAccessibleName(QStringLiteral("Resolução"));
+    text_->setOpenLinks(false);
+    text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Selectable from the keyboard, but read-only: no text cursor blinks in it.
+    text_->setCursorWidth(0);
+    // A size that reads comfortably beside the windows' small print, and
+    // headings in the blue of the windows' titles.
+    QFont font = text_->font();
+    font.setPointSize(10);
+    text_->setFont(font);
+    text_->document()->setDocumentMargin(8);
+    text_->document()->setDefaultStyleSheet(QStringLiteral("b { color: #0000ff; }"));
+    // A scroll bar that comes and goes would lay the text out twice.
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The worked text above, its figure below at the size it reads well: both
+    // in sight at once, the text taking whatever room the figure leaves.
+    figure_ = new FigureView(view_);
+    auto* layout = new QVBoxLayout(view_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(text_, 1);
+    layout->addWidget(figure_, 0);
 }
 
 void SolutionMenu::open(std::size_t exercise)
 {
     if (locked_)
         return;
-    if (!view_) {
-        view_ = new QWidget(window_, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                         Qt::WindowCloseButtonHint);
-        view_->setObjectName(QStringLiteral("ResolucaoForm%1").arg(formNumber_));
-        text_ = new QTextBrowser(view_);
-        text_->setObjectName(QStringLiteral("Texto"));
-        text_->setAccessibleName(QStringLiteral("Resolução"));
-        text_->setOpenLinks(false);
-        text_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        // A size that reads comfortably beside the windows' small print, and
-        // headings in the blue of the windows' titles.
-        QFont font = text_->font();
-        font.setPointSize(10);
-        text_->setFont(font);
-        text_->document()->setDocumentMargin(8);
-        text_->document()->setDefaultStyleSheet(QStringLiteral("b { color: #0000ff; }"));
-        // A scroll bar that comes and goes would lay the text out twice.
-        text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        figure_ = layOutTextAndFigure(view_, text_);
-    }
+    if (!view_)
+        buildView();
     // Where the student left it, once it is showing.
     if (!view_->isVisible())
         placeBeside(exercise);
@@ -96,37 +137,29 @@ void SolutionMenu::open(std::size_t exercise)
 
 void SolutionMenu::placeBeside(std::size_t exercise)
 {
-    // To the right of the exercise window where the screen has room, else to
-    // its left. A screen too small for either (1024 pixels wide) gets it over
-    // the window, on the side the chosen exercise leaves free and only as wide
-    // as that side: the student changes a number, presses and watches the
-    // solution follow.
-    const QRect frame = window_->frameGeometry();
+    // Beside the exercise window where the screen has room; on a small
+    // screen (1024 × 768) over it, clear of the chosen exercise: the student
+    // changes a number, presses and watches the solution follow.
     const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const int y = std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - kHeight));
-    int width = kWidth;
-    int x = frame.right() + 1;
-    if (x + kWidth > room.right() + 1) {
-        x = frame.left() - kWidth;
-        if (x < room.left()) {
-            QRect area;
-            auto cover = [&area](const QWidget* control) {
-                area |= QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
-            };
-            const Exercise& chosen = exercises_[exercise];
-            std::for_each(chosen.inputs.begin(), chosen.inputs.end(), cover);
-            std::for_each(chosen.results.begin(), chosen.results.end(), cover);
-            for (const Press& press : chosen.presses)
-                cover(press.button);
-            const int leftFree = area.left() - room.left() - kFrameAllowance;
-            const int rightFree = room.right() - area.right() - kFrameAllowance;
-            width = std::clamp(std::max(leftFree, rightFree), kNarrowest, kWidth);
-            x = leftFree >= rightFree ? room.left() : room.right() + 1 - width;
-        }
-    }
-    view_->resize(width, kHeight);
-    view_->move(x, y);
+    const QRect frame = window_->frameGeometry();
+    const QRect client = window_->geometry();
+    SolutionRoom room{screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), frame, {},
+                      QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom())};
+    const Exercise& chosen = exercises_[exercise];
+    auto cover = [&room](const QWidget* control) { room.exercise |= onScreen(control); };
+    std::for_each(chosen.inputs.begin(), chosen.inputs.end(), cover);
+    std::for_each(chosen.results.begin(), chosen.results.end(), cover);
+    std::for_each(chosen.givens.begin(), chosen.givens.end(), cover);
+    for (const Press& press : chosen.presses)
+        cover(press.button);
+    if (chosen.clear)
+        cover(chosen.clear);
+    const QRect place = placeSolution(room, QSize(kWidth, kHeight), QSize(kNarrowest, kLowest));
+    view_->resize(place.size());
+    // move() places the frame, title bar included, where the window manager
+    // draws one.
+    view_->move(place.topLeft() - QPoint(room.frame.left(), room.frame.top()));
 }
 
 void SolutionMenu::showSolution()
@@ -178,16 +211,46 @@ void SolutionMenu::setLocked(bool locked)
     if (!view_)
         return;
     if (locked) {
-        shownBeforeLock_ = view_->isVisible();
-        view_->hide();
+        takeAway();
         // What it held stays out of reach, not merely out of sight.
         text_->clear();
         figure_->setFigure(nullptr);
     } else {
         showSolution();
-        if (shownBeforeLock_)
-            view_->show();
+        bringBack();
     }
+}
+
+void SolutionMenu::takeAway()
+{
+    if (view_ && view_->isVisible()) {
+        view_->hide();
+        comesBack_ = true;
+    }
+}
+
+void SolutionMenu::bringBack()
+{
+    if (!view_ || !comesBack_ || locked_ || !window_->isVisible())
+        return;
+    comesBack_ = false;
+    // Back where it was, as it was; the keyboard stays with the exercise window.
+    view_->setAttribute(Qt::WA_ShowWithoutActivating);
+    view_->show();
+    view_->setAttribute(Qt::WA_ShowWithoutActivating, false);
+}
+
+bool SolutionMenu::eventFilter(QObject* watched, QEvent* event)
+{
+    // Closing the exercise window hides it; the window manager minimising
+    // it (a spontaneous hide) takes the solution along by itself.
+    if (watched == window_ && !event->spontaneous()) {
+        if (event->type() == QEvent::Hide)
+            takeAway();
+        else if (event->type() == QEvent::Show)
+            bringBack();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace tavek

@@ -40,8 +40,15 @@ public:
     void cleared(std::size_t exercise);
     void setLocked(bool locked);
 
+protected:
+    // Follows the exercise window: hidden with it, back with it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void buildView();
     void open(std::size_t exercise);
+    void takeAway();
+    void bringBack();
     void showSolution();
     void refreshSoon();
     QString title(std::size_t exercise) const;
@@ -58,7 +65,7 @@ private:
     FigureView* figure_ = nullptr; // under the text: what the answers look like
     std::size_t showing_ = 0;
     bool locked_ = false;
-    bool shownBeforeLock_ = false;
+    bool comesBack_ = false; // it was showing when the lock or its window's close took it away
     bool refreshQueued_ = false;
 };
 

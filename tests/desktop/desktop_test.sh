@@ -15,6 +15,20 @@
 #   alt-f4    Alt+F4 on the main window (the window manager's close) opens the
 #             exit lock instead of ending the program; the exit password typed
 #             there then ends it
+#   message-focus
+#             after a message box the window it came from is active again and
+#             what the student types lands in the message's cell: in Form2
+#             (Enter in that cell then calculates) and in the exit lock's
+#             password-change panel
+#   menu-keys F10 lights the first menu title; the arrows and Enter then open
+#             Form3 from Form2
+#   solution-follows
+#             closing Form5 hides its open solution window, showing Form5 again
+#             brings it back
+#
+# To add a case: a line above, a branch of the `case` at the end (the program
+# is running, its main window in $main_window) and its name in the list in
+# tests/CMakeLists.txt.
 #
 # Exits 77, which ctest counts as skipped, where a tool is missing. Every wait
 # is bounded, and the X server, the window manager and the program are ended
@@ -24,7 +38,7 @@ set -u
 program=${1:?program}
 what=${2:?case}
 
-for tool in Xvfb openbox xdotool xwininfo xprop timeout; do
+for tool in Xvfb openbox xdotool xwininfo xprop timeout import identify; do
     if ! command -v "$tool" >/dev/null 2>&1; then
         echo "SKIP: $tool is not installed"
         exit 77
@@ -77,20 +91,29 @@ within() {
 # --- the desktop ------------------------------------------------------------
 
 screen_w=1024 screen_h=768
-Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-within 15 grep -qs '^[0-9]' "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-DISPLAY=:$(head -n1 "$work/display")
-export DISPLAY
-
-# The window manager with its packaged settings (Alt+F4 closes, the Clearlooks
-# title bar), whatever the user running the test has configured.
 mkdir -p "$work/home" && mkdir -m 700 "$work/runtime"
-HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
-    openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm=$!
 wm_ready() { x xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-within 15 wm_ready || fail "openbox did not start: $(cat "$work/wm.log")"
+desktop() { # an X server and, on it, the window manager
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "${screen_w}x${screen_h}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+    xvfb=$!
+    within 15 grep -qs '^[0-9]' "$work/display" || return 1
+    DISPLAY=:$(head -n1 "$work/display")
+    export DISPLAY
+    # The window manager with its packaged settings (Alt+F4 closes, the
+    # Clearlooks title bar), whatever the user running the test has configured.
+    HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_CACHE_HOME=$work/home/.cache \
+        openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm=$!
+    within 15 wm_ready
+}
+# Other X servers start and stop beside this one on a shared machine: a
+# server that loses its display on the way gets a second and a third try.
+for attempt in 1 2 3; do
+    desktop && break
+    stop "$wm" && stop "$xvfb" && wm='' xvfb=''
+    [ "$attempt" -lt 3 ] || fail "no desktop: Xvfb: $(cat "$work/xvfb.log"); openbox: $(cat "$work/wm.log" 2>/dev/null)"
+done
 
 # No session bus: the program must neither wait for one nor start one.
 HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1 \
@@ -151,6 +174,49 @@ focus() { # ID: made the active window, as a click on its title bar would
     within 10 is_active "$1" || fail "window $1 does not become active"
 }
 keys() { x xdotool key --delay 80 "$@" || fail "cannot type $*"; }
+typed() { x xdotool type --delay 80 "$1" || fail "cannot type $1"; }
+# A control by its designed place in a window's client area (below the menu
+# bar): "X Y" of its middle on the screen. DESIGNED is the client height
+# without the menu bar.
+control_at() { # ID DESIGNED LEFT TOP WIDTH HEIGHT
+    local cx cy cw ch
+    read -r cx cy cw ch < <(client "$1")
+    echo $((cx + $3 + $5 / 2)) $((cy + ch - $2 + $4 + $6 / 2))
+}
+click_control() { # ID DESIGNED LEFT TOP WIDTH HEIGHT [BUTTON]
+    local at
+    at=$(control_at "$1" "$2" "$3" "$4" "$5" "$6")
+    x xdotool mousemove ${at% *} ${at#* } click "${7:-1}" || fail "cannot click at $at"
+}
+# How much dark there is in a control's inside (its frame left out): the sum
+# over its pixels of how far each is from white, a blank pixel counting 0 and
+# a black one 1. A blinking text cursor alone makes about 13.
+ink_at() { # X Y WIDTH HEIGHT on the screen
+    x import -window root -crop "${3}x${4}+${1}+${2}" +repage "$work/ink.png" || fail "cannot take a picture of the screen"
+    identify -format '%[fx:round(w*h*(1-mean))]' "$work/ink.png"
+}
+ink() { # ID DESIGNED LEFT TOP WIDTH HEIGHT
+    local cx cy cw ch
+    read -r cx cy cw ch < <(client "$1")
+    ink_at $((cx + $3 + 2)) $((cy + ch - $2 + $4 + 2)) $(($5 - 4)) $(($6 - 4))
+}
+# A message box (captioned with the program's title alone) on the screen,
+# dismissed with Enter as a student would.
+box() { [ -n "$(window '^TAVEK 1$')" ]; }
+# The program ends by itself, with status 0.
+ends_well() { # WHAT: what was to end it
+    ended() { ! kill -0 "$app" 2>/dev/null; }
+    within 60 ended || fail "$1 did not end the program"
+    local status=0
+    wait "$app" || status=$?
+    app=''
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+dismiss_box() { # WHY: waits for the box, presses Enter, waits until it is gone
+    within 15 box || fail "no message box $1"
+    keys Return
+    within 10 eval '! box' || fail "the message box $1 stays on screen"
+}
 
 # A window's frame at its designed place: LEFT, TOP of the outer frame, the
 # client WIDTH as designed, the title bar whole on the screen.
@@ -296,14 +362,160 @@ alt-f4)
     done
     [ -n "$opened" ] || fail "no farewell box: Alt+F4 did not open the exit lock, or the password did not reach it"
     keys Return
+    ends_well "the exit password typed after Alt+F4"
+    echo "ok: the exit lock opened by Alt+F4 ended the program with its password"
+    exit 0
+    ;;
+session)
+    # The end of a desktop session, with our own session manager (the third
+    # argument) speaking XSMP to the program, started anew under it. A session
+    # save, and a log-out the user cancels, end nothing: Alt+F4 afterwards
+    # still opens the exit lock. Only the session's end (a log-out's save,
+    # then Die) ends the program, and without a box.
+    manager=${3:-}
+    [ -x "$manager" ] || { echo "SKIP: no session manager to run"; exit 77; }
+    stop "$app"
+    app=''
+    mkfifo "$work/sm.in" || fail "cannot make the session manager's command pipe"
+    "$manager" <"$work/sm.in" >"$work/sm.log" 2>&1 &
+    exec 4>"$work/sm.in" # the manager ends when this script lets go of it
+    tell() { echo "$1" >&4; }
+    said() { [ "$(grep -c "^$1\$" "$work/sm.log")" -ge "$2" ]; } # said LINE TIMES
+    within 10 grep -q '^address ' "$work/sm.log" || fail "no session manager: $(cat "$work/sm.log")"
+    HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=1 \
+        DBUS_SESSION_BUS_ADDRESS=unix:path=$work/no-bus SESSION_MANAGER=$(sed -n 's/^address //p' "$work/sm.log") \
+        "$program" >"$work/app.log" 2>&1 &
+    app=$!
+    wait_window '^TAVEK 1 - Programa de F' && main_window=$found
+    within 20 said save-done 1 || fail "the program did not join the session: $(cat "$work/sm.log")"
+    box() { [ -n "$(window '^TAVEK 1$')" ]; }
+    no_box() { ! box; }
+    # Alt+F4, then a wrong password typed where the lock's cell would have the
+    # focus, and "Confirma Senha": only an open lock answers with a box.
+    # (Keys lost on a loaded machine only ask for another try.)
+    lock_opens() { # WHAT came before
+        for attempt in 1 2 3; do
+            focus "$main_window"
+            keys alt+F4
+            sleep 2
+            kill -0 "$app" 2>/dev/null || fail "Alt+F4 after $1 ended the program"
+            is map_state "$main_window" IsViewable || fail "Alt+F4 after $1 took the main window off the screen"
+            focus "$main_window"
+            keys a l u n o Tab space
+            if within 10 box; then
+                keys Return
+                within 10 no_box || fail "the box of the wrong password stays on screen"
+                echo "ok: after $1, Alt+F4 opened the exit lock (try $attempt)"
+                return 0
+            fi
+        done
+        fail "after $1, Alt+F4 did not open the exit lock"
+    }
+    tell save
+    within 20 said save-done 2 || fail "the program did not answer the session save"
+    lock_opens "a session save"
+    tell logout
+    within 20 said save-done 3 || fail "the program did not answer the log-out"
+    tell cancel
+    sleep 1
+    lock_opens "a cancelled log-out"
+    tell logout
+    within 20 said save-done 4 || fail "the program did not answer the second log-out"
+    tell die
     ended() { ! kill -0 "$app" 2>/dev/null; }
-    within 60 ended || fail "the exit password typed after Alt+F4 did not end the program"
+    within 30 ended || fail "the end of the session did not end the program"
     wait "$app"
     status=$?
     app=''
-    [ "$status" -eq 0 ] || fail "the program ended with status $status"
-    echo "ok: the exit lock opened by Alt+F4 ended the program with its password"
+    [ "$status" -eq 0 ] || fail "the program ended with status $status at the end of the session"
+    [ -z "$(window '^TAVEK 1$')" ] || fail "a box was left on screen at the end of the session"
+    echo "ok: the end of the session ended the program, without asking"
     exit 0
+    ;;
+message-focus)
+    # Form2's first exercise: Xo, X, to, t and "Calcular", as its form places them.
+    edit2=(488 160 176 81 21)
+    click_link Label3
+    wait_window '^TAVEK 1 - Movimento Retil' && form2=$found
+    within 10 is_active "$form2" || fail "Form2 not active when shown"
+    for cell in "48 176" "160 176" "48 208" "160 208"; do # Xo 1, X cem, to 0, t 2
+        click_control "$form2" 488 $cell 81 21
+        case $cell in "48 176") typed 1 ;; "160 176") typed cem ;; "48 208") typed 0 ;; *) typed 2 ;; esac
+    done
+    click_control "$form2" 488 32 240 105 17 # "Calcular"
+    dismiss_box "for the X that is not a number"
+    within 10 is_active "$form2" || fail "Form2 not active again after the message (active: $(active))"
+    before=$(ink "$form2" "${edit2[@]}")
+    typed 777777
+    within 10 eval '[ $(($(ink "$form2" "${edit2[@]}") - before)) -ge 35 ]' ||
+        fail "what was typed after the message is not in X (Edit2), the message's cell (ink $before, now $(ink "$form2" "${edit2[@]}"))"
+    echo "ok: Form2 active again after its message, the typed text in the message's cell"
+    keys Return # in X: presses "Calcular", which finds "cem777777" no number either
+    within 15 box || fail "Enter in X did not calculate"
+    dismiss_box "of the second press"
+    echo "ok: Enter in a cell of Form2's first exercise pressed its \"Calcular\""
+    keys F10 Return # "Fechar Janela": Form2 stands over the main window's "Mecânica"
+    within 10 eval '[ "$(map_state "$form2")" != IsViewable ]' || fail "F10, Enter did not close Form2"
+
+    # The exit lock: the current password, then "Confirmar Alteração" with the
+    # new one empty. Its message's cell is the password entry; the password
+    # typed there after it is the one "Fechar TAVEK" then asks for.
+    click_control "$main_window" 463 72 112 68 16 3 # right press on "Mecânica"
+    click_control "$main_window" 463 $((544 + 8)) $((136 + 8)) 137 17 # RadioButton1
+    click_control "$main_window" 463 $((544 + 8)) $((136 + 40)) 121 21 # the entry, "Senha atual:"
+    typed zorp
+    keys Return # in the entry: "Confirmar Alteração", which now asks for the new one
+    click_control "$main_window" 463 $((544 + 8)) $((136 + 64)) 121 17 # "Confirmar Alteração", nothing typed
+    dismiss_box "for the empty new password"
+    within 10 is_active "$main_window" || fail "the main window not active again after its message"
+    typed novo
+    keys Return # in the entry: "Confirmar Alteração"
+    keys F10 Return # "Fechar TAVEK"
+    typed novo
+    keys KP_Enter # "Confirma Senha"
+    within 15 box || fail "no farewell: the new password did not reach the password-change entry"
+    keys Return
+    ends_well "the farewell"
+    echo "ok: the exit lock's entry got the password typed after its message, which then ended the program"
+    exit 0
+    ;;
+menu-keys)
+    click_link Label3
+    wait_window '^TAVEK 1 - Movimento Retil' && form2=$found
+    focus "$form2"
+    read -r cx cy _ ch < <(client "$form2")
+    first_title=($((cx + 4)) $((cy + 2)) 60 $((ch - 488 - 4))) # "Fechar Janela", on the menu bar
+    before=$(ink_at "${first_title[@]}")
+    keys F10
+    lit() { [ $(($(ink_at "${first_title[@]}") - before)) -ge 100 ]; } # the highlight makes about 190
+    within 10 lit || fail "F10 did not light the first menu title of Form2"
+    echo "ok: F10 lit \"Fechar Janela\""
+    keys Right Right Right Return # "Conversões de Unidades"
+    wait_window '^TAVEK 1 - Convers'
+    echo "ok: F10, arrows and Enter opened Form3 from Form2"
+    ;;
+solution-follows)
+    click_link Label5
+    wait_window '^TAVEK 1 - Lan' && form4=$found
+    focus "$form4"
+    keys F10 Right Right Return # "Mais exercícios de lançamentos"
+    wait_window '^TAVEK 1 -Mais Exerc.*cios de Lan' && form5=$found
+    focus "$form5"
+    keys F10 Left Return Return # "Resolução", its first item: "Exercício 3"
+    wait_window '^Resolução - Exercício 3 - ' && solution=$found
+    echo "ok: Form5's solution window \"$(x xdotool getwindowname "$solution")\" open"
+    focus "$form5"
+    keys alt+F4
+    shown() { [ "$(map_state "$1")" = IsViewable ]; }
+    within 10 eval '! shown "$form5"' || fail "Alt+F4 did not close Form5"
+    within 10 eval '[ -z "$(window "^Resolução - ")" ]' || fail "Form5's solution window stays after Form5 closed"
+    echo "ok: closing Form5 hid its solution window"
+    focus "$form4"
+    keys F10 Right Right Return
+    wait_window '^TAVEK 1 -Mais Exerc.*cios de Lan' && form5=$found
+    wait_window '^Resolução - Exercício 3 - '
+    echo "ok: showing Form5 again brought its solution window back"
+    within 10 is_active "$form5" || fail "Form5 shown again but not active"
     ;;
 *)
     fail "unknown case $what"

@@ -24,6 +24,8 @@ namespace {
 const QString kFarewell = QStringLiteral("Obrigado por Usar este Programa - Visite | www.tavek.example | ");
 const QString kWrong = QStringLiteral("Senha Incorreta");
 const QString kEmpty = QString::fromUtf8("Cédula vazia. Ajuste Senha");
+const QString kAskCurrent = QStringLiteral("Senha atual:");
+const QString kAskNew = QStringLiteral("Nova senha:");
 const char* const kLinks[] = {"Label3", "Label5", "Label6", "Label7"};
 
 int enabledLinks(FormWindow* w)
@@ -80,12 +82,25 @@ void tryPassword(FormWindow* main, const QString& typed)
     click(main, "Button1");
 }
 
-// Right press on "Mecânica", the switch, a new password confirmed.
-void changePassword(FormWindow* main, const QString& password)
+// The exit lock refuses one password ("Senha Incorreta") and ends the
+// program with the other.
+void expectExitPassword(Program& p, FormWindow* main, const QString& refused, const QString& accepted)
+{
+    tryPassword(main, refused);
+    QCOMPARE(p.messenger.texts().back(), kWrong);
+    QVERIFY(endsProgram([&] { tryPassword(main, accepted); }));
+    QCOMPARE(p.messenger.texts().back(), kFarewell);
+}
+
+// Right press on "Mecânica", the switch, the current password confirmed,
+// then the new one.
+void changePassword(FormWindow* main, const QString& current, const QString& password)
 {
     press(main, "Label4", Qt::RightButton);
     if (!main->control<QRadioButton>("RadioButton1")->isChecked())
         click(main, "RadioButton1");
+    type(main, "Edit2", current);
+    click(main, "Button2");
     type(main, "Edit2", password);
     click(main, "Button2");
 }
@@ -109,7 +124,11 @@ private slots:
     void switchBeforeFecharKeepsZorp();
     void fecharWithoutSwitchRestoresZorp();
     void windowManagerCloseOpensTheLock();
+    void sessionSaveKeepsTheLock();
     void sessionEndClosesWithoutAsking();
+    void passwordsShowAsDots();
+    void changeAsksForTheCurrentPassword();
+    void hidingThePanelStartsOver();
     void exerciseWindowsHideOnWindowManagerClose();
 };
 
@@ -265,14 +284,13 @@ void ExitLockTest::emptyNewPasswordRefused()
 {
     Program p;
     FormWindow* m = p.form(1);
-    changePassword(m, QString());
+    changePassword(m, QStringLiteral("zorp"), QString());
     QCOMPARE(p.messenger.texts(), QStringList{kEmpty});
     QVERIFY(visible(m, "Panel2"));
+    QCOMPARE(textOf(m, "Label10"), kAskNew); // still asking for the new one
+    QCOMPARE(focused(m), QStringLiteral("Edit2"));
     // the password stays the default
-    tryPassword(m, QString());
-    QCOMPARE(p.messenger.texts().back(), kWrong);
-    QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral("zorp")); }));
-    QCOMPARE(p.messenger.texts().back(), kFarewell);
+    expectExitPassword(p, m, QString(), QStringLiteral("zorp"));
 }
 
 void ExitLockTest::newPasswordReplacesZorp()
@@ -280,12 +298,14 @@ void ExitLockTest::newPasswordReplacesZorp()
     Program p;
     FormWindow* m = p.form(1);
     trigger(m, "FecharTAVEK1");
-    changePassword(m, QStringLiteral("Prof 2"));
+    changePassword(m, QStringLiteral("zorp"), QStringLiteral("Prof 2"));
     QVERIFY(!visible(m, "Panel2"));
     QVERIFY(p.messenger.texts().isEmpty());
-    // shown again, the entry still holds the new password
+    // shown again, the entry holds nothing of the new password and asks for
+    // the current one
     press(m, "Label4", Qt::RightButton);
-    QCOMPARE(textOf(m, "Edit2"), QStringLiteral("Prof 2"));
+    QCOMPARE(textOf(m, "Edit2"), QString());
+    QCOMPARE(textOf(m, "Label10"), kAskCurrent);
     press(m, "Label4", Qt::LeftButton);
 
     for (const char* typed : {"zorp", "prof 2", "Prof 2 ", ""}) {
@@ -293,7 +313,7 @@ void ExitLockTest::newPasswordReplacesZorp()
         QCOMPARE(p.messenger.texts().back(), kWrong);
     }
     // a blank is a password like any other
-    changePassword(m, QStringLiteral(" "));
+    changePassword(m, QStringLiteral("Prof 2"), QStringLiteral(" "));
     tryPassword(m, QStringLiteral("Prof 2"));
     QCOMPARE(p.messenger.texts().back(), kWrong);
     QVERIFY(endsProgram([&] { tryPassword(m, QStringLiteral(" ")); }));
@@ -355,29 +375,123 @@ void ExitLockTest::windowManagerCloseOpensTheLock()
     QVERIFY(!m->isVisible() && !form4->isVisible());
 }
 
-// Logging out: the session manager asks the program to save, then either
-// the window manager closes the window or the application is told to quit
-// and closes its windows itself. Nothing is asked.
+// A session save, or a log-out the user cancels, asks the program to save
+// and then nothing ends: the window manager's close opens the lock as ever.
+void ExitLockTest::sessionSaveKeepsTheLock()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    auto* session = qApp->findChild<QSessionManager*>();
+    QVERIFY(session);
+    for (int save = 0; save < 2; ++save) {
+        emit qApp->commitDataRequest(*session);
+        emit qApp->saveStateRequest(*session);
+        QVERIFY(!closeFromWindowManager(m));
+        expectLockOpen(m);
+        tryPassword(m, QStringLiteral("aluno"));
+    }
+    QCOMPARE(p.messenger.texts(), (QStringList{kWrong, kWrong}));
+    QVERIFY(m->isVisible());
+}
+
+// The end of the session: the session manager tells the application to
+// quit, which closes its windows itself. Nothing is asked.
 void ExitLockTest::sessionEndClosesWithoutAsking()
 {
-    for (bool windowManager : {true, false}) {
-        Program p;
-        FormWindow* m = p.form(1);
-        auto* session = qApp->findChild<QSessionManager*>();
-        QVERIFY(session);
-        QVERIFY(endsProgram([&] {
-            emit qApp->commitDataRequest(*session);
-            if (windowManager) {
-                closeFromWindowManager(m);
-            } else {
-                QEvent quit(QEvent::Quit);
-                QCoreApplication::sendEvent(qApp, &quit);
-            }
-        }));
-        QVERIFY(p.messenger.texts().isEmpty());
-        QVERIFY(!visible(m, "Panel1"));
-        QVERIFY(!m->isVisible());
+    Program p;
+    FormWindow* m = p.form(1);
+    auto* session = qApp->findChild<QSessionManager*>();
+    QVERIFY(session);
+    QVERIFY(endsProgram([&] {
+        emit qApp->commitDataRequest(*session);
+        QEvent quit(QEvent::Quit);
+        QCoreApplication::sendEvent(qApp, &quit);
+    }));
+    QVERIFY(p.messenger.texts().isEmpty());
+    QVERIFY(!visible(m, "Panel1"));
+    QVERIFY(!m->isVisible());
+}
+
+// A projector shows the teacher's screen: what is typed into the exit
+// panels is drawn as dots, and cannot be copied out.
+void ExitLockTest::passwordsShowAsDots()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    trigger(m, "FecharTAVEK1");
+    press(m, "Label4", Qt::RightButton);
+    click(m, "RadioButton1");
+    for (const char* cell : {"Edit1", "Edit2"}) {
+        auto* edit = m->control<QLineEdit>(cell);
+        edit->setFocus();
+        QTest::keyClicks(edit, QStringLiteral("zorp"));
+        QCOMPARE(edit->text(), QStringLiteral("zorp"));
+        QVERIFY2(!edit->displayText().contains(QLatin1Char('z')), cell);
+        QCOMPARE(edit->displayText().size(), 4);
+        QCOMPARE(edit->echoMode(), QLineEdit::Password);
     }
+}
+
+// A student who right-presses "Mecânica" and ticks the switch cannot replace
+// the exit password without knowing it.
+void ExitLockTest::changeAsksForTheCurrentPassword()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    press(m, "Label4", Qt::RightButton);
+    QVERIFY(!visible(m, "Label10"));
+    click(m, "RadioButton1");
+    QVERIFY(visible(m, "Label10"));
+    QCOMPARE(textOf(m, "Label10"), kAskCurrent);
+    for (const char* wrong : {"aluno", "ZORP", ""}) {
+        press(m, "Label4", Qt::RightButton);
+        type(m, "Edit2", QString::fromLatin1(wrong));
+        click(m, "Button2");
+        QCOMPARE(p.messenger.texts().back(), kWrong);
+        QVERIFY(!visible(m, "Panel2"));
+        QCOMPARE(textOf(m, "Edit2"), QString());
+        QCOMPARE(textOf(m, "Label10"), kAskCurrent);
+    }
+    QCOMPARE(p.messenger.texts().size(), 3);
+    // the right one: the same entry, emptied, now takes the new password
+    press(m, "Label4", Qt::RightButton);
+    type(m, "Edit2", QStringLiteral("zorp"));
+    click(m, "Button2");
+    QCOMPARE(p.messenger.texts().size(), 3);
+    QVERIFY(visible(m, "Panel2"));
+    QCOMPARE(textOf(m, "Edit2"), QString());
+    QCOMPARE(textOf(m, "Label10"), kAskNew);
+    QCOMPARE(focused(m), QStringLiteral("Edit2"));
+    QCOMPARE(m->control<QLineEdit>("Edit2")->accessibleName(), QString::fromUtf8("Nova senha de saída"));
+    type(m, "Edit2", QStringLiteral("aula"));
+    click(m, "Button2");
+    QVERIFY(!visible(m, "Panel2"));
+    QCOMPARE(textOf(m, "Edit2"), QString());
+    QCOMPARE(textOf(m, "Label10"), kAskCurrent);
+    QCOMPARE(m->control<QLineEdit>("Edit2")->accessibleName(), QString::fromUtf8("Senha de saída atual"));
+    expectExitPassword(p, m, QStringLiteral("aluno"), QStringLiteral("aula"));
+}
+
+// A left press on "Mecânica" between the two steps: the next change asks
+// for the current password again.
+void ExitLockTest::hidingThePanelStartsOver()
+{
+    Program p;
+    FormWindow* m = p.form(1);
+    press(m, "Label4", Qt::RightButton);
+    click(m, "RadioButton1");
+    type(m, "Edit2", QStringLiteral("zorp"));
+    click(m, "Button2");
+    QCOMPARE(textOf(m, "Label10"), kAskNew);
+    type(m, "Edit2", QStringLiteral("meio"));
+    press(m, "Label4", Qt::LeftButton);
+    press(m, "Label4", Qt::RightButton);
+    QCOMPARE(textOf(m, "Edit2"), QString());
+    QCOMPARE(textOf(m, "Label10"), kAskCurrent);
+    type(m, "Edit2", QStringLiteral("aluno"));
+    click(m, "Button2");
+    QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    expectExitPassword(p, m, QStringLiteral("meio"), QStringLiteral("zorp"));
 }
 
 void ExitLockTest::exerciseWindowsHideOnWindowManagerClose()

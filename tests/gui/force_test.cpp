@@ -410,11 +410,9 @@ void ForceTest::lockCoversEveryAnswer()
         QVERIFY2(isRedBox(w, name.toLatin1().constData()), qPrintable(name));
     }
 
+    // Locked, the reveal shows nothing: its password would unlock them.
     QVERIFY(!visible(w, password.toLatin1().constData()));
     press(w, reveal.toLatin1().constData(), Qt::RightButton);
-    QVERIFY(visible(w, password.toLatin1().constData()));
-    QCOMPARE(textOf(w, password.toLatin1().constData()), u("Senha : prof"));
-    press(w, reveal.toLatin1().constData(), Qt::LeftButton);
     QVERIFY(!visible(w, password.toLatin1().constData()));
 
     trigger(w, "ReabilitarcdulasdeResultados1");
@@ -422,6 +420,11 @@ void ForceTest::lockCoversEveryAnswer()
     click(w, "Button8");
     for (const QString& name : answers)
         QVERIFY2(!isRedBox(w, name.toLatin1().constData()), qPrintable(name));
+    press(w, reveal.toLatin1().constData(), Qt::RightButton);
+    QVERIFY(visible(w, password.toLatin1().constData()));
+    QCOMPARE(textOf(w, password.toLatin1().constData()), u("Senha : prof"));
+    press(w, reveal.toLatin1().constData(), Qt::LeftButton);
+    QVERIFY(!visible(w, password.toLatin1().constData()));
 }
 
 QTEST_MAIN(ForceTest)

@@ -1,12 +1,16 @@
 // The keyboard reaches what a student needs: the main window's topic links
-// with Tab, Enter and Space, and every window's menu bar with Alt and the
-// arrow keys. The teacher's hidden controls stay mouse-only.
+// with Tab, Enter and Space, every window's menu bar with Alt or F10 and the
+// arrow keys, every button with Enter, and an exercise's or a password's
+// button with Enter in its cell. The teacher's hidden controls stay
+// mouse-only.
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QtTest>
 
 #include "kit/frame/link_label.h"
@@ -49,6 +53,26 @@ QStringList shownExerciseWindows(const Program& p)
 QImage look(QWidget* w)
 {
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The calculate buttons of a window that were pressed, in order.
+struct Presses {
+    explicit Presses(tavek::FormWindow* w)
+    {
+        for (const tavek::Exercise& e : w->exercises())
+            for (const tavek::Press& press : e.presses)
+                QObject::connect(press.button, &QAbstractButton::clicked,
+                                 [this, b = press.button] { names << b->objectName(); });
+    }
+    QStringList names;
+};
+
+tavek::FormWindow* activeForm(Program& p, FormNumber form)
+{
+    tavek::FormWindow* w = p.open(form);
+    w->activateWindow();
+    [&] { QVERIFY(QTest::qWaitForWindowActive(w)); }();
+    return w;
 }
 
 } // namespace
@@ -241,26 +265,189 @@ private slots:
         QTest::addColumn<FormNumber>("form");
         QTest::addColumn<int>("rights");
         QTest::addColumn<QStringList>("shown");
-        QTest::newRow("Form1 Conversôes de Unidades") << 1 << 1 << QStringList{"Form3"};
-        QTest::newRow("Form4 Mais exercícios") << 4 << 2 << QStringList{"Form4", "Form5"};
-        QTest::newRow("Form6 Mais exercícios") << 6 << 2 << QStringList{"Form6", "Form7"};
-        QTest::newRow("Form9 Conversões de unidades") << 9 << 2 << QStringList{"Form3", "Form9"};
-        QTest::newRow("Form2 Fechar Janela") << 2 << 0 << QStringList{};
+        QTest::addColumn<Qt::Key>("key");
+        QTest::newRow("Form1 Conversôes de Unidades") << 1 << 1 << QStringList{"Form3"} << Qt::Key_Alt;
+        QTest::newRow("Form4 Mais exercícios") << 4 << 2 << QStringList{"Form4", "Form5"} << Qt::Key_Alt;
+        QTest::newRow("Form6 Mais exercícios") << 6 << 2 << QStringList{"Form6", "Form7"} << Qt::Key_Alt;
+        QTest::newRow("Form9 Conversões de unidades") << 9 << 2 << QStringList{"Form3", "Form9"} << Qt::Key_Alt;
+        QTest::newRow("Form2 Fechar Janela") << 2 << 0 << QStringList{} << Qt::Key_Alt;
+        QTest::newRow("Form2 F10 Conversões de Unidades") << 2 << 3 << QStringList{"Form2", "Form3"} << Qt::Key_F10;
+        QTest::newRow("Form10 F10 Fechar Janela") << 10 << 0 << QStringList{} << Qt::Key_F10;
     }
     void altArrowsAndEnterChooseAMenuItem()
     {
         QFETCH(FormNumber, form);
         QFETCH(int, rights);
         QFETCH(QStringList, shown);
+        QFETCH(Qt::Key, key);
         Program p;
         tavek::FormWindow* w = p.open(form);
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        press(Qt::Key_Alt);
+        press(key);
         for (int i = 0; i < rights; ++i)
             press(Qt::Key_Right);
         press(Qt::Key_Return);
         QCOMPARE(shownExerciseWindows(p), shown);
+    }
+
+    // Alt or F10 puts the bar in its keyboard mode on the first title, lit so
+    // that the student sees where the keyboard is; Escape gives the keyboard
+    // back to where it was.
+    void menuKeysLightTheFirstTitle_data()
+    {
+        QTest::addColumn<FormNumber>("form");
+        QTest::addColumn<Qt::Key>("key");
+        for (int n = 1; n <= 11; ++n)
+            for (const auto& [name, key] : {std::pair{"Alt", Qt::Key_Alt}, {"F10", Qt::Key_F10}})
+                QTest::addRow("Form%d %s", n, name) << static_cast<FormNumber>(n) << key;
+    }
+    void menuKeysLightTheFirstTitle()
+    {
+        QFETCH(FormNumber, form);
+        QFETCH(Qt::Key, key);
+        Program p;
+        tavek::FormWindow* w = activeForm(p, form);
+        QWidget* before = QApplication::focusWidget();
+        QMenuBar* bar = w->menuBar();
+        QAction* first = bar->actions().first();
+        const QRect title = bar->actionGeometry(first);
+        const QImage plain = look(bar);
+        press(key);
+        QCOMPARE(bar->activeAction(), first);
+        QVERIFY(bar->hasFocus());
+        const QImage lit = look(bar);
+        QVERIFY(lit.copy(title) != plain.copy(title));
+        QCOMPARE(lit.copy(title.right() + 1, 0, bar->width() - title.right() - 1, bar->height()),
+                 plain.copy(title.right() + 1, 0, bar->width() - title.right() - 1, bar->height()));
+        press(Qt::Key_Escape);
+        QCOMPARE(bar->activeAction(), nullptr);
+        QCOMPARE(QApplication::focusWidget(), before);
+        QCOMPARE(look(bar), plain);
+    }
+
+    // Outside a dialog Qt's push buttons take only Space.
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<FormNumber>("form");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Qt::Key>("key");
+        const std::pair<FormNumber, const char*> buttons[] = {
+            {2, "Button1"}, {2, "Button6"}, {3, "Button5"}, {9, "Button3"}, {11, "Button2"}, {1, "Button1"}};
+        for (const auto& [form, button] : buttons)
+            for (const auto& [name, key] : {std::pair{"Enter", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}})
+                QTest::addRow("Form%d %s %s", form, button, name) << form << QString::fromLatin1(button) << key;
+    }
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(FormNumber, form);
+        QFETCH(QString, button);
+        QFETCH(Qt::Key, key);
+        Program p;
+        tavek::FormWindow* w = activeForm(p, form);
+        if (form == 1)
+            trigger(w, "FecharTAVEK1"); // "Confirma Senha" shows with the exit lock
+        auto* b = w->control<QPushButton>(button.toLatin1().constData());
+        QVERIFY(b && b->isVisible());
+        b->setFocus(Qt::TabFocusReason);
+        QSignalSpy clicks(b, &QAbstractButton::clicked);
+        const Qt::KeyboardModifiers keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(b, key, keypad);
+        QCOMPARE(clicks.count(), 1);
+        // Held down, it does not press again and again.
+        QKeyEvent held(QEvent::KeyPress, key, keypad, QString(), true);
+        QApplication::sendEvent(b, &held);
+        QCOMPARE(clicks.count(), 1);
+        // Enter with Ctrl or Alt is some other command.
+        QTest::keyClick(b, key, keypad | Qt::ControlModifier);
+        QCOMPARE(clicks.count(), 1);
+    }
+
+    void enterInACellCalculatesItsExercise_data()
+    {
+        QTest::addColumn<FormNumber>("form");
+        for (int n = 2; n <= 11; ++n)
+            QTest::addRow("Form%d", n) << static_cast<FormNumber>(n);
+    }
+    void enterInACellCalculatesItsExercise()
+    {
+        QFETCH(FormNumber, form);
+        Program p;
+        tavek::FormWindow* w = p.open(form);
+        Presses presses(w);
+        int cells = 0;
+        for (const tavek::Exercise& e : w->exercises()) {
+            if (e.presses.size() != 1)
+                continue; // the conversions: below
+            for (QLineEdit* cell : e.inputs) {
+                presses.names.clear();
+                QTest::keyClick(cell, Qt::Key_Return);
+                QTest::keyClick(cell, Qt::Key_Enter, Qt::KeypadModifier);
+                const QString button = e.presses.front().button->objectName();
+                QVERIFY2(presses.names == QStringList({button, button}),
+                         qPrintable(cell->objectName() + ": " + presses.names.join(' ')));
+                ++cells;
+            }
+        }
+        QVERIFY(form == 3 || cells > 0);
+    }
+
+    // A conversion group has a button per unit: Enter in its cell converts
+    // again to the unit chosen last; before any, it leads to the first.
+    void enterInAConversionCellRepeatsItsUnit()
+    {
+        Program p;
+        tavek::FormWindow* w = activeForm(p, 3);
+        Presses presses(w);
+        auto* length = w->control<QLineEdit>("Edit1");
+        type(w, "Edit1", QStringLiteral("5"));
+        QTest::keyClick(length, Qt::Key_Return);
+        QCOMPARE(presses.names, QStringList{});
+        QCOMPARE(focused(w), QStringLiteral("Button1")); // "mm -> m"
+        click(w, "Button5");                             // "km -> m"
+        QTest::keyClick(length, Qt::Key_Return);
+        QCOMPARE(presses.names, (QStringList{"Button5", "Button5"}));
+        QCOMPARE(textOf(w, "Edit2"), QStringLiteral("5000.00000000 m"));
+        // The time group has its own.
+        QTest::keyClick(w->control<QLineEdit>("Edit3"), Qt::Key_Return);
+        QCOMPARE(presses.names.size(), 2);
+        QCOMPARE(focused(w), QStringLiteral("Button7")); // "h -> s"
+    }
+
+    void enterInAPasswordCellConfirmsIt_data()
+    {
+        QTest::addColumn<FormNumber>("form");
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Form1 Confirma Senha") << 1 << "Edit1" << "Button1";
+        QTest::newRow("Form1 Confirmar Alteração") << 1 << "Edit2" << "Button2";
+        QTest::newRow("Form2 Crie senha") << 2 << "Edit14" << "Button7";
+        QTest::newRow("Form2 Redigite Senha") << 2 << "Edit15" << "Button8";
+        QTest::newRow("Form11 Redigite Senha") << 11 << "Edit15" << "Button8";
+    }
+    void enterInAPasswordCellConfirmsIt()
+    {
+        QFETCH(FormNumber, form);
+        QFETCH(QString, cell);
+        QFETCH(QString, button);
+        Program p;
+        tavek::FormWindow* w = p.open(form);
+        if (cell == "Edit1") {
+            trigger(w, "FecharTAVEK1");
+        } else if (form == 1) {
+            ::press(w, "Label4", Qt::RightButton); // the password-change panel
+            click(w, "RadioButton1");
+        } else {
+            trigger(w, form == 2 ? "Desabilotarcdulasderesultados1" : "DesabilitarcdulasdeResultados1");
+            if (cell == "Edit15")
+                click(w, "Button7");
+        }
+        auto* c = w->control<QLineEdit>(cell.toLatin1().constData());
+        auto* b = w->control<QAbstractButton>(button.toLatin1().constData());
+        QVERIFY(c->isVisible() && b->isVisible());
+        QSignalSpy clicks(b, &QAbstractButton::clicked);
+        QTest::keyClick(c, Qt::Key_Return);
+        QCOMPARE(clicks.count(), 1);
     }
 
     void shownWindowComesBackFromMinimised()

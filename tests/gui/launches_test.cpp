@@ -178,9 +178,9 @@ void LaunchesTest::jumpAnswersAndRefusal()
     auto* w = p->open(4);
     type(w, "Edit3", "2");
     click(w, "Button3");
-    QCOMPARE(textOf(w, "Label16"), u("V0 = 2.6574m/s ->9.5665 km/h"));
-    QCOMPARE(textOf(w, "Label17"), u("Tempo de subida = 0.1917s "));
-    QCOMPARE(textOf(w, "Label18"), u("Tempo do percurso = 2.3354s "));
+    QCOMPARE(textOf(w, "Label16"), u("V0 = 6.6980m/s ->24.1127 km/h"));
+    QCOMPARE(textOf(w, "Label17"), u("Tempo de subida = 0.4831s "));
+    QCOMPARE(textOf(w, "Label18"), u("Tempo do percurso = 0.9265s "));
     for (const char* label : {"Label16", "Label17", "Label18"})
         QVERIFY2(visible(w, label), label);
 
@@ -189,7 +189,7 @@ void LaunchesTest::jumpAnswersAndRefusal()
     click(w, "Button3");
     QCOMPARE(p->messenger.texts(), QStringList{kAthleteNegative});
     QCOMPARE(focused(w), QStringLiteral("Edit3"));
-    QCOMPARE(textOf(w, "Label16"), u("V0 = 2.6574m/s ->9.5665 km/h"));
+    QCOMPARE(textOf(w, "Label16"), u("V0 = 6.6980m/s ->24.1127 km/h"));
     QVERIFY(visible(w, "Label18"));
 }
 

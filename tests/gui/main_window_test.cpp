@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -51,14 +52,17 @@ void MainWindowTest::exitPanelsStartHidden()
     QVERIFY(w->isVisible());
     QVERIFY(!visible(w, "Panel1"));
     QVERIFY(!visible(w, "Panel2"));
-    // Inside the panels, only the change entry starts hidden of its own.
+    // Inside the panels, only the change entry and its caption start hidden
+    // of their own.
     QVERIFY(!w->control<QWidget>("Edit2")->isVisibleTo(w->control<QWidget>("Panel2")));
     QVERIFY(!w->control<QWidget>("Button2")->isVisibleTo(w->control<QWidget>("Panel2")));
+    QVERIFY(!w->control<QWidget>("Label10")->isVisibleTo(w->control<QWidget>("Panel2")));
     QVERIFY(w->control<QWidget>("RadioButton1")->isVisibleTo(w->control<QWidget>("Panel2")));
     QVERIFY(w->control<QWidget>("Edit1")->isVisibleTo(w->control<QWidget>("Panel1")));
     QVERIFY(!w->control<QRadioButton>("RadioButton1")->isChecked());
-    QCOMPARE(w->control<QLineEdit>("Edit1")->echoMode(), QLineEdit::Normal);
-    QCOMPARE(w->control<QLineEdit>("Edit2")->echoMode(), QLineEdit::Normal);
+    // Passwords show as dots while typed.
+    QCOMPARE(w->control<QLineEdit>("Edit1")->echoMode(), QLineEdit::Password);
+    QCOMPARE(w->control<QLineEdit>("Edit2")->echoMode(), QLineEdit::Password);
 }
 
 void MainWindowTest::panelColours()
@@ -92,13 +96,20 @@ void MainWindowTest::menuBar()
 {
     auto* w = p->form(1);
     const QList<QAction*> items = w->control<QMenuBar>("MainMenu1")->actions();
-    QCOMPARE(items.size(), 2);
+    // The teacher's menu of exercise sheets closes the bar.
+    QCOMPARE(items.size(), 3);
     QCOMPARE(items[0]->objectName(), QStringLiteral("FecharTAVEK1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Fechar TAVEK"));
     QVERIFY(!items[0]->menu());
     QCOMPARE(items[1]->objectName(), QStringLiteral("ConversesdeUnidades1"));
     QCOMPARE(items[1]->text(), QString::fromUtf8("Conversôes de Unidades"));
     QVERIFY(!items[1]->menu());
+    QCOMPARE(items[2]->menu()->objectName(), QStringLiteral("Professor"));
+    QCOMPARE(items[2]->text(), QStringLiteral("Professor"));
+    const QList<QAction*> teacher = items[2]->menu()->actions();
+    QCOMPARE(teacher.size(), 1);
+    QCOMPARE(teacher[0]->objectName(), QStringLiteral("ListaDeExercicios"));
+    QCOMPARE(teacher[0]->text(), QString::fromUtf8("Lista de exercícios..."));
 }
 
 void MainWindowTest::tabOrder()

@@ -51,7 +51,7 @@ private slots:
     void menus();
 
     void incline5SeveralMessages();
-    void incline5KeepsLabelsWhenRefusedOrBalanced();
+    void incline5KeepsLabelsWhenRefusedRewritesThemBalanced();
     void clears8();
     void wall6MessagesAndClear();
 
@@ -165,7 +165,7 @@ void MoreForceTest::incline5SeveralMessages()
     QCOMPARE(focused(w), QString("Edit1"));
 }
 
-void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
+void MoreForceTest::incline5KeepsLabelsWhenRefusedRewritesThemBalanced()
 {
     FormWindow* w = p->open(8);
     typeAll(w, {{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}});
@@ -185,14 +185,14 @@ void MoreForceTest::incline5KeepsLabelsWhenRefusedOrBalanced()
     QCOMPARE(texts(w, {FORM8_RESULTS}), first);
     QVERIFY(allVisible(w, {FORM8_RESULTS}));
 
-    // Equal pulls: weights and a zero acceleration are rewritten; direction and
-    // tension still read what the first press wrote.
+    // Equal pulls: a balance, every label rewritten; none keeps the direction
+    // and tension of the first press (as the design left them).
     typeAll(w, {{"Edit1", "1"}, {"Edit2", "0.4997701026431024"}, {"Edit3", "30"}});
     click(w, "Button1");
     QCOMPARE(textOf(w, "Label9"), QString::fromUtf8("Aceleração do sistema = 0.0000 m/s²"));
     QCOMPARE(textOf(w, "Label18"), QString::fromUtf8("PX do Bloco A = 4.90 N"));
-    QCOMPARE(textOf(w, "Label17"), first.at(0));
-    QCOMPARE(textOf(w, "Label10"), first.at(4));
+    QCOMPARE(textOf(w, "Label17"), QString::fromUtf8("|PA = PB | - Sistema em equilíbrio"));
+    QCOMPARE(textOf(w, "Label10"), QString::fromUtf8("Tensão da corda = 4.8977 N"));
 }
 
 void MoreForceTest::clears8()
@@ -310,7 +310,7 @@ void MoreForceTest::climb7KeepsLabelsAfterFaultAndRefusals()
     p->messenger.clear();
     typeAll(w, {{"Edit6", "20"}, {"Edit7", "5"}, {"Edit8", "60"}});
     click(w, "Button3");
-    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("PA > PB - Não há movimentação do sistema")});
+    QCOMPARE(p->messenger.texts(), QStringList{QString::fromUtf8("PA > PB + FAT - O bloco A desce o plano")});
     QCOMPARE(focused(w), QString("Edit5"));
     QCOMPARE(texts(w, {FORM9_RESULTS_7}), first);
     QVERIFY(allVisible(w, {FORM9_RESULTS_7}));
@@ -381,8 +381,12 @@ void MoreForceTest::lockPaintsEveryResultLabel()
         if (auto* twin = other->control<QLabel>(l.toLatin1().constData()))
             QVERIFY2(!twin->styleSheet().contains("background-color"), qPrintable(l));
     }
-    // A right press on the exercise number shows the password.
+    // A right press on the exercise number shows the password only once the
+    // answers are readable again.
     auto* number = w->control<QLabel>(reveal.toLatin1().constData());
+    QTest::mouseClick(number, Qt::RightButton);
+    QVERIFY(!visible(w, password.toLatin1().constData()));
+    unlock(w, "prof");
     QTest::mouseClick(number, Qt::RightButton);
     QVERIFY(visible(w, password.toLatin1().constData()));
     QCOMPARE(textOf(w, password.toLatin1().constData()), QString("Senha : prof"));

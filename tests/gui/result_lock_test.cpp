@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QStringListModel>
 #include <QtTest>
@@ -207,6 +208,9 @@ private slots:
     void form2HiddenCellsCopyNothing();
     void form11ListLockedAndUnlocked();
     void revealShowsThePasswordAsTyped();
+    void answersHeardByScreenReader();
+    void form4LockedBoxKeepsItsSize();
+    void form11LockedListShowsNoScrollRange();
 };
 
 void ResultLockTest::sampleWalksThroughTheLock()
@@ -289,15 +293,19 @@ void ResultLockTest::samplePaintSurvivesWritesAndClears()
 {
     SampleForm w({p->registry.get(), &p->registry->random(), &p->messenger});
     w.show();
+    auto* label10 = w.control<QLabel>("Label10");
+    const QSize atLock = label10->size();
     lock(&w, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
     // a label written for the first time while locked is a red box at once
     w.writeAnswer("Label10", "Tempo do percurso =12.5000 s");
     QVERIFY(visible(&w, "Label10"));
     QVERIFY(isRedBox(&w, "Label10"));
-    // rewritten with a longer line: still a red box, as wide as the line
-    w.writeAnswer("Label10", "Tempo do percurso =123456.5000 s (segunda resposta)");
+    // rewritten with a longer line: still a red box, of the size it had when
+    // locked, so the box tells nothing of the answer's length
+    const QString longer = QStringLiteral("Tempo do percurso =123456.5000 s (segunda resposta)");
+    w.writeAnswer("Label10", longer.toUtf8().constData());
     QVERIFY(isRedBox(&w, "Label10"));
-    QVERIFY(w.control<QLabel>("Label10")->width() > 200);
+    QCOMPARE(label10->size(), atLock);
     // a clear hides it and the next answer shows it red again
     w.clearLabels();
     QVERIFY(!visible(&w, "Label10"));
@@ -305,8 +313,14 @@ void ResultLockTest::samplePaintSurvivesWritesAndClears()
     QVERIFY(visible(&w, "Label10"));
     QVERIFY(isRedBox(&w, "Label10"));
 
+    w.clearLabels();
+    w.writeAnswer("Label10", longer.toUtf8().constData());
+    QCOMPARE(label10->size(), atLock);
+
+    // readable again, it is as wide as the answer it now holds
     unlock(&w, QStringLiteral("x"));
     QVERIFY(isReadable(&w, "Label10"));
+    QVERIFY(label10->width() >= label10->fontMetrics().horizontalAdvance(longer));
     w.clearLabels();
     w.writeAnswer("Label10", "Tempo =2.0000 s");
     QVERIFY(isReadable(&w, "Label10"));
@@ -323,10 +337,27 @@ void ResultLockTest::sampleReveal()
     press(&w, "Label3", Qt::RightButton);
     QVERIFY(!visible(&w, "Label14"));
 
-    lock(&w, "DesabilitarcdulasdeResultados1", QStringLiteral("prof 1"));
+    // confirming the lock: the teacher may still look at what he typed
+    trigger(&w, "DesabilitarcdulasdeResultados1");
+    type(&w, "Edit14", QStringLiteral("prof 1"));
+    click(&w, "Button7");
     press(&w, "Label3", Qt::RightButton);
     QVERIFY(visible(&w, "Label14"));
     QCOMPARE(textOf(&w, "Label14"), QStringLiteral("Senha : prof 1"));
+    // locked: the label shown goes, and a right press shows nothing
+    type(&w, "Edit15", QStringLiteral("prof 1"));
+    click(&w, "Button8");
+    QVERIFY(!visible(&w, "Label14"));
+    press(&w, "Label3", Qt::RightButton);
+    QVERIFY(!visible(&w, "Label14"));
+    // asked to unlock: still nothing
+    trigger(&w, "ReabilitarcdulasdeResultados1");
+    press(&w, "Label3", Qt::RightButton);
+    QVERIFY(!visible(&w, "Label14"));
+    type(&w, "Edit15", QStringLiteral("prof 1"));
+    click(&w, "Button8");
+    press(&w, "Label3", Qt::RightButton);
+    QVERIFY(visible(&w, "Label14"));
     press(&w, "Label3", Qt::MiddleButton);
     QVERIFY(visible(&w, "Label14"));
     press(&w, "Label3", Qt::LeftButton);
@@ -335,7 +366,6 @@ void ResultLockTest::sampleReveal()
     QVERIFY(!visible(&w, "Label14"));
 
     // the created password survives the re-enabling
-    unlock(&w, QStringLiteral("prof 1"));
     press(&w, "Label3", Qt::RightButton);
     QCOMPARE(textOf(&w, "Label14"), QStringLiteral("Senha : prof 1"));
     QVERIFY(visible(&w, "Label14"));
@@ -416,18 +446,21 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
         trigger(w, row.disable);
         QVERIFY2(visible(w, "Edit14") && visible(w, "Button7"), name);
         QCOMPARE(focused(w), QStringLiteral("Edit14"));
-        type(w, "Edit14", QString::fromLatin1(name));
+        // typed as dots: a projector shows nothing of the password
+        for (const char* cell : {"Edit14", "Edit15"}) {
+            auto* edit = w->control<QLineEdit>(cell);
+            QCOMPARE(edit->echoMode(), QLineEdit::Password);
+            edit->setText(QString::fromLatin1(name));
+            QVERIFY2(!edit->displayText().contains(QLatin1String("Form")), cell);
+        }
         click(w, "Button7");
         QCOMPARE(focused(w), QStringLiteral("Edit15"));
         type(w, "Edit15", QString::fromLatin1(name));
         click(w, "Button8");
         QVERIFY2(!visible(w, "Edit15") && !visible(w, "Button8"), name);
         QCOMPARE(focused(w), QStringLiteral("Edit1"));
-        if (row.reveal) {
+        if (row.reveal) { // locked: the reveal shows nothing
             press(w, row.reveal, Qt::RightButton);
-            QCOMPARE(textOf(w, row.password), QStringLiteral("Senha : ") + QString::fromLatin1(name));
-            QVERIFY2(visible(w, row.password), name);
-            press(w, row.reveal, Qt::LeftButton);
             QVERIFY2(!visible(w, row.password), name);
         }
     }
@@ -444,6 +477,16 @@ void ResultLockTest::everyWindowLocksAndUnlocks()
         } else {
             QCOMPARE(p->messenger.boxes.back().text, kWrong);
             QVERIFY(visible(w, "Edit15"));
+            type(w, "Edit15", w->objectName());
+            click(w, "Button8");
+        }
+        // readable again: the reveal shows the window's own password
+        if (row.reveal) {
+            press(w, row.reveal, Qt::RightButton);
+            QCOMPARE(textOf(w, row.password), QStringLiteral("Senha : ") + w->objectName());
+            QVERIFY2(visible(w, row.password), row.reveal);
+            press(w, row.reveal, Qt::LeftButton);
+            QVERIFY2(!visible(w, row.password), row.reveal);
         }
     }
 }
@@ -493,14 +536,13 @@ void ResultLockTest::form2HiddenCellsReceiveTexts()
         QVERIFY2(isRedBox(w, label), label);
 
     press(w, "Label3", Qt::RightButton);
-    QCOMPARE(textOf(w, "Label39"), QStringLiteral("Senha : prof"));
-    QVERIFY(visible(w, "Label39"));
+    QVERIFY(!visible(w, "Label39"));
 
     unlock(w, QStringLiteral("prof"));
     for (const char* cell : cells)
         QVERIFY2(visible(w, cell), cell);
     QCOMPARE(textOf(w, "Edit5"), QStringLiteral("10.0000 m/s"));
-    QCOMPARE(textOf(w, "Edit6"), QStringLiteral("5.0000 m/s²"));
+    QCOMPARE(textOf(w, "Edit6"), QStringLiteral("10.0000 m/s²"));
     QCOMPARE(textOf(w, "Edit11"), QStringLiteral("       Resposta"));
     for (const char* label : labels)
         QVERIFY2(isReadable(w, label), label);
@@ -520,6 +562,13 @@ void ResultLockTest::form4RedBoxesAndReveal()
     QVERIFY(isRedBox(w, "Label8") && isRedBox(w, "Label10"));
     QCOMPARE(textOf(w, "Label8"), QStringLiteral("Tempo de chegada do míssil ao seu alvo = 10.0000 s"));
 
+    // locked, no press reveals the password that unlocks
+    for (Qt::MouseButton button : {Qt::MiddleButton, Qt::RightButton, Qt::LeftButton, Qt::RightButton})
+        press(w, "Label3", button);
+    QVERIFY(!visible(w, "Label14"));
+
+    unlock(w, QStringLiteral("Aula7"));
+    QVERIFY(isReadable(w, "Label8") && isReadable(w, "Label10"));
     const struct {
         Qt::MouseButton button;
         bool shown;
@@ -530,9 +579,6 @@ void ResultLockTest::form4RedBoxesAndReveal()
         QCOMPARE(visible(w, "Label14"), row.shown);
     }
     QCOMPARE(textOf(w, "Label14"), QStringLiteral("Senha : Aula7"));
-
-    unlock(w, QStringLiteral("Aula7"));
-    QVERIFY(isReadable(w, "Label8") && isReadable(w, "Label10"));
     // the password survives the re-enabling
     press(w, "Label3", Qt::LeftButton);
     press(w, "Label3", Qt::RightButton);
@@ -647,8 +693,9 @@ void ResultLockTest::lockedAnswersAreSilentToAssistiveTechnology()
         unlock(w, QStringLiteral("p"));
         for (QWidget* c : answers) {
             QVERIFY2(c->accessibleName() != kHidden && !c->accessibleName().isEmpty(), qPrintable(c->objectName()));
-            if (qobject_cast<QLineEdit*>(c))
-                QVERIFY(spoken(c).contains(answer));
+            QVERIFY2(spoken(c).contains(answer), qPrintable(c->objectName()));
+            if (qobject_cast<QLabel*>(c))
+                QCOMPARE(QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name), answer);
         }
     }
 }
@@ -729,7 +776,9 @@ void ResultLockTest::form11ListLockedAndUnlocked()
 void ResultLockTest::revealShowsThePasswordAsTyped()
 {
     FormWindow* w = p->open(4);
-    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("<h1>AB</h1>"));
+    trigger(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", QStringLiteral("<h1>AB</h1>"));
+    click(w, "Button7");
     press(w, "Label3", Qt::RightButton);
     auto* shown = w->control<QLabel>("Label14");
     QCOMPARE(shown->text(), QStringLiteral("Senha : <h1>AB</h1>"));
@@ -740,6 +789,78 @@ void ResultLockTest::revealShowsThePasswordAsTyped()
         for (QLabel* label : form->findChildren<QLabel*>())
             QVERIFY2(label->textFormat() == Qt::PlainText, qPrintable(label->objectName()));
     }
+}
+
+// A screen reader hears the answer a label shows, press after press, and
+// what the answer is; locked, only the notice, whatever is pressed.
+void ResultLockTest::answersHeardByScreenReader()
+{
+    FormWindow* w = p->open(4);
+    auto* label = w->control<QLabel>("Label8");
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(label);
+    const QString what = heard->text(QAccessible::Description);
+    QVERIFY(what.startsWith(QStringLiteral("Resultado")));
+    const struct {
+        const char* distance;
+        const char* answer;
+    } presses[] = {{"490", "= 10.0000 s"}, {"122.5", "= 5.0000 s"}};
+    type(w, "Edit1", QStringLiteral("100"));
+    for (const auto& row : presses) {
+        type(w, "Edit2", QString::fromLatin1(row.distance));
+        click(w, "Button1");
+        QCOMPARE(heard->text(QAccessible::Name), label->text());
+        QVERIFY2(label->text().endsWith(QLatin1String(row.answer)), qPrintable(label->text()));
+    }
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    type(w, "Edit2", QStringLiteral("490"));
+    click(w, "Button1");
+    QCOMPARE(heard->text(QAccessible::Name), kHidden);
+    QVERIFY(!spoken(label).contains(QStringLiteral("10.0000")));
+    QCOMPARE(heard->text(QAccessible::Description), what);
+    unlock(w, QStringLiteral("p"));
+    QCOMPARE(heard->text(QAccessible::Name), label->text());
+    QVERIFY(label->text().endsWith(QLatin1String("= 10.0000 s")));
+}
+
+// Locked, a red box keeps the size it had, whatever answer a larger input
+// writes into it; readable again, it fits its answer.
+void ResultLockTest::form4LockedBoxKeepsItsSize()
+{
+    FormWindow* w = p->open(4);
+    auto* label = w->control<QLabel>("Label10");
+    type(w, "Edit1", QStringLiteral("100"));
+    type(w, "Edit2", QStringLiteral("490"));
+    click(w, "Button1");
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    const QRect atLock = label->geometry();
+    type(w, "Edit1", QStringLiteral("123456789"));
+    type(w, "Edit2", QStringLiteral("987654321"));
+    click(w, "Button1");
+    QVERIFY(isRedBox(w, "Label10"));
+    QCOMPARE(label->geometry(), atLock);
+    QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) > atLock.width());
+    unlock(w, QStringLiteral("p"));
+    QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    QVERIFY(isReadable(w, "Label10"));
+}
+
+// Locked, the result list shows no scroll bar to follow the hidden lines'
+// width or number; unlocked, it scrolls again.
+void ResultLockTest::form11LockedListShowsNoScrollRange()
+{
+    FormWindow* w = p->open(11);
+    QListView* list = filledList(w);
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("p"));
+    typeAll(w, {{"Edit1", "123456789"}, {"Edit2", "987654321"}, {"Edit3", "45"}, {"Edit4", "400"}});
+    click(w, "Button1");
+    QCOMPARE(list->model()->rowCount(), 400);
+    QCoreApplication::processEvents(); // the view lays its lines out later
+    QVERIFY(!list->horizontalScrollBar()->isVisible());
+    QVERIFY(!list->verticalScrollBar()->isVisible());
+    unlock(w, QStringLiteral("p"));
+    QCoreApplication::processEvents();
+    QVERIFY(list->horizontalScrollBar()->isVisible());
+    QVERIFY(list->verticalScrollBar()->isVisible());
 }
 
 QTEST_MAIN(ResultLockTest)

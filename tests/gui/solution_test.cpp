@@ -1,6 +1,7 @@
 // The menu "Resolução" of the exercise windows and the solution window it
 // opens: named as the statements number the exercises, following the last
-// press, and hidden with the answers by the teacher's lock.
+// press, hidden with the answers by the teacher's lock and with its exercise
+// window when that is closed, placed clear of the exercise.
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
@@ -8,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QMenu>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTextBrowser>
 #include <QtTest>
@@ -16,6 +18,8 @@
 
 #include "kit/frame/figure_view.h"
 #include "kit/frame/form_window.h"
+#include "kit/frame/language.h"
+#include "kit/frame/solution_place.h"
 #include "kit/core/solution.h"
 #include "topics/force/incline_friction.h"
 #include "topics/launches/launches.h"
@@ -34,6 +38,12 @@ private slots:
     void leavesItsExerciseInSight();
     void figureFollowsTheSolution();
     void figureDrawsOnlyInsideItsBox();
+    void titlesNameTheWindow();
+    void followsItsWindow();
+    void placement_data();
+    void placement();
+    void placementWithoutRoom();
+    void qtSpeaksPortuguese();
 };
 
 namespace {
@@ -65,7 +75,8 @@ void pressRoughIncline(FormWindow* w)
     click(w, "Button1");
 }
 
-const QString kWorkedLine = u("a = (|PX − PB| − Fat) / (mA + mB) = (|48.98 − 98.00| − 8.49) / (10 + 10) = 2.03 m/s²");
+const QString kWorkedLine =
+    u("a = (|PX − PB| − Fat) / (mA + mB) = (|48.98 − 98.00| − 8.49) / (10 + 10) = 2.027 m/s² ≈ 2.03 m/s²");
 
 } // namespace
 
@@ -105,7 +116,7 @@ void SolutionTest::menuLastOnEveryExerciseWindow()
         a->trigger();
         QWidget* view = solutionWindow(w);
         QVERIFY(view && view->isVisible());
-        QCOMPARE(view->windowTitle(), u("Resolução - ") + a->text());
+        QVERIFY2(view->windowTitle().startsWith(u("Resolução - ") + a->text()), qPrintable(view->windowTitle()));
         QCOMPARE(solutionText(w), u(tavek::kNothingYet.data()));
     }
     QCOMPARE(shown, items);
@@ -137,7 +148,7 @@ void SolutionTest::followsTheLastPress()
 
     // The other exercise's solution is there when asked for; the clear forgets it.
     trigger(w, "ResolucaoExercicio7");
-    QVERIFY(solutionText(w).contains(u("WPB = PB × HIP = 98.00 × 11.55 = 1131.43 J")));
+    QVERIFY(solutionText(w).contains(u("WPB = PB × HIP = 98.00 × 11.54524 = 1131.43 J")));
     click(w, "Button4");
     QCOMPARE(solutionText(w), u(tavek::kNothingYet.data()));
 }
@@ -239,6 +250,125 @@ void SolutionTest::figureDrawsOnlyInsideItsBox()
                         QCOMPARE(image.pixel(x, y), QColor(Qt::white).rgb());
         }
     }
+}
+
+// Form8 and Form9 both have an "Exercício 6": no two solution windows share a title.
+void SolutionTest::titlesNameTheWindow()
+{
+    QStringList titles;
+    for (int form = 2; form <= 11; ++form) {
+        FormWindow* w = p->open(form);
+        for (QAction* a : w->control<QMenu>("Resolucao")->actions()) {
+            a->trigger();
+            titles << solutionWindow(w)->windowTitle();
+        }
+        w->close();
+    }
+    QCOMPARE(QSet<QString>(titles.begin(), titles.end()).size(), titles.size());
+    for (const char* title : {"Resolução - Exercício 1 - Movimento Retilíneo", "Resolução - Exercício 3 - Lançamentos",
+                              "Resolução - Exercício 6 - Força e Movimento 2", "Resolução - Exercício 6 - Força e Movimento 3",
+                              "Resolução - Exercício 3 - Potência", "Resolução - Unidades de Tempo"})
+        QVERIFY2(titles.contains(u(title)), title);
+}
+
+void SolutionTest::followsItsWindow()
+{
+    FormWindow* w = p->open(5);
+    trigger(w, "ResolucaoExercicio4");
+    QWidget* view = solutionWindow(w);
+    const QPoint place = view->pos();
+    w->close(); // "Fechar Janela", its close box, Alt+F4
+    QVERIFY(!view->isVisible());
+    p->open(5);
+    QVERIFY(view->isVisible());
+    QCOMPARE(view->pos(), place);
+    QVERIFY(view->windowTitle().startsWith(u("Resolução - Exercício 4")));
+
+    // One the student closed stays closed.
+    view->close();
+    w->close();
+    p->open(5);
+    QVERIFY(!view->isVisible());
+
+    // Locked, it stays hidden when the window comes back; unlocked, it returns.
+    trigger(w, "ResolucaoExercicio3");
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("x"));
+    w->close();
+    p->open(5);
+    QVERIFY(!view->isVisible());
+    unlock(w, QStringLiteral("x"));
+    QVERIFY(view->isVisible());
+}
+
+namespace {
+const QMargins kFrame(1, 20, 1, 1); // openbox's title bar and borders
+const QSize kSolution(460, 480);
+const QSize kSmallest(320, 240);
+} // namespace
+
+void SolutionTest::placement_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("window"); // frame included
+    QTest::addColumn<QRect>("exercise");
+    QTest::addColumn<QRect>("expected"); // client area
+    const QRect wide(0, 0, 1920, 1080);
+    const QRect small(0, 0, 1024, 768);
+    const QRect form9(7, 3, 782, 536);
+    QTest::newRow("wide screen: beside, level with the window")
+        << wide << form9 << QRect(8, 150, 370, 380) << QRect(790, 23, 460, 480);
+    QTest::newRow("no room on the right: on the left")
+        << wide << QRect(1100, 40, 782, 536) << QRect(1110, 150, 370, 380) << QRect(639, 60, 460, 480);
+    QTest::newRow("1024 x 768, exercise on the left: right and low, in the free corner")
+        << small << form9 << QRect(8, 150, 370, 380) << QRect(563, 287, 460, 480);
+    QTest::newRow("1024 x 768, exercise on the right: at the left edge, as wide as there is room")
+        << small << form9 << QRect(392, 150, 380, 380) << QRect(1, 287, 386, 480);
+    QTest::newRow("1024 x 768, a lower window: below it, covering nothing")
+        << small << QRect(26, 40, 752, 450) << QRect(40, 100, 700, 380) << QRect(27, 510, 460, 257);
+}
+
+void SolutionTest::placement()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, window);
+    QFETCH(QRect, exercise);
+    QFETCH(QRect, expected);
+    const QRect client = tavek::placeSolution({screen, window, exercise, kFrame}, kSolution, kSmallest);
+    QCOMPARE(client, expected);
+    const QRect frame = client.marginsAdded(kFrame);
+    QVERIFY(screen.contains(frame));
+    QVERIFY(!frame.intersects(exercise));
+}
+
+// An exercise that fills the screen: the smallest solution window, still on it.
+void SolutionTest::placementWithoutRoom()
+{
+    const QRect screen(0, 0, 1024, 768);
+    const QRect exercise(10, 10, 1000, 740);
+    const QRect client = tavek::placeSolution({screen, screen, exercise, kFrame}, kSolution, kSmallest);
+    QCOMPARE(client.size(), kSmallest);
+    QVERIFY(screen.contains(client.marginsAdded(kFrame)));
+}
+
+// Qt's own texts: the context menus of a cell and of the solution text.
+void SolutionTest::qtSpeaksPortuguese()
+{
+    QVERIFY(tavek::speakPortuguese());
+    FormWindow* w = p->open(2);
+    const std::unique_ptr<QMenu> cellMenu(w->control<QLineEdit>("Edit1")->createStandardContextMenu());
+    trigger(w, "ResolucaoExercicio1");
+    auto* text = solutionWindow(w)->findChild<QTextBrowser*>(QStringLiteral("Texto"));
+    const std::unique_ptr<QMenu> textMenu(text->createStandardContextMenu());
+    auto entries = [](const QMenu* menu) {
+        QStringList r;
+        for (const QAction* a : menu->actions())
+            r << QString(a->text()).remove(QLatin1Char('&')).section(QLatin1Char('\t'), 0, 0);
+        return r;
+    };
+    for (const char* entry : {"Desfazer", "Colar", "Selecionar tudo"})
+        QVERIFY2(entries(cellMenu.get()).contains(u(entry)), qPrintable(entries(cellMenu.get()).join('|')));
+    for (const char* entry : {"Copiar", "Selecionar tudo"})
+        QVERIFY2(entries(textMenu.get()).contains(u(entry)), qPrintable(entries(textMenu.get()).join('|')));
 }
 
 QTEST_MAIN(SolutionTest)

@@ -15,6 +15,11 @@ void RecordingMessenger::inform(QWidget* parent, const QString& text)
     boxes.push_back({false, text, parent ? parent->window()->objectName() : QString()});
 }
 
+void RecordingMessenger::notice(QWidget* parent, const QString& text)
+{
+    boxes.push_back({false, text, parent ? parent->window()->objectName() : QString(), true});
+}
+
 void RecordingMessenger::fault(QWidget* parent, const QString& text)
 {
     boxes.push_back({true, text, parent ? parent->window()->objectName() : QString()});

@@ -18,8 +18,10 @@ public:
         bool fault;
         QString text;
         QString window;
+        bool notice = false; // the information icon, not the warning
     };
     void inform(QWidget* parent, const QString& text) override;
+    void notice(QWidget* parent, const QString& text) override;
     void fault(QWidget* parent, const QString& text) override;
 
     QStringList texts() const;

@@ -190,15 +190,23 @@ namespace {
 
 using namespace outcome_testing;
 
-Worked worked(const char* button, const char* typed)
+// Every button with its worked value, a thousandth and a million.
+std::vector<Worked> workedConversions()
 {
-    const Conversion& c = *tavek::conversion(button);
-    return {button, [&c](const Cells& cells) { return tavek::convert(c, cells); }, Cells{{c.input, typed}}};
+    static std::vector<std::string> names;
+    names.reserve(kWorked.size() * 3);
+    std::vector<Worked> rows;
+    for (const Row& r : kWorked) {
+        const Conversion& c = *tavek::conversion(r.button);
+        for (const char* typed : {r.typed, "0.001", "1e6"}) {
+            names.push_back(std::string(r.button) + " " + typed);
+            rows.push_back({names.back().c_str(), [&c](const Cells& cells) { return tavek::convert(c, cells); },
+                            Cells{{c.input, typed}}});
+        }
+    }
+    return rows;
 }
-
-// Each group, dividing and multiplying.
-const Worked kWorkedConversions[] = {worked("Button1", "1500"), worked("Button3", "1"), worked("Button8", "1.5"),
-                                     worked("Button18", "1")};
+const std::vector<Worked> kWorkedConversions = workedConversions();
 
 } // namespace
 

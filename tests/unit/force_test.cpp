@@ -354,9 +354,18 @@ TEST(ForceThreeBlocks, TensionsMatchEachPartOfTheRow)
 
 const Worked kWorked[] = {
     {"ropes of a 10 kg block", tavek::rope_tensions, {{"Edit1", "10"}}},
+    {"ropes of a gram", tavek::rope_tensions, {{"Edit1", "0.001"}}},
+    {"ropes of a thousand tonnes", tavek::rope_tensions, {{"Edit1", "1e6"}}},
     {"block pulled by F2", tavek::pulled_block, pulled("10", "98", "20")},
+    {"block pulled in thousandths", tavek::pulled_block, pulled("0.001", "0.001", "0.002")},
+    {"block pulled in millions", tavek::pulled_block, pulled("1e6", "1e6", "2e6")},
     {"three blocks pulled", tavek::pulled_blocks, row("10", "20", "30", "5")},
+    {"three light blocks pulled", tavek::pulled_blocks, row("1", "2", "3", "10")},
+    {"three blocks in thousandths", tavek::pulled_blocks, row("0.001", "0.001", "0.001", "0.001")},
+    {"three blocks in millions", tavek::pulled_blocks, row("1e6", "1e6", "1e6", "1e6")},
     {"block D hanging", tavek::hanging_block_pull, table("1", "2", "3", "4")},
+    {"blocks in grams", tavek::hanging_block_pull, table("0.001", "0.001", "0.001", "0.001")},
+    {"blocks in thousand tonnes", tavek::hanging_block_pull, table("1e6", "1", "1e6", "3")},
 };
 INSTANTIATE_TEST_SUITE_P(Force, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 

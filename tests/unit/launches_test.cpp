@@ -160,14 +160,19 @@ double number_after(const std::string& text, const std::string& prefix)
 
 TEST(LaunchesCalculator2, Answers)
 {
+    // The speed at 0.785 rad whose path passes through the rim, 4.39 m ahead
+    // and 3.1 − 1.46 H above the hands; the rise is Vy / 9.8, up to the top of
+    // the arc. The first three rows are the mended examples: the design's
+    // speed put the top of the arc at the basket's height a few centimetres
+    // ahead, never at the basket.
     const std::vector<Jump> rows = {
-        // The rise is Vy / 9.8, up to the top of the arc.
-        {"2", "2.6574", "9.5665", "0.1917", "2.3354"},
-        // Released above the basket: the distance counts as a rise all the same.
-        {"3", "7.0863", "25.5108", "0.5111", "0.8758"},
-        {"1.5", "5.9750", "21.5099", "0.4309", "1.0387"},
-        {"1", "8.0212", "28.8762", "0.5785", "0.7737"},
-        {"1,5", "5.9750", "21.5099", "0.4309", "1.0387"}, // a decimal comma
+        {"2", "6.6980", "24.1127", "0.4831", "0.9265"},
+        {"1.8", "6.9433", "24.9959", "0.5008", "0.8938"},
+        // Released above the rim: the ball comes down through it.
+        {"3", "5.7709", "20.7754", "0.4162", "1.0754"},
+        {"1.5", "7.3677", "26.5238", "0.5314", "0.8423"},
+        {"1", "8.2892", "29.8412", "0.5979", "0.7487"},
+        {"1,5", "7.3677", "26.5238", "0.5314", "0.8423"}, // a decimal comma
     };
     for (const Jump& r : rows) {
         SCOPED_TRACE(r.height);
@@ -184,21 +189,21 @@ TEST(LaunchesCalculator2, Answers)
     }
 }
 
-TEST(LaunchesCalculator2, ReleaseExactlyAtTheBasketStillHasARise)
+TEST(LaunchesCalculator2, ReleaseExactlyAtTheRimHeight)
 {
-    // This height gives a release point that is the double nearest 3.1; the
-    // basket height is held more precisely, so the rise is tiny but not zero
-    // and the travel time is huge but finite.
+    // This height gives a release point that is the double nearest 3.1: the
+    // rim is level with the hands, and a 45-degree throw lands there from
+    // V0² = g Δx / sen 2θ (the design's speed came out 0 here).
     const double height = 2.1232876712328768;
     ASSERT_EQ(height + height * 46 / 100, 3.1);
     const Outcome out = tavek::basketball_jump(Cells{{"Edit3", "2.1232876712328768"}});
     EXPECT_FALSE(out.fault);
-    EXPECT_EQ(out.written("Label16"), "V0 = 0.0000m/s ->0.0000 km/h");
-    EXPECT_EQ(out.written("Label17"), "Tempo de subida = 0.0000s ");
-    ASSERT_TRUE(out.written("Label18"));
-    const double travel = number_after(*out.written("Label18"), "Tempo do percurso = ");
-    EXPECT_GT(travel, 1e7);
-    EXPECT_LT(travel, 1e9);
+    EXPECT_EQ(out.written("Label16"), "V0 = 6.5591m/s ->23.6128 km/h");
+    EXPECT_EQ(out.written("Label17"), "Tempo de subida = 0.4731s ");
+    EXPECT_EQ(out.written("Label18"), "Tempo do percurso = 0.9462s ");
+    // Level with the hands, the ball takes twice the rise to come back down.
+    EXPECT_NEAR(number_after(*out.written("Label18"), "Tempo do percurso = "),
+                2 * number_after(*out.written("Label17"), "Tempo de subida = "), 1e-3);
 }
 
 TEST(LaunchesCalculator2, ChecksAndSilentGuard)
@@ -233,17 +238,19 @@ TEST(LaunchesCalculator2, Faults)
 
 TEST(LaunchesCalculator2, HugeAthleteStillHasAnswers)
 {
-    // Release height, rise and 2 g dy pass the double range on the way, the
-    // speed (about 1e154) does not: every line is written, no fault.
+    // The release height passes the double range on the way (the hands far
+    // above the rim), the speed (about 1e-153) and the travel time do not:
+    // every line is written, no fault.
     for (const char* height : {"1e306", "4e306", "1e307", "1.7976931348623157e308"}) {
         SCOPED_TRACE(height);
         const Outcome out = tavek::basketball_jump(Cells{{"Edit3", height}});
         EXPECT_FALSE(out.fault);
         ASSERT_EQ(out.actions.size(), 3u);
-        EXPECT_NE(out.written("Label16")->find("E+015"), std::string::npos) << *out.written("Label16");
+        EXPECT_EQ(out.written("Label16"), "V0 = 0.0000m/s ->0.0000 km/h");
+        EXPECT_NE(out.written("Label18")->find("E+015"), std::string::npos) << *out.written("Label18");
     }
-    EXPECT_EQ(tavek::basketball_jump(Cells{{"Edit3", "1e308"}}).written("Label16"),
-              "V0 =  7.6E+0154m/s -> 2.7E+0155 km/h");
+    EXPECT_EQ(tavek::basketball_jump(Cells{{"Edit3", "1e308"}}).written("Label18"),
+              "Tempo do percurso =  5.5E+0153s ");
 }
 
 // ---- More launch exercises, exercise 3: drawn angle ---------------------------
@@ -423,17 +430,34 @@ Outcome firstDraw(const Cells&)
     return tavek::draw_launch_angle(random, angle);
 }
 
+Outcome secondDraw(const Cells&)
+{
+    RandomDraw random;
+    Real angle = 0.0;
+    tavek::draw_launch_angle(random, angle);
+    return tavek::draw_launch_angle(random, angle);
+}
+
 const Worked kWorkedLaunches[] = {
     {"missile", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"100", "490"})},
     {"missile in thirds", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"50", "10"})},
+    {"missile in thousandths", tavek::dropped_missile, fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
     {"jump below the basket", tavek::basketball_jump, fill({"Edit3"}, {"2"})},
+    {"jump of a shorter athlete", tavek::basketball_jump, fill({"Edit3"}, {"1.8"})},
     {"jump above the basket", tavek::basketball_jump, fill({"Edit3"}, {"3"})},
+    {"jump of a tiny athlete", tavek::basketball_jump, fill({"Edit3"}, {"0.001"})},
+    {"jump of a giant", tavek::basketball_jump, fill({"Edit3"}, {"1e6"})},
     {"angle drawn", firstDraw, {}},
+    {"angle drawn again", secondDraw, {}},
     {"speed at 45", [](const Cells&) { return tavek::drawn_angle_speed(Real(45)); }, {}},
     {"speed at 61", [](const Cells&) { return tavek::drawn_angle_speed(Real(61)); }, {}},
+    {"speed at 26", [](const Cells&) { return tavek::drawn_angle_speed(Real(26)); }, {}},
+    {"speed at 88", [](const Cells&) { return tavek::drawn_angle_speed(Real(88)); }, {}},
     {"kick at 45", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"20", "45"})},
     {"kick at 30", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"15", "30"})},
     {"kick at 90", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"10", "90"})},
+    {"kick in thousandths", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
+    {"kick in millions", tavek::kicked_ball, fill({"Edit1", "Edit2"}, {"1e6", "45"})},
 };
 
 } // namespace
@@ -446,4 +470,15 @@ TEST(LaunchesSolution, SineOfTheWrittenRadians)
 {
     const Outcome out = tavek::kicked_ball(Cells{{"Edit1", "15"}, {"Edit2", "30"}});
     EXPECT_EQ(tavek::to_plain(out.solution.substitutions.at(1)), "sen θ = sen(θrad) = sen(0.523333) = 0.499770");
+}
+
+// The jump's closing sentence tells which way the ball crosses the rim; the
+// drawn angle's gives the distance the shot works from.
+TEST(LaunchesSolution, ClosingSentencesAreTrue)
+{
+    auto last = [](const Outcome& out) { return tavek::to_plain(out.solution.remarks.back()); };
+    EXPECT_NE(last(tavek::basketball_jump(Cells{{"Edit3", "2"}})).find("já descendo"), std::string::npos);
+    // A short athlete's ball still rises through the rim: its top lies beyond.
+    EXPECT_NE(last(tavek::basketball_jump(Cells{{"Edit3", "0.5"}})).find("ainda subindo"), std::string::npos);
+    EXPECT_TRUE(substitutes(tavek::drawn_angle_speed(Real(45)), "d = 2 × Δy / tg θ = 2 × 1.37 / 0.999204 = 2.74 m"));
 }

@@ -217,22 +217,32 @@ TEST(LockState, TransitionTable)
     }
 }
 
-TEST(LockState, RevealShowsTheCreatedPasswordInEveryState)
+// The reveal shows the created password only while the answers are
+// readable: never the password that would unlock them.
+TEST(LockState, RevealShowsTheCreatedPasswordWhileAnswersAreReadable)
 {
     const struct {
         const char* name;
         Route route;
         std::optional<std::string> text;
+        bool mayShow;
     } rows[] = {
-        {"fresh", kOpen, std::nullopt},
-        {"creating", kCreating, std::nullopt},
-        {"confirming", kConfirmingLock, "Senha : abc"},
-        {"locked", kLocked, "Senha : abc"},
-        {"unlocking", kUnlockingLocked, "Senha : abc"},
-        {"survives_re_enabling", kOpenAgain, "Senha : abc"},
-        {"empty_password", {kDisable, create(""), retype("")}, std::nullopt},
-        {"replaced_by_next_create", {kDisable, kReenable, create("nova senha")}, "Senha : nova senha"},
-        {"blank_password", {kDisable, create(" ")}, "Senha :  "},
+        {"fresh", kOpen, std::nullopt, true},
+        {"creating", kCreating, std::nullopt, true},
+        {"confirming", kConfirmingLock, "Senha : abc", true},
+        {"locked", kLocked, std::nullopt, false},
+        {"locked_after_wrong_retype", {kDisable, create("abc"), retype("abc"), kReenable, retype("x")}, std::nullopt,
+         false},
+        {"unlocking", kUnlockingLocked, std::nullopt, false},
+        {"unlocking_while_confirming", kUnlockingWhileConfirming, std::nullopt, false},
+        {"survives_re_enabling", kOpenAgain, "Senha : abc", true},
+        {"creating_again", {kDisable, create("abc"), retype("abc"), kReenable, retype("abc"), kDisable},
+         "Senha : abc", true},
+        {"empty_password", {kDisable, create(""), retype("")}, std::nullopt, false},
+        {"replaced_by_next_create", {kDisable, create("abc"), retype("abc"), kReenable, retype("abc"), kDisable,
+                                     create("nova senha")}, "Senha : nova senha", true},
+        {"created_while_unlocking", {kDisable, kReenable, create("nova senha")}, std::nullopt, false},
+        {"blank_password", {kDisable, create(" ")}, "Senha :  ", true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -240,5 +250,6 @@ TEST(LockState, RevealShowsTheCreatedPasswordInEveryState)
         for (const Step& step : row.route)
             run(s, step);
         EXPECT_EQ(s.reveal(), row.text);
+        EXPECT_EQ(s.mayReveal(), row.mayShow);
     }
 }

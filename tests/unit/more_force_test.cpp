@@ -61,10 +61,12 @@ constexpr const char* kKinetic = "Ajuste o valor do Coeficiente de Atrito cinét
 constexpr const char* kLength = "Medida do comprimento CA inválida. Ajuste seus dados";
 constexpr const char* kVertical = "Divisão por zero. Ajuste seus dados";
 constexpr const char* kNoMotion = "PA > PB - Não há movimentação do sistema";
+constexpr const char* kASlidesDown = "PA > PB + FAT - O bloco A desce o plano";
 
 constexpr const char* kRight = "|PB > PA | - Sistema se move da esquerda para direita";
 constexpr const char* kLeft = "|PA > PB | - Sistema se move da direita para esquerda";
 constexpr const char* kAtRest = "O atrito impede o movimento - Sistema em repouso";
+constexpr const char* kBalanced = "|PA = PB | - Sistema em equilíbrio";
 constexpr const char* kFrictionHolds = "PA + FAT ≥ PB - Não há movimentação do sistema";
 
 // Masses for which B's weight equals the along-the-plane part of A's weight
@@ -113,23 +115,39 @@ INSTANTIATE_TEST_SUITE_P(
                   {"Label9", "Aceleração do sistema = 4.8276 m/s²"},
                   {"Label17", kLeft},
                   {"Label10", "Tensão da corda = 73.1378 N"}}},
-        // sin(3.14 / 2) is a hair under 1: A's pull is a hair under B's weight.
+        // sin(3.14 / 2) is a hair under 1: A's pull is a hair under B's weight,
+        // the same with two decimals, so the system is in balance.
         Incline5{"VerticalPlaneAccepted", {"1", "1", "90"},
                  {{"Label18", "PX do Bloco A = 9.80 N"},
                   {"Label8", "Peso do Bloco B = 9.80 N"},
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
-                  {"Label17", kRight},
+                  {"Label17", kBalanced},
                   {"Label10", "Tensão da corda = 9.8000 N"}}},
+        // The mended example: pulls equal as written are a balance, whose
+        // rope carries B (the design wrote a direction for a = 0.0000).
+        Incline5{"PullsEqualAsWrittenBalance", {"10", "10", "90"},
+                 {{"Label18", "PX do Bloco A = 98.00 N"},
+                  {"Label8", "Peso do Bloco B = 98.00 N"},
+                  {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
+                  {"Label17", kBalanced},
+                  {"Label10", "Tensão da corda = 98.0000 N"}}},
+        // 48.98 against 49.00: close, but not equal as written.
+        Incline5{"NearlyEqualPullsStillMove", {"10", "5", "30"},
+                 {{"Label18", "PX do Bloco A = 48.98 N"},
+                  {"Label8", "Peso do Bloco B = 49.00 N"},
+                  {"Label9", "Aceleração do sistema = 0.0015 m/s²"},
+                  {"Label17", kRight},
+                  {"Label10", "Tensão da corda = 48.9925 N"}}},
         Incline5{"BlanksAroundNumbers", {" 10 ", "10  ", "  30"},
                  {{"Label18", "PX do Bloco A = 48.98 N"}, {"Label10", "Tensão da corda = 73.4887 N"}}},
-        // Equal pulls: the acceleration reads zero and the system goes nowhere,
-        // so direction and tension are left as they were.
-        Incline5{"EqualPullsWriteNoDirection", {"1", kBalancingMassB, "30"},
+        // Equal pulls: a balance (the design left direction and tension as they
+        // were, a stale answer from an earlier press).
+        Incline5{"EqualPullsBalance", {"1", kBalancingMassB, "30"},
                  {{"Label18", "PX do Bloco A = 4.90 N"},
                   {"Label8", "Peso do Bloco B = 4.90 N"},
                   {"Label9", "Aceleração do sistema = 0.0000 m/s²"},
-                  {"Label17", std::nullopt},
-                  {"Label10", std::nullopt}}}),
+                  {"Label17", kBalanced},
+                  {"Label10", "Tensão da corda = 4.8977 N"}}}),
     caseName);
 
 TEST(MoreForce2Calculator5Order, WeightsThenAccelerationThenDirectionAndTension)
@@ -264,23 +282,25 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Label9", "Aceleração do sistema = 4.04 m/s²"},
                    {"Label10", "Tensão da corda = 69.21 N"}}},
         // Friction holds the system: at rest, and the rope carries B's weight.
+        // The friction that acts is |PX − PB|, not its maximum μ PY = 84.88 N
+        // the design wrote.
         Friction6{"FrictionHolds", {"1", "10", "10", "30"},
                   {{"Label17", kAtRest},
-                   {"Label13", "Força de Atrito = 84.88 N"},
+                   {"Label13", "Força de Atrito = 49.02 N"},
                    {"Label8", "Peso do bloco B = 98.00 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
                    {"Label10", "Tensão da corda = 98.00 N"}}},
         // Friction coefficient 1 and a vertical plane are both accepted.
         Friction6{"LimitsAccepted", {"1", "1", "1", "90"},
                   {{"Label17", kAtRest},
-                   {"Label13", "Força de Atrito = 0.01 N"},
+                   {"Label13", "Força de Atrito = 0.00 N"},
                    {"Label18", "PX do bloco A = 9.80 N    PY do bloco A =0.01 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
                    {"Label10", "Tensão da corda = 9.80 N"}}},
         // Equal pulls: friction holds, nothing moves.
         Friction6{"EqualPullsAtRest", {"0.1", "1", kBalancingMassB, "30"},
                   {{"Label17", kAtRest},
-                   {"Label13", "Força de Atrito = 0.85 N"},
+                   {"Label13", "Força de Atrito = 0.00 N"},
                    {"Label18", "PX do bloco A = 4.90 N    PY do bloco A =8.49 N"},
                    {"Label8", "Peso do bloco B = 4.90 N"},
                    {"Label9", "Aceleração do sistema = 0.00 m/s²"},
@@ -332,8 +352,9 @@ TEST(MoreForce3Calculator7, ClimbUpThePlane)
                       {"Label34", "Aceleração do sistema =2.03 m/s²"},
                       {"Label35", "Tensão nas cordas =77.73 N"},
                       {"Label36", "Força de atrito =8.49 N"},
-                      {"Label37", "WPAY =565.46 J"},
-                      {"Label38", "WFAT =98.00 J"},
+                      // Resistant works are negative (the design wrote them positive).
+                      {"Label37", "WPAY =-565.46 J"},
+                      {"Label38", "WFAT =-98.00 J"},
                       {"Label39", "WPB =1131.43 J"},
                       {"Label40", "WTENSÃO =897.44 J"},
                       {"Label41", "Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s"},
@@ -355,8 +376,8 @@ TEST(MoreForce3Calculator7, SteepLightPlane)
                       {"Label34", "Aceleração do sistema =7.65 m/s²"},
                       {"Label35", "Tensão nas cordas =21.51 N"},
                       {"Label36", "Força de atrito =6.93 N"},
-                      {"Label37", "WPAY =19.58 J"},
-                      {"Label38", "WFAT =19.60 J"},
+                      {"Label37", "WPAY =-19.58 J"},
+                      {"Label38", "WFAT =-19.60 J"},
                       {"Label39", "WPB =277.08 J"},
                       {"Label40", "WTENSÃO =60.81 J"},
                       {"Label41", "Velocidade de A =6.58 m/s | Tempo de chegada =0.86 s"},
@@ -397,7 +418,11 @@ INSTANTIATE_TEST_SUITE_P(
         Halt7{"VerticalPlane", {"0.1", "10", "10", "90", "10"}, {kVertical}, "Edit8", {}},
         // The vertical-plane message only comes once every check has passed.
         Halt7{"VerticalPlaneBadLength", {"0.1", "10", "10", "90", "-5"}, {kLength}, "Edit9", {}},
-        Halt7{"ASlidesBack", {"0.1", "20", "5", "60", "10"}, {kNoMotion}, "Edit5", {}},
+        // A's pull beats B and friction together: A slides down the plane (the
+        // design said nothing moves), ...
+        Halt7{"ASlidesBack", {"0.1", "20", "5", "60", "10"}, {kASlidesDown}, "Edit5", {}},
+        // ... while friction that holds the difference leaves the design's message true.
+        Halt7{"FrictionHoldsTheHeavierA", {"0.5", "20", "8", "30", "10"}, {kNoMotion}, "Edit5", {}},
         // B's weight exactly A's pull along the plane: nothing at all happens.
         Halt7{"EqualPulls", {"0.1", "1", kBalancingMassB, "30", "10"}, {}, {}, {}},
         // B outweighs A's pull but not pull and friction together: nothing moves.
@@ -425,10 +450,17 @@ const Worked kWorked[] = {
     {"smooth incline moving left", tavek::smooth_incline, fill(kCells5, {"20", "5", "60"})},
     {"smooth incline balanced", tavek::smooth_incline, fill(kCells5, {"1", kBalancingMassB, "30"})},
     {"block on the wall", tavek::block_on_wall, fill(kCells6Wall, {"0.5", "10"})},
+    {"gram on the wall", tavek::block_on_wall, fill(kCells6Wall, {"0.001", "0.001"})},
+    {"smooth incline in thousandths", tavek::smooth_incline, fill(kCells5, {"0.001", "0.002", "0.001"})},
+    {"smooth incline in millions", tavek::smooth_incline, fill(kCells5, {"1e6", "3", "60"})},
+    {"incline in thousandths", tavek::rough_incline, fill(kCells6Friction, {"0.001", "0.001", "0.002", "30"})},
     {"incline moving right", tavek::rough_incline, fill(kCells6Friction, {"0.1", "10", "10", "30"})},
     {"incline moving left", tavek::rough_incline, fill(kCells6Friction, {"0.2", "20", "5", "60"})},
     {"incline at rest", tavek::rough_incline, fill(kCells6Friction, {"1", "10", "10", "30"})},
     {"incline work", tavek::rough_incline_work, fill(kCells7, {"0.1", "5", "10", "30", "10"})},
+    {"incline work of the statement", tavek::rough_incline_work, fill(kCells7, {"0.1", "10", "10", "30", "10"})},
+    {"incline work in thousandths", tavek::rough_incline_work, fill(kCells7, {"0.001", "0.001", "0.002", "30", "0.001"})},
+    {"incline work in millions", tavek::rough_incline_work, fill(kCells7, {"0.5", "1e6", "2e6", "45", "1e6"})},
 };
 INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 
@@ -436,5 +468,14 @@ INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), 
 TEST(MoreForce2Calculator5Solution, GivesPXByHand)
 {
     EXPECT_TRUE(substitutes(tavek::smooth_incline(fill(kCells5, {"20", "5", "60"})),
-                            "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.69 N"));
+                            "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.689 N ≈ 169.69 N"));
+}
+
+// At rest the window shows the friction that acts; the solution adds the most
+// there could be.
+TEST(MoreForce3Calculator6Solution, AtRestNamesTheMostFrictionCouldDo)
+{
+    const Outcome out = tavek::rough_incline(fill(kCells6Friction, {"1", "10", "10", "30"}));
+    EXPECT_TRUE(substitutes(out, "Fat,máx = μ × PY = 1 × 84.88 = 84.88 N"));
+    EXPECT_TRUE(substitutes(out, "Fat = |PX − PB| = |48.98 − 98.00| = 49.02 N"));
 }

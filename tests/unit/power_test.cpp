@@ -333,10 +333,20 @@ TEST(MorePowerFault, OverflowKeepsTheLinesBeforeIt)
 
 const Worked kWorked[] = {
     {"elevator", tavek::elevator_power, {{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}},
+    {"elevator in thousandths", tavek::elevator_power, {{"Edit1", "0.001"}, {"Edit2", "0.001"}, {"Edit3", "0.001"}}},
+    {"elevator in millions", tavek::elevator_power, {{"Edit1", "1e6"}, {"Edit2", "3"}, {"Edit3", "1e6"}}},
     {"block pulled up the incline", tavek::incline_power,
      {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}},
+    {"block up the incline in thousandths", tavek::incline_power,
+     {{"Edit8", "0.001"}, {"Edit4", "0.001"}, {"Edit5", "0.001"}, {"Edit6", "0.001"}, {"Edit7", "0.001"}}},
+    {"block up the incline in millions", tavek::incline_power,
+     {{"Edit8", "1e6"}, {"Edit4", "1"}, {"Edit5", "1e6"}, {"Edit6", "1e6"}, {"Edit7", "3"}}},
     {"work and power each second", tavek::power_table,
      {{"Edit1", "2"}, {"Edit2", "10"}, {"Edit3", "60"}, {"Edit4", "3"}}},
+    {"work and power in thousandths", tavek::power_table,
+     {{"Edit1", "0.001"}, {"Edit2", "0.001"}, {"Edit3", "0.001"}, {"Edit4", "2"}}},
+    {"work and power in millions", tavek::power_table,
+     {{"Edit1", "1e6"}, {"Edit2", "1e6"}, {"Edit3", "89"}, {"Edit4", "5"}}},
 };
 INSTANTIATE_TEST_SUITE_P(Power, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 

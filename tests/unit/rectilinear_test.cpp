@@ -52,15 +52,18 @@ const std::string kTo = "To com valor negativo, ajuste seu valor";
 const std::string kT = "T com valor negativo, ajuste seu valor";
 const std::string kZero = "Divisão por zero, ajuste seu valores";
 
+// The accelerations are those of a particle starting from rest with a constant
+// acceleration, 2 (X − Xo) / (t − to)²: the first two rows are the mended
+// worked examples (twice the design's (X − Xo) / (t − to)²).
 INSTANTIATE_TEST_SUITE_P(
     Rectilinear, AverageVelocity,
     testing::Values(
-        AverageCase{"Forward", "0", "10", "0", "2", {}, {}, "5.0000 m/s", "2.5000 m/s²"},
-        AverageCase{"FinalInstantBeforeInitial", "0", "10", "3", "1", {}, {}, "-5.0000 m/s", "2.5000 m/s²"},
-        AverageCase{"Thirds", "0", "1", "0", "3", {}, {}, "0.3333 m/s", "0.1111 m/s²"},
-        AverageCase{"BackwardsMotion", "12.5", "2.5", "1", "5", {}, {}, "-2.5000 m/s", "-0.6250 m/s²"},
-        AverageCase{"BlanksAroundNumbers", " 0", "10 ", "  0  ", "2", {}, {}, "5.0000 m/s", "2.5000 m/s²"},
-        AverageCase{"Exponents", "0", "1e3", "0", "1E1", {}, {}, "100.0000 m/s", "10.0000 m/s²"},
+        AverageCase{"Forward", "0", "10", "0", "2", {}, {}, "5.0000 m/s", "5.0000 m/s²"},
+        AverageCase{"FinalInstantBeforeInitial", "0", "10", "3", "1", {}, {}, "-5.0000 m/s", "5.0000 m/s²"},
+        AverageCase{"Thirds", "0", "1", "0", "3", {}, {}, "0.3333 m/s", "0.2222 m/s²"},
+        AverageCase{"BackwardsMotion", "12.5", "2.5", "1", "5", {}, {}, "-2.5000 m/s", "-1.2500 m/s²"},
+        AverageCase{"BlanksAroundNumbers", " 0", "10 ", "  0  ", "2", {}, {}, "5.0000 m/s", "5.0000 m/s²"},
+        AverageCase{"Exponents", "0", "1e3", "0", "1E1", {}, {}, "100.0000 m/s", "20.0000 m/s²"},
         AverageCase{"EmptyCellsDivideByZero", "", "", "", "", {kZero}, "Edit3", {}, {}},
         AverageCase{"EqualInstants", "1", "9", "4", "4", {kZero}, "Edit3", {}, {}},
         AverageCase{"NegativeZeroIsNotNegative", "-0", "-0", "-0", "0", {kZero}, "Edit3", {}, {}},
@@ -75,8 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
         AverageCase{"MalformedCellsStopBeforeChecks", "-3", "1,5.2", "x", "2", {kInvalid, kInvalid}, "Edit3", {}, {}},
         AverageCase{"TrailingGarbage", "0", "3.14abc", "0", "1", {kInvalid}, "Edit2", {}, {}},
         AverageCase{"LoneMinus", "-", "1", "0", "1", {kInvalid}, "Edit1", {}, {}},
-        AverageCase{"DecimalCommas", "0", "12,5", "0,5", "2,5", {}, {}, "6.2500 m/s", "3.1250 m/s²"},
-        AverageCase{"LonePointIsZero", ".", "5.", "0", ".5", {}, {}, "10.0000 m/s", "20.0000 m/s²"},
+        AverageCase{"DecimalCommas", "0", "12,5", "0,5", "2,5", {}, {}, "6.2500 m/s", "6.2500 m/s²"},
+        AverageCase{"LonePointIsZero", ".", "5.", "0", ".5", {}, {}, "10.0000 m/s", "40.0000 m/s²"},
         AverageCase{"VelocityOverflows", "0", "1e308", "0", "1e-300", {}, {}, {}, {}, Fault::Overflow},
         AverageCase{"TypedNumberTooLarge", "0", "1e400", "0", "1", {}, {}, {}, {}, Fault::Overflow}),
     caseName);
@@ -319,7 +322,11 @@ const Worked kWorkedRectilinear[] = {
     {"average backwards", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"12.5", "2.5", "1", "5"})},
     {"cubic worked", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"", "2", "1", "2"})},
     {"cubic negatives", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"5", "-1", "-2", "-3"})},
+    {"average in thousandths", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.002", "0.001", "0.003"})},
+    {"cubic in millions", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1e6", "1e6", "1e6", "1e6"})},
     {"vertical launch", launchFirstDraw, fill({"Edit13"}, {"19.6"})},
+    {"vertical launch slow", launchFirstDraw, fill({"Edit13"}, {"0.001"})},
+    {"vertical launch fast", launchFirstDraw, fill({"Edit13"}, {"1e6"})},
 };
 
 } // namespace
@@ -331,5 +338,5 @@ TEST(VerticalLaunchSolution, RiseIsTheSmallerRootWorkedFromTheDrawnPercentage)
     const Outcome out = launchFirstDraw(fill({"Edit13"}, {"19.6"}));
     EXPECT_EQ(to_plain(out.solution.data.back()), "p = 73 % (sorteado pelo programa)");
     EXPECT_EQ(to_plain(out.solution.substitutions.at(5)),
-              "t1 = (v0 − √Δ) / (2 × k) = (19.6 − 10.184459) / (2 × 4.9000) = 0.9608 s");
+              "t1 = (v0 − √D) / (2 × k) = (19.6 − 10.1845) / (2 × 4.9000) = 0.9608 s");
 }

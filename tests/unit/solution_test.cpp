@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "kit/core/outcome.h"
+#include "topics/force/force.h"
 #include "topics/force/incline_friction.h"
+#include "topics/force/tensions.h"
 #include "topics/launches/launches.h"
 #include "outcome_testing.h"
 #include "worked_solution.h"
@@ -74,7 +76,10 @@ TEST_P(WorkedSolution, answersComeOutOfTheirSteps)
 TEST(SolutionText, readsAsTheTextbookWritesIt)
 {
     const Outcome out = tavek::rough_incline(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"}));
-    EXPECT_TRUE(substitutes(out, "a = (|PX − PB| − Fat) / (mA + mB) = (|48.98 − 98.00| − 8.49) / (10 + 10) = 2.03 m/s²"));
+    // a carries the digit T = PB − mB × a needs: 98.00 − 10 × 2.03 would not give T's 77.73.
+    EXPECT_TRUE(substitutes(
+        out, "a = (|PX − PB| − Fat) / (mA + mB) = (|48.98 − 98.00| − 8.49) / (10 + 10) = 2.027 m/s² ≈ 2.03 m/s²"));
+    EXPECT_TRUE(substitutes(out, "T = PB − mB × a = 98.00 − 10 × 2.027 = 77.73 N"));
     EXPECT_EQ(plain(out.solution.data).substr(0, 20), "μ = 0.1\nmA = 10 kg\n");
     EXPECT_NE(tavek::solution_html(&out).find("<b>Substituição:</b><br>sen θ"), std::string::npos);
 }
@@ -83,9 +88,9 @@ TEST(SolutionText, numbersAndMessagesAreNeverMarkup)
 {
     tavek::Line line{{tavek::Piece::Kind::Markup, "x_{1}^{2} < y & \"z\""},
                      {tavek::Piece::Kind::Number, "<b>_{1}</b>"}};
-    EXPECT_EQ(tavek::to_html(line),
-              "x<sub>1</sub><sup>2</sup> &lt; y &amp; &quot;z&quot;&lt;b&gt;_{1}&lt;/b&gt;");
-    EXPECT_EQ(tavek::to_plain(line), "x12 < y & \"z\"<b>_{1}</b>");
+    // A power is written in superscript characters, so that x₁² never copies as x12.
+    EXPECT_EQ(tavek::to_html(line), "x<sub>1</sub>² &lt; y &amp; &quot;z&quot;&lt;b&gt;_{1}&lt;/b&gt;");
+    EXPECT_EQ(tavek::to_plain(line), "x1² < y & \"z\"<b>_{1}</b>");
 
     Outcome refused;
     refused.message("a < b", "Edit1");
@@ -108,6 +113,68 @@ TEST(SolutionText, substitutionsBracketNegativesAndGiveAnAliasOnce)
     w.step("z", "z", "@y", -6, "m");
     EXPECT_EQ(plain(s.data), "x = -3 m\n");
     EXPECT_EQ(plain(s.substitutions), "y = 2 × x = 2 × (-3) = -6.00 m\nz = y = -6.00 m\n");
+}
+
+// The lines the issue found false: masses rounded to the answers' two decimals
+// and substituted again. They now carry the digits the next line needs, and
+// the answer the window shows stands after them.
+TEST(SolutionText, IntermediatesCarryTheDigitsTheNextLineNeeds)
+{
+    const Outcome out = tavek::pulled_blocks(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "2", "3", "10"}));
+    EXPECT_TRUE(substitutes(out, "m3 = P3 / g = 3 / 9.8 = 0.306122 kg ≈ 0.31 kg"));
+    EXPECT_TRUE(substitutes(out, "a = F / (m1 + m2 + m3) = 10 / (0.102041 + 0.204082 + 0.306122) = 16.3333 m/s²"));
+    EXPECT_TRUE(substitutes(out, "T1 = F − m3 × a = 10 − 0.306122 × 16.3333 = 5.0000 N"));
+    // Never a printed zero to divide by.
+    const Outcome tiny = tavek::pulled_blocks(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.001", "0.001", "0.001"}));
+    EXPECT_TRUE(substitutes(tiny, "a = F / (m1 + m2 + m3) = 0.001 / (0.00010204 + 0.00010204 + 0.00010204) = 3.2667 m/s²"));
+}
+
+TEST(SolutionText, PowersOfTenAsAStudentWritesThem)
+{
+    EXPECT_EQ(tavek::given_text(1e6), "1 × 10⁶");
+    EXPECT_EQ(tavek::given_text(1e-4), "1 × 10⁻⁴");
+    EXPECT_EQ(tavek::given_text(-2.5e-7), "-2.5 × 10⁻⁷");
+    EXPECT_EQ(tavek::given_text(1.5e20), "1.5 × 10²⁰");
+    EXPECT_EQ(tavek::given_text(0.001), "0.001");
+    EXPECT_EQ(tavek::given_text(123456), "123456");
+
+    // ... bracketed where they are substituted, and written so when worked out.
+    tavek::Solution s;
+    tavek::Working w(s, 4, 4);
+    w.given("x", "x", 1e6, "m");
+    w.step("y", "y", "@x / 1000", 1e3, "m");
+    w.step("z", "z", "@x × @x", 1e12, "m²");
+    w.step("u", "u", "1 / @z", 1e-12, "m⁻²");
+    EXPECT_EQ(plain(s.substitutions), "y = x / 1000 = (1 × 10⁶) / 1000 = 1000.0000 m\n"
+                                      "z = x × x = (1 × 10⁶) × (1 × 10⁶) = 1000000000000.0000 m²\n"
+                                      "u = 1 / z = 1 / 1000000000000.0000 = 1 × 10⁻¹² m⁻²\n");
+}
+
+// A line whose numbers cannot give its result keeps its formula but not the
+// numbers: a student is never shown a substitution that does not check out.
+TEST(SolutionText, ALineThatCannotCheckOutKeepsNoNumbers)
+{
+    tavek::Solution s;
+    tavek::Working w(s, 4, 2);
+    w.given("x", "x", 3, "m");
+    w.step("y", "y", "2 × @x", 7, "m");
+    EXPECT_EQ(plain(s.substitutions), "y = 2 × x = 7 m\n");
+}
+
+// A press that stops after working something out shows how far it got and
+// why; one that stops silently at a zero says which value stopped it.
+TEST(SolutionText, AStoppedPressSaysWhy)
+{
+    const Outcome smaller = tavek::pulled_block(fill({"Edit2", "Edit3", "Edit4"}, {"20", "98", "20"}));
+    const std::string html = tavek::solution_html(&smaller);
+    for (const char* part : {"F2 &lt; F1 - Ajuste seus dados", "= 20 × 0.788272 = 15.7654 N",
+                             "compara a componente horizontal de F<sub>2</sub> com F<sub>1</sub>, e ela é a menor",
+                             tavek::kNoAnswer.data()})
+        EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
+
+    const Outcome silent = tavek::rope_tensions(fill({"Edit1"}, {"0"}));
+    EXPECT_TRUE(silent.messages().empty());
+    EXPECT_NE(tavek::solution_html(&silent).find("A massa m é 0"), std::string::npos);
 }
 
 } // namespace

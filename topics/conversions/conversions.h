@@ -19,6 +19,7 @@ struct Conversion {
     Op op;
     double factor;
     const char* suffix;
+    const char* remark = nullptr; // what the worked solution says of a classroom factor
 };
 
 // The sixteen conversions, in the window's button order.

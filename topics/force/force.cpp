@@ -16,8 +16,11 @@ Outcome rope_tensions(const Cells& cells)
         if (m < 0)
             out.message("Massa com medida negativa. Ajuste seus dados", "Edit1");
         // A massless block (0, or -0) has nothing to compute and is not an error.
-        if (m <= 0)
+        if (m <= 0) {
+            if (m == 0)
+                Working(out.solution, 4, 2).remark("A massa m é 0: sem peso, as cordas não têm tensão a calcular.");
             return;
+        }
 
         Working w(out.solution, 4, 2);
         w.given("m", "m", m, "kg");
@@ -29,7 +32,9 @@ Outcome rope_tensions(const Cells& cells)
         const Real p = w.step("P", "P", "@m × @g", m * classroom::g, "N");
         w.step("TC", "T_{C}", "@P", p, "N");
         w.remark("A corda C sustenta todo o peso do bloco. No nó, T_{A} × cos 28° = T_{B} × cos 47° e "
-                 "T_{A} × sen 28° + T_{B} × sen 47° = P: juntas dão T_{A} = P / 1.41.");
+                 "T_{A} × sen 28° + T_{B} × sen 47° = P: juntas dão T_{A} = P / (sen 28° + cos 28° × tg 47°).");
+        w.remark("O exercício usa valores arredondados: 0.46947 e 0.731 são sen 28° e sen 47°, e 1.41 "
+                 "arredonda sen 28° + cos 28° × tg 47° = 1.4163.");
         const Real ta = w.step("TA", "T_{A}", "@P / 1.41", p / 1.41, "N");
         const Real tb = w.step("TB", "T_{B}", "(@P − @sinA × @TA) / @sinB", (p - sinA * ta) / sinB, "N");
         w.shows({{"TA", "Label12"}, {"TB", "Label2"}, {"TC", "Label3"}, {"P", "Label4"}});
@@ -57,9 +62,18 @@ Outcome pulled_block(const Cells& cells)
             out.message("F2 com valor negativo. Ajuste seus dados", "Edit4");
         if (p < 0)
             out.message("Peso com valor negativo. Ajuste seus dados", "Edit3");
-        // Zero in any of the three is silently nothing to compute.
-        if (!(f1 > 0 && f2 > 0 && p > 0))
+        // Zero in any of the three is silently nothing to compute; the
+        // solution says which.
+        if (!(f1 > 0 && f2 > 0 && p > 0)) {
+            Working w(out.solution, 4, 4);
+            if (f1 == 0)
+                w.remark("F_{1} é 0: sem força oposta, o exercício não tem o que calcular.");
+            if (f2 == 0)
+                w.remark("F_{2} é 0: nada puxa o bloco e não há aceleração a calcular.");
+            if (p == 0)
+                w.remark("O peso P é 0: sem massa, a aceleração não se calcula.");
             return;
+        }
 
         Working w(out.solution, 4, 4);
         w.given("F1", "F_{1}", f1, "N");
@@ -67,11 +81,11 @@ Outcome pulled_block(const Cells& cells)
         w.given("F2", "F_{2}", f2, "N");
         w.known("g", "g", classroom::g, "m/s²");
         // 0.6628 rad is the 38° of the figure.
-        const Real theta = w.given("theta", "θ", 0.6628, "rad", "38° da figura");
-        // Six decimals: F2X comes out of the cosine again to its last digit.
+        const Real theta = w.known("theta", "θ", 0.6628, "rad", "38° da figura");
+        w.remark("0.6628 rad são os 38° da figura com π = 3.14: 38 × 3.14 / 180 = 0.66289, truncado.");
         // The cosine is kept wide into F2X: rounding it first could move F2X's last bit.
         const Extended cosine = cos(theta);
-        w.step("cos", "cos θ", "", cosine, "", 6);
+        w.step("cos", "cos θ", "cos(@theta)", cosine, "", 6);
         const Real f2x = w.step("F2X", "F_{2X}", "@F2 × @cos", cosine * f2, "N");
         if (f2x > f1) {
             w.remark("F_{2X} > F_{1}: o bloco acelera no sentido de F_{2X}.");
@@ -85,8 +99,13 @@ Outcome pulled_block(const Cells& cells)
         } else if (f2x < f1) {
             // The block does not move: the pull's x component loses to F1.
             out.message("F2 < F1 - Ajuste seus dados", "Edit2");
+            w.remark("F_{2X} < F_{1}: a mensagem \"F2 < F1\" compara a componente horizontal de F_{2} com F_{1}, e "
+                     "ela é a menor; o bloco não acelera no sentido de F_{2X}.");
+        } else {
+            // F2x exactly equal to F1: balanced, nothing to show on the window.
+            w.remark("F_{2X} = F_{1}: as forças horizontais se equilibram e o bloco fica como está, sem "
+                     "aceleração.");
         }
-        // F2x exactly equal to F1: balanced, nothing to show.
     });
 }
 

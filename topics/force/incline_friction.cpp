@@ -27,7 +27,7 @@ std::string components(Real alongPlane, Real acrossPlane)
 struct Incline {
     Real px;  // A's weight along the plane
     Real py;  // A's weight across the plane
-    Real fat; // kinetic friction on A
+    Real fat; // kinetic friction on A: the most friction can do
     Real pb;  // B's weight
     Real rad; // the angle in radians
 };
@@ -41,6 +41,7 @@ Incline incline(Working& w, Real mu, Real mA, Real mB, Real theta)
     w.given("theta", "θ", theta, "°");
     w.known("g", "g", classroom::g, "m/s²");
     w.known("pi", "π", classroom::pi, "");
+    w.remark(classroom::piSentence);
 
     Incline s;
     s.rad = classroom::pi * theta / 180;
@@ -52,7 +53,8 @@ Incline incline(Working& w, Real mu, Real mA, Real mB, Real theta)
     s.pb = w.step("PB", "P_{B}", "@mB × @g", classroom::g * mB, "N");
     s.px = w.step("PX", "P_{X}", "@mA × @g × @sin", sin(s.rad) * (classroom::g * mA), "N");
     s.py = w.step("PY", "P_{Y}", "@mA × @g × @cos", cos(s.rad) * (classroom::g * mA), "N");
-    s.fat = w.step("Fat", "F_{at}", "@mu × @PY", mu * s.py, "N");
+    // Worked out here, written by each exercise under the name its use gives it.
+    s.fat = mu * s.py;
     return s;
 }
 
@@ -90,38 +92,44 @@ Outcome rough_incline(const Cells& cells)
         const Incline s = incline(w, mu, mA, mB, theta);
         // Friction opposes the motion whichever way it goes: it takes away
         // from the difference of the pulls, and when it can hold all of it
-        // (equal pulls included) nothing moves and the rope carries B.
-        Real a = w.step("a", "a", "(|@PX − @PB| − @Fat) / (@mA + @mB)", (abs(s.px - s.pb) - s.fat) / (mA + mB),
-                        "m/s²");
+        // (equal pulls included) nothing moves, the friction that acts is
+        // just that difference and the rope carries B.
+        const Real net = (abs(s.px - s.pb) - s.fat) / (mA + mB);
+        Real a = 0.0;
         Real t = s.pb;
-        if (!(a > 0)) {
-            a = 0;
-            out.write("Label17", "O atrito impede o movimento - Sistema em repouso");
-            w.remark("O atrito segura a diferença entre P_{X} e P_{B}: o sistema fica em repouso e a corda "
-                     "sustenta o bloco B.");
+        Real friction;
+        const char* motion;
+        if (!(net > 0)) {
+            motion = "O atrito impede o movimento - Sistema em repouso";
+            w.step("FatMax", "F_{at,máx}", "@mu × @PY", s.fat, "N");
+            friction = w.step("Fat", "F_{at}", "|@PX − @PB|", abs(s.px - s.pb), "N");
+            w.remark("|P_{X} − P_{B}| não passa de F_{at,máx} = μ × P_{Y}, o maior atrito possível: o sistema fica "
+                     "em repouso, o atrito que age só equilibra |P_{X} − P_{B}| e a corda sustenta o bloco B.");
             w.step("a", "a", "", a, "m/s²");
-            w.shows("a", "Label9");
             w.step("T", "T", "@PB", t, "N");
-        } else if (s.px < s.pb) {
-            out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
-            w.shows("a", "Label9");
-            w.remark("P_{B} > P_{X}: o bloco B desce e puxa o bloco A plano acima.");
-            t = w.step("T", "T", "@PB − @mB × @a", s.pb - mB * a, "N");
         } else {
-            out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
-            w.shows("a", "Label9");
-            w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
-            t = w.step("T", "T", "@mB × @a + @PB", mB * a + s.pb, "N");
+            friction = w.step("Fat", "F_{at}", "@mu × @PY", s.fat, "N");
+            a = w.step("a", "a", "(|@PX − @PB| − @Fat) / (@mA + @mB)", net, "m/s²");
+            if (s.px < s.pb) {
+                motion = "|PB > PA | - Sistema se move da esquerda para direita";
+                w.remark("P_{B} > P_{X}: o bloco B desce e puxa o bloco A plano acima.");
+                t = w.step("T", "T", "@PB − @mB × @a", s.pb - mB * a, "N");
+            } else {
+                motion = "|PA > PB | - Sistema se move da direita para esquerda";
+                w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
+                t = w.step("T", "T", "@mB × @a + @PB", mB * a + s.pb, "N");
+            }
         }
-        w.shows("T", "Label10");
-        w.shows({{"Fat", "Label13"}, {"PX", "Label18"}, {"PY", "Label18"}, {"PB", "Label8"}});
+        w.shows({{"a", "Label9"}, {"T", "Label10"}, {"Fat", "Label13"}, {"PX", "Label18"}, {"PY", "Label18"},
+                 {"PB", "Label8"}});
 
-        out.write("Label13", line("Força de Atrito = ", s.fat, " N"));
+        out.write("Label17", motion);
+        out.write("Label13", line("Força de Atrito = ", friction, " N"));
         out.write("Label18", components(s.px, s.py));
         out.write("Label8", line("Peso do bloco B = ", s.pb, " N"));
         out.write("Label9", line("Aceleração do sistema = ", a, " m/s²"));
         out.write("Label10", line("Tensão da corda = ", t, " N"));
-        out.figure = rough_incline_figure(theta, s.px, s.py, s.fat, s.pb, a, t);
+        out.figure = rough_incline_figure(theta, s.px, s.py, friction, s.pb, a, t);
     });
 }
 
@@ -151,17 +159,30 @@ Outcome rough_incline_work(const Cells& cells)
 
         Working w(out.solution, 4, 2);
         const Incline s = incline(w, mu, mA, mB, theta);
+        w.step("Fat", "F_{at}", "@mu × @PY", s.fat, "N");
         if (s.pb < s.px) {
-            out.message("PA > PB - Não há movimentação do sistema", "Edit5");
+            // A goes down the plane unless friction holds it: either way the
+            // climb this exercise works out does not happen.
+            if (s.px - s.pb > s.fat) {
+                out.message("PA > PB + FAT - O bloco A desce o plano", "Edit5");
+                w.remark("P_{X} > P_{B} + F_{at}: o bloco A desce o plano e puxa B para cima; o exercício trata da "
+                         "subida de A, que não acontece.");
+            } else {
+                out.message("PA > PB - Não há movimentação do sistema", "Edit5");
+                w.remark("P_{X} > P_{B}, mas o atrito segura a diferença: o sistema não se move.");
+            }
             return;
         }
-        if (!(s.pb > s.px))
-            return; // balanced: nothing moves, nothing to show
+        if (!(s.pb > s.px)) {
+            w.remark("P_{X} = P_{B}: os pesos se equilibram e o sistema não se move.");
+            return;
+        }
 
         // Friction at least as large as PB - PX holds the system where it is.
         const Real a = (s.pb - s.px - s.fat) / (mA + mB);
         if (!(a > 0)) {
             out.message("PA + FAT ≥ PB - Não há movimentação do sistema", "Edit5");
+            w.remark("P_{B} não passa de P_{X} + F_{at}: o atrito segura o sistema, que não se move.");
             return;
         }
         w.given("CA", "CA", ca, "m");
@@ -170,8 +191,12 @@ Outcome rough_incline_work(const Cells& cells)
         const Real tension = w.step("T", "T", "@PB − @mB × @a", s.pb - mB * a, "N");
         const Real hip = w.step("HIP", "HIP", "@CA / @cos", ca / cos(s.rad), "m");
         const Real co = w.step("CO", "CO", "@sin × @HIP", sin(s.rad) * hip, "m");
-        const Real wpay = w.step("WPAY", "W_{PAY}", "@PX × @HIP", s.px * hip, "J");
-        const Real wfat = w.step("WFAT", "W_{FAT}", "@Fat × @HIP", s.fat * hip, "J");
+        // A's weight along the plane and the friction oppose the climb: their
+        // works are resistant.
+        w.remark("O peso de A ao longo do plano e o atrito se opõem à subida: seus trabalhos são negativos. O "
+                 "peso de B, que desce o mesmo HIP que A sobe, e a tensão que puxa A trabalham a favor.");
+        const Real wpay = w.step("WPAY", "W_{PAY}", "−@PX × @HIP", -(s.px * hip), "J");
+        const Real wfat = w.step("WFAT", "W_{FAT}", "−@Fat × @HIP", -(s.fat * hip), "J");
         // B descends as far as A climbs along the plane.
         const Real wpb = w.step("WPB", "W_{PB}", "@PB × @HIP", s.pb * hip, "J");
         const Real wt = w.step("WT", "W_{TENSÃO}", "@T × @HIP", tension * hip, "J");

@@ -33,10 +33,10 @@ Outcome smooth_incline(const Cells& cells)
         w.given("theta", "θ", theta, "°");
         w.known("g", "g", classroom::g, "m/s²");
         w.known("pi", "π", classroom::pi, "");
+        w.remark(classroom::piSentence);
 
         const Real rad = classroom::pi * theta / 180;
-        // Five decimals: PX comes out of the sine again at 60° as well. The
-        // sine is kept wide into PX: rounding it first could move PX's last bit.
+        // The sine is kept wide into PX: rounding it first could move PX's last bit.
         const Extended sine = sin(rad);
         w.step("sin", "sen θ", "sen(@pi × @theta / 180)", sine, "", 5);
         // "PA" in this exercise is the pull of A's weight along the slope.
@@ -44,35 +44,41 @@ Outcome smooth_incline(const Cells& cells)
         const Real pB = w.step("PB", "P_{B}", "@mB × @g", classroom::g * mB, "N");
         out.write("Label18", answer("PX do Bloco A = ", pA, 4, 2, " N"));
         out.write("Label8", answer("Peso do Bloco B = ", pB, 4, 2, " N"));
+        w.shows({{"PX", "Label18"}, {"PB", "Label8"}});
 
-        // Whichever block goes down, the acceleration is the difference of
-        // the pulls over both masses.
         w.format(4, 4);
-        const Real a = w.step("a", "a", "|@PB − @PX| / (@mA + @mB)", abs((pB - pA) / (mA + mB)), "m/s²");
-        out.write("Label9", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));
-        w.shows({{"PX", "Label18"}, {"PB", "Label8"}, {"a", "Label9"}});
-
-        if (pA < pB) {
-            out.write("Label17", "|PB > PA | - Sistema se move da esquerda para direita");
-            w.remark("P_{B} > P_{X}: o bloco B desce e puxa o bloco A plano acima.");
-            const Real t = w.step("T", "T", "@mA × @a + @PX", mA * a + pA, "N");
-            w.shows("T", "Label10");
-            out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
-            out.figure = smooth_incline_figure(theta, pA, pB, a, t);
-        } else if (pA > pB) {
-            out.write("Label17", "|PA > PB | - Sistema se move da direita para esquerda");
-            w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
-            // B's weight taken again as m_B × g, wide, not as the double P_B:
-            // a different last bit could round the tension differently.
-            const Real t = w.step("T", "T", "@mB × @a + @PB", a * mB + classroom::g * mB, "N");
-            w.shows("T", "Label10");
-            out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
-            out.figure = smooth_incline_figure(theta, pA, pB, a, t);
+        // The pulls as the window writes them, with two decimals, decide: equal
+        // there, the system is in balance whatever their last bits say.
+        Real a = 0.0;
+        Real t;
+        const char* motion;
+        if (answer("", pA, 4, 2, "") == answer("", pB, 4, 2, "")) {
+            motion = "|PA = PB | - Sistema em equilíbrio";
+            w.remark("P_{X} e P_{B}, escritos com duas casas, são iguais: as forças se equilibram, o sistema fica "
+                     "em equilíbrio e a corda sustenta o peso de B.");
+            w.step("a", "a", "", a, "m/s²");
+            t = w.step("T", "T", "@PB", pB, "N");
         } else {
-            // Equal pulls: the system stays put; direction and tension keep what they showed.
-            w.remark("P_{X} = P_{B}: as forças se equilibram e o sistema não se move.");
-            out.figure = smooth_incline_figure(theta, pA, pB, a, pB); // the rope holds B up
+            // Whichever block goes down, the acceleration is the difference of
+            // the pulls over both masses.
+            a = w.step("a", "a", "|@PB − @PX| / (@mA + @mB)", abs((pB - pA) / (mA + mB)), "m/s²");
+            if (pA < pB) {
+                motion = "|PB > PA | - Sistema se move da esquerda para direita";
+                w.remark("P_{B} > P_{X}: o bloco B desce e puxa o bloco A plano acima.");
+                t = w.step("T", "T", "@mA × @a + @PX", mA * a + pA, "N");
+            } else {
+                motion = "|PA > PB | - Sistema se move da direita para esquerda";
+                w.remark("P_{X} > P_{B}: o bloco A desce o plano e puxa o bloco B para cima.");
+                // B's weight taken again as m_B × g, wide, not as the double P_B:
+                // a different last bit could round the tension differently.
+                t = w.step("T", "T", "@mB × @a + @PB", a * mB + classroom::g * mB, "N");
+            }
         }
+        w.shows({{"a", "Label9"}, {"T", "Label10"}});
+        out.write("Label9", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));
+        out.write("Label17", motion);
+        out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
+        out.figure = smooth_incline_figure(theta, pA, pB, a, t);
     });
 }
 

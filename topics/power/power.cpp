@@ -76,6 +76,9 @@ Outcome incline_power(const Cells& cells)
         w.given("CA", "CA", ca, "m");
         w.known("g", "g", classroom::g, "m/s²");
         w.known("pi", "π", classroom::pi, "");
+        w.remark("π é tomado como 3.14 na conversão de radianos em graus: por isso CO = CA dá 45.02°, e não 45°.");
+        w.remark("Neste exercício P_{X} é a componente do peso perpendicular ao plano, P × cos θ, a que o atrito "
+                 "multiplica, e P_{Y} a componente ao longo do plano, P × sen θ.");
         // The hypotenuse and the two ratios are steps to the angle, kept wide:
         // a long CO and a short CA must not overflow or vanish on the way.
         const Extended hypotenuse = sqrt(ca * ca + co * co);

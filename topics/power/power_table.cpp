@@ -50,6 +50,8 @@ Outcome power_table(const Cells& cells)
         w.given("T", "T", t, "s");
         w.known("pi", "π", classroom::pi, "");
         w.known("k", "k_{hp}", classroom::horsepowerPerWatt, "hp/W");
+        w.remark(classroom::piSentence);
+        w.remark("0.001341 hp/W é 1 / 745.7 W: o horsepower (hp), e não o cavalo-vapor métrico (cv) de 735.5 W.");
         const Real radians = classroom::pi * alpha / 180;
         // Eight decimals: the work of a long interval comes out of them again.
         // The cosine is kept wide into Fx: rounding it first could move Fx's last bit.
@@ -59,6 +61,8 @@ Outcome power_table(const Cells& cells)
         // Nearest whole second, a half going to the even one (0.5 gives none);
         // the default rounding mode is to nearest, ties to even.
         const long n = std::lrint(t.value());
+        if (n == 0)
+            w.remark("T arredondado ao segundo inteiro dá 0: a lista fica vazia.");
         out.actions.reserve(out.actions.size() + static_cast<std::size_t>(n));
         std::string line;
         std::vector<double> powers; // each second's, for the figure

@@ -57,7 +57,12 @@ Outcome average_motion(const Cells& cells)
         // A final instant before the initial one is accepted: negative answers.
         const Real interval = w.step("dt", "Δt", "@t − @t0", t - t0, "s");
         const Real v = w.step("v", "v_{m}", "(@x − @x0) / @dt", (x - x0) / interval, "m/s");
-        const Real a = w.step("a", "a_{m}", "@v / @dt", v / interval, "m/s²");
+        // Two positions and two instants fix an acceleration only for a
+        // particle that starts from rest and keeps it constant:
+        // x − x0 = a Δt² / 2, and a is then also the average acceleration.
+        w.remark("Duas posições e dois instantes só determinam a aceleração se a partícula parte do repouso em "
+                 "t_{0} com aceleração constante: x − x_{0} = a × Δt² / 2, e essa aceleração é também a média.");
+        const Real a = w.step("a", "a_{m}", "2 × (@x − @x0) / @dt²", 2.0 * (x - x0) / (interval * interval), "m/s²");
         w.shows("v", "Edit5");
         w.shows("a", "Edit6");
         out.write("Edit5", velocity(v));
@@ -86,7 +91,7 @@ Outcome cubic_motion(const Cells& cells)
         w.given("t", "t", t, "s");
         w.remark("A velocidade é a derivada da posição, v = dX/dt, e a aceleração é a derivada da velocidade, "
                  "a = dv/dt: o termo constante c_{1} não entra em nenhuma das duas.");
-        const Real v = w.step("v", "v", "@c2 + 3 × @c3 × @t^{2}", 3 * c3 * t * t + c2, "m/s");
+        const Real v = w.step("v", "v", "@c2 + 3 × @c3 × @t²", 3 * c3 * t * t + c2, "m/s");
         const Real a = w.step("a", "a", "6 × @c3 × @t", 6 * c3 * t, "m/s²");
         w.shows("v", "Edit11");
         w.shows("a", "Edit12");
@@ -96,7 +101,12 @@ Outcome cubic_motion(const Cells& cells)
     });
 }
 
-Outcome vertical_launch(const Cells& cells, RandomDraw& random)
+namespace {
+
+// `percentage` is asked for only once the sign check has passed, so a
+// refused press draws nothing.
+template <class Percentage>
+Outcome vertical_launch_with(const Cells& cells, Percentage&& percentage)
 {
     return calculate([&](Outcome& out) {
         CellReader read(cells, out);
@@ -114,11 +124,11 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
         const Real top = w.step("top", "t_{topo}", "@v0 / @g", v0 / g, "s");
         w.shows("top", "Label34");
         out.write("Label34", answer("Tempo de chegada =", top, 4, 4, " s"));
-        const Real hmax = w.step("hmax", "H_{máx}", "@v0^{2} / (2 × @g)", v0 * v0 / (2 * g), "m");
+        const Real hmax = w.step("hmax", "H_{máx}", "@v0² / (2 × @g)", v0 * v0 / (2 * g), "m");
         w.shows("hmax", "Label33");
         out.write("Label33", answer("Altura máxima =", hmax, 4, 4, " m"));
 
-        const int p = random.percentage();
+        const int p = percentage();
         w.given("p", "p", p, "%", "sorteado pelo programa");
         const Real h = w.step("h", "h", "@hmax × @p / 100", hmax * p / 100, "m");
         w.shows("h", "Label32");
@@ -128,10 +138,10 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
         // D = v0² (1 - p/100) with p below 100, so the root is always real.
         // D is never kept, nor written: it would overflow long before the
         // times do. The solution writes its root.
-        w.remark("A partícula passa pela altura h nos instantes t que resolvem k × t^{2} − v_{0} × t + h = 0: "
-                 "o menor na subida, o maior na descida.");
+        w.remark("A partícula passa pela altura h nos instantes t que resolvem k × t² − v_{0} × t + h = 0, de "
+                 "discriminante D = v_{0}² − 4 × k × h: o menor na subida, o maior na descida.");
         const Real k = w.step("k", "k", "@g / 2", g / 2, "m/s²");
-        const Real s = w.step("s", "√Δ", "√(@v0^{2} − 4 × @k × @h)", sqrt(v0 * v0 - 4 * k * h), "m/s", 6);
+        const Real s = w.step("s", "√D", "√(@v0² − 4 × @k × @h)", sqrt(v0 * v0 - 4 * k * h), "m/s");
         // s ≤ v0: |s - v0| is v0 - s and |-v0 - s| is v0 + s to the last bit,
         // so the formulas read as the textbook writes the roots.
         const Real t1 = w.step("t1", "t_{1}", "(@v0 − @s) / (2 × @k)", abs((s - v0) / (2 * k)), "s");
@@ -147,6 +157,18 @@ Outcome vertical_launch(const Cells& cells, RandomDraw& random)
         out.write("Label37", answer("Tempo Total =", total, 4, 4, " s"));
         out.figure = vertical_launch_figure(v0, g, top, hmax, h, t1, t2, total);
     });
+}
+
+} // namespace
+
+Outcome vertical_launch(const Cells& cells, RandomDraw& random)
+{
+    return vertical_launch_with(cells, [&random] { return random.percentage(); });
+}
+
+Outcome vertical_launch(const Cells& cells, int percentage)
+{
+    return vertical_launch_with(cells, [percentage] { return percentage; });
 }
 
 } // namespace tavek

@@ -21,5 +21,8 @@ Outcome cubic_motion(const Cells& cells);
 // Every press that gets past the sign check draws from the program's one
 // random sequence.
 Outcome vertical_launch(const Cells& cells, RandomDraw& random);
+// The same with the percentage given (1 .. 99): an exercise sheet states the
+// drawn height as data and never touches the program's draw.
+Outcome vertical_launch(const Cells& cells, int percentage);
 
 } // namespace tavek

@@ -1,0 +1,208 @@
+#include "sheets/sheet.h"
+
+#include <cctype>
+#include <stdexcept>
+
+#include "topics/conversions/conversions.h"
+
+namespace tavek {
+
+namespace {
+
+// Draws are retried until the set makes sense and the window answers it; a
+// few hundred tries find one for every exercise in its ranges. Past the
+// first tries a set may repeat an earlier version's.
+constexpr int kTries = 400;
+constexpr int kDistinctTries = 200;
+
+// Whole digits an answer may have: the result labels and cells show six
+// comfortably, the conversion cells (a year in seconds) nine.
+constexpr int kAnswerDigits = 6;
+constexpr int kConversionDigits = 9;
+constexpr std::size_t kConversionItems = 3;
+constexpr const char* kItemLetters[] = {"a)", "b)", "c)"};
+
+std::vector<std::string> answers(const Outcome& outcome, const SheetExercise& exercise)
+{
+    std::vector<std::string> r;
+    for (const Action& a : outcome.actions) {
+        if (a.kind == Action::Kind::Append) {
+            r.push_back(a.text);
+        } else if (a.kind == Action::Kind::Write) {
+            std::string caption;
+            for (const auto& [cell, text] : exercise.captions)
+                if (a.target == cell)
+                    caption = std::string(text) + " ";
+            r.push_back(caption + a.text);
+        }
+    }
+    return r;
+}
+
+constexpr const char* kNbsp = "\u00a0";
+
+// Keeps "Xo = 12 m" and "9,8 m/s²" on one line: no break around an equals
+// sign nor between a number and the word after it.
+std::string unbroken(const std::string& text)
+{
+    std::string r;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 3, " = ") == 0) {
+            r += kNbsp;
+            r += "=";
+            r += kNbsp;
+            i += 2;
+        } else if (text[i] == ' ' && i > 0 && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
+                   i + 1 < text.size() && std::isalpha(static_cast<unsigned char>(text[i + 1]))) {
+            r += kNbsp;
+        } else {
+            r += text[i];
+        }
+    }
+    return r;
+}
+
+std::string filled(const SheetExercise& exercise, const std::vector<SheetDatum>& data)
+{
+    std::string text = exercise.statement;
+    for (std::size_t i = 0; i < exercise.givens.size(); ++i) {
+        const std::string name = exercise.givens[i].name;
+        for (const auto& [mark, value] : {std::pair{"{" + name + "}", with_unit(data[i].value, data[i].unit)},
+                                          std::pair{"{#" + name + "}", data[i].value}}) {
+            for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
+                text.replace(at, mark.size(), value);
+        }
+    }
+    return unbroken(text);
+}
+
+} // namespace
+
+std::string with_unit(const std::string& value, const std::string& unit)
+{
+    if (unit.empty())
+        return value;
+    if (unit == "°" || unit == "%")
+        return value + unit;
+    return value + " " + unit;
+}
+
+bool definite(const Outcome& outcome, int digits)
+{
+    if (!outcome.messages().empty() || outcome.fault || !outcome.wrote_anything())
+        return false;
+    for (const Action& a : outcome.actions) {
+        if (a.kind != Action::Kind::Write && a.kind != Action::Kind::Append)
+            continue;
+        const std::string& t = a.text;
+        if (t.find("E+") != std::string::npos || t.find("E-") != std::string::npos)
+            return false;
+        // Each number: its whole digits, and whether any digit is not zero.
+        for (std::size_t i = 0; i < t.size();) {
+            if (!std::isdigit(static_cast<unsigned char>(t[i]))) {
+                ++i;
+                continue;
+            }
+            std::size_t end = i;
+            // A digit in a name (V0, F2, PX do bloco A) is not a number.
+            if (i > 0 && std::isalpha(static_cast<unsigned char>(t[i - 1]))) {
+                while (end < t.size() && std::isdigit(static_cast<unsigned char>(t[end])))
+                    ++end;
+                i = end;
+                continue;
+            }
+            while (end < t.size() && std::isdigit(static_cast<unsigned char>(t[end])))
+                ++end;
+            const int whole = static_cast<int>(end - i);
+            bool nonzero = t.find_first_not_of('0', i) < end;
+            if (end + 1 < t.size() && t[end] == '.' && std::isdigit(static_cast<unsigned char>(t[end + 1]))) {
+                std::size_t frac = end + 1;
+                while (frac < t.size() && std::isdigit(static_cast<unsigned char>(t[frac])))
+                    ++frac;
+                nonzero = nonzero || t.find_first_not_of('0', end + 1) < frac;
+                end = frac;
+            }
+            if (whole > digits || !nonzero)
+                return false;
+            i = end;
+        }
+    }
+    return true;
+}
+
+SheetMaker::SheetMaker(SheetRequest request) : request_(std::move(request)), used_(request_.exercises.size()) {}
+
+SheetVersion SheetMaker::next()
+{
+    SheetVersion v;
+    v.number = next_++;
+    for (std::size_t i = 0; i < request_.exercises.size(); ++i)
+        v.items.push_back(item(*request_.exercises[i], v.number, used_[i]));
+    return v;
+}
+
+SheetItem SheetMaker::item(const SheetExercise& exercise, int version, std::set<std::string>& used) const
+{
+    SheetRandom random(request_.code, exercise.id, version);
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        SheetItem it;
+        it.exercise = &exercise;
+        bool answered = true;
+        if (!exercise.conversions.empty()) {
+            // Three different units of the group, each with an amount of its own.
+            std::vector<const char*> buttons = exercise.conversions;
+            std::string list;
+            for (std::size_t k = 0; k < kConversionItems && answered; ++k) {
+                const auto pick = k + random.below(static_cast<std::uint32_t>(buttons.size() - k));
+                std::swap(buttons[k], buttons[pick]);
+                const Conversion& c = *conversion(buttons[k]);
+                const Drawn amount = draw(random, conversion_grid(c.button));
+                SheetPart part;
+                part.label = std::string(kItemLetters[k]) + " " +
+                             with_unit(amount.text, conversion_unit(c.button, amount.value));
+                part.cells = {{c.input, amount.text}};
+                part.outcome = convert(c, part.cells);
+                part.answers = answers(part.outcome, exercise);
+                answered = definite(part.outcome, kConversionDigits);
+                list += (k ? "; " : " ") + part.label;
+                it.parts.push_back(std::move(part));
+            }
+            it.statement = unbroken(std::string(exercise.statement) + list + ".");
+        } else {
+            SheetValues values;
+            SheetPart part;
+            for (const SheetGiven& g : exercise.givens) {
+                const Drawn d = draw(random, g.grid);
+                values.emplace(g.name, d.value);
+                it.data.push_back({g.label, d.text, g.unit, g.cell == nullptr});
+                if (g.cell)
+                    part.cells.emplace(g.cell, d.text);
+            }
+            if (exercise.sensible && !exercise.sensible(values))
+                continue;
+            part.outcome = exercise.calculate(part.cells, values);
+            part.answers = answers(part.outcome, exercise);
+            answered = definite(part.outcome, kAnswerDigits);
+            it.statement = filled(exercise, it.data);
+            it.parts.push_back(std::move(part));
+        }
+        if (!answered || (attempt < kDistinctTries && used.contains(it.statement)))
+            continue;
+        used.insert(it.statement);
+        return it;
+    }
+    // The ranges are chosen so that this never happens; the tests draw every
+    // exercise for many codes and all sixty versions.
+    throw std::logic_error(std::string("no definite set of numbers for ") + exercise.id);
+}
+
+std::vector<SheetVersion> make_sheet(const SheetRequest& request)
+{
+    std::vector<SheetVersion> r;
+    r.reserve(static_cast<std::size_t>(request.versions));
+    for (SheetMaker maker(request); !maker.done();)
+        r.push_back(maker.next());
+    return r;
+}
+
+} // namespace tavek

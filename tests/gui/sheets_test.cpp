@@ -1,0 +1,261 @@
+// The teacher's exercise sheets: behind the exit password, a dialog of the
+// exercises by window, and a PDF whose text, read back by pdftotext, holds
+// every version, its numbers and the windows' answers for them.
+#include <QBuffer>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "sheets/sheet_dialog.h"
+#include "sheets/sheet_pdf.h"
+#include "support.h"
+#include "topics/launches/launches.h"
+#include "topics/rectilinear/rectilinear.h"
+
+using namespace tavek;
+
+class SheetsTest : public ProgramTest {
+    Q_OBJECT
+private slots:
+    void wrongPasswordSaysSoAndNothingElse();
+    void exitPasswordOpensTheDialog();
+    void escapeCancels();
+    void dialogListsTheExercisesByWindow();
+    void previewLeavesTheProgramsDrawAlone();
+    void cancelledPreviewCloses();
+    void pdfReadsBack();
+    void stoppedPdfLeavesNothingHalfWritten();
+
+private:
+    QDialog* askPassword();
+    SheetDialog* openDialog();
+};
+
+namespace {
+
+// Blanks and line ends as one blank: pdftotext breaks lines where the page does.
+QString flat(QString text) { return text.simplified(); }
+QString flat(const std::string& text) { return QString::fromStdString(text).simplified(); }
+
+std::vector<const SheetExercise*> chosen(std::initializer_list<const char*> ids)
+{
+    std::vector<const SheetExercise*> r;
+    for (const char* id : ids)
+        r.push_back(sheet_exercise(id));
+    return r;
+}
+
+} // namespace
+
+QDialog* SheetsTest::askPassword()
+{
+    trigger(p->form(1), "ListaDeExercicios");
+    return p->form(1)->findChild<QDialog*>(QStringLiteral("SenhaProfessor"));
+}
+
+SheetDialog* SheetsTest::openDialog()
+{
+    QDialog* ask = askPassword();
+    auto* password = ask->findChild<QLineEdit*>(QStringLiteral("Senha"));
+    QTest::keyClicks(password, QStringLiteral("zorp"));
+    QTest::keyClick(password, Qt::Key_Return);
+    return p->form(1)->findChild<SheetDialog*>(QStringLiteral("ListaDialog"));
+}
+
+void SheetsTest::wrongPasswordSaysSoAndNothingElse()
+{
+    QDialog* ask = askPassword();
+    QVERIFY(ask && ask->isVisible());
+    auto* password = ask->findChild<QLineEdit*>(QStringLiteral("Senha"));
+    QCOMPARE(password->echoMode(), QLineEdit::Password);
+    // Compared exactly, as the exit lock compares.
+    QTest::keyClicks(password, QStringLiteral("Zorp"));
+    QTest::keyClick(password, Qt::Key_Return);
+    QCOMPARE(p->messenger.texts(), QStringList{QStringLiteral("Senha Incorreta")});
+    QVERIFY(!p->form(1)->findChild<SheetDialog*>());
+}
+
+void SheetsTest::exitPasswordOpensTheDialog()
+{
+    SheetDialog* dialog = openDialog();
+    QVERIFY(dialog && dialog->isVisible());
+    QVERIFY(p->messenger.texts().isEmpty());
+    QCOMPARE(dialog->windowTitle(), u("Lista de exercícios"));
+    QVERIFY(dialog->isModal());
+}
+
+void SheetsTest::escapeCancels()
+{
+    QDialog* ask = askPassword();
+    QTest::keyClicks(ask->findChild<QLineEdit*>(QStringLiteral("Senha")), QStringLiteral("zorp"));
+    QTest::keyClick(ask->findChild<QLineEdit*>(QStringLiteral("Senha")), Qt::Key_Escape);
+    QVERIFY(!ask->isVisible());
+    QVERIFY(p->messenger.texts().isEmpty());
+    QVERIFY(!p->form(1)->findChild<SheetDialog*>());
+}
+
+void SheetsTest::dialogListsTheExercisesByWindow()
+{
+    SheetDialog* dialog = openDialog();
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("Exercicios"));
+    QCOMPARE(tree->topLevelItemCount(), 10); // Form2 to Form11, the conversions as one group
+    QCOMPARE(tree->topLevelItem(0)->text(0), u("Movimento Retilíneo"));
+    QCOMPARE(tree->topLevelItem(1)->text(0), u("Conversões de Unidades"));
+    QCOMPARE(tree->topLevelItem(1)->childCount(), 3);
+    QVERIFY(tree->topLevelItem(3)->child(0)->text(0).startsWith(QStringLiteral("3) ")));
+    auto* versions = dialog->findChild<QSpinBox*>(QStringLiteral("Versoes"));
+    QCOMPARE(versions->minimum(), 1);
+    QCOMPARE(versions->maximum(), 60);
+
+    // Nothing chosen, nothing to print; a whole window checks all of its exercises.
+    auto* save = dialog->findChild<QPushButton*>(QStringLiteral("SalvarPdf"));
+    QVERIFY(!save->isEnabled());
+    tree->topLevelItem(2)->setCheckState(0, Qt::Checked);
+    QVERIFY(save->isEnabled());
+    QCOMPARE(dialog->request().exercises, chosen({"form4.1", "form4.2"}));
+}
+
+void SheetsTest::previewLeavesTheProgramsDrawAlone()
+{
+    SheetDialog* dialog = openDialog();
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("Exercicios"));
+    tree->topLevelItem(0)->child(2)->setCheckState(0, Qt::Checked); // Form2's drawn height
+    tree->topLevelItem(3)->child(0)->setCheckState(0, Qt::Checked); // Form5's drawn angle
+    dialog->findChild<QSpinBox*>(QStringLiteral("Versoes"))->setValue(2);
+    int pages = 0;
+    QTimer::singleShot(0, dialog, [&] {
+        auto* preview = dialog->findChild<QPrintPreviewDialog*>();
+        QVERIFY(preview);
+        pages = preview->findChild<QPrintPreviewWidget*>()->pageCount();
+        preview->reject();
+    });
+    dialog->preview();
+    QVERIFY(pages >= 3); // two versions and a key
+    QCOMPARE(p->registry->random().seed(), 0u);
+}
+
+void SheetsTest::cancelledPreviewCloses()
+{
+    SheetDialog* dialog = openDialog();
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("Exercicios"));
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        tree->topLevelItem(i)->setCheckState(0, Qt::Checked);
+    dialog->findChild<QRadioButton*>(QStringLiteral("ComResolucao"))->setChecked(true);
+    // Long enough for the progress to show while the preview's pages are painted.
+    dialog->findChild<QSpinBox*>(QStringLiteral("Versoes"))->setValue(60);
+    bool cancelled = false;
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, dialog, [&] {
+        auto* preview = dialog->findChild<QPrintPreviewDialog*>();
+        auto* progress = preview ? preview->findChild<QProgressDialog*>() : nullptr;
+        if (progress && progress->isVisible() && !cancelled) {
+            progress->cancel();
+            cancelled = true;
+        }
+    });
+    watch.start(20);
+    dialog->preview(); // returns once the preview has closed itself
+    QVERIFY(cancelled);
+    QVERIFY(!dialog->findChild<QPrintPreviewDialog*>());
+}
+
+void SheetsTest::pdfReadsBack()
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const int code = 4821;
+    const std::vector<SheetVersion> versions =
+        make_sheet({code, chosen({"form4.1", "form2.3", "form3.length", "form9.7"}), 3});
+    SheetLook look;
+    look.school = QStringLiteral("Escola Estadual Exemplo");
+    look.key = SheetKey::Solutions;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("lista.pdf"));
+    QCOMPARE(writeSheetPdf(path, code, versions, look), PdfResult::Written);
+    QProcess reader;
+    reader.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    QVERIFY(reader.waitForFinished(60000));
+    const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+    const QString all = flat(text);
+
+    // As many pages as the painter laid out.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    setSheetPageLayout(writer);
+    QPainter painter(&writer);
+    const int laidOut = paintSheet(writer, painter, code, versions, look);
+    painter.end();
+    QCOMPARE(static_cast<int>(text.count(QLatin1Char('\f'))), laidOut);
+
+    // Each version from its own first page, the key after the last one.
+    const QStringList pages = text.split(QLatin1Char('\f'));
+    int keyPage = -1;
+    for (int i = 0; i < pages.size(); ++i)
+        if (keyPage < 0 && pages[i].contains(QStringLiteral("Gabarito - Lista 4821")))
+            keyPage = i;
+    for (const SheetVersion& v : versions) {
+        const QString title = QStringLiteral("Lista 4821 - Versão %1").arg(v.number);
+        int first = -1;
+        for (int i = 0; i < pages.size() && first < 0; ++i)
+            if (pages[i].contains(title))
+                first = i;
+        QVERIFY2(first >= 0 && first < keyPage, qPrintable(title));
+        QVERIFY(pages[first].contains(QStringLiteral("Escola: Escola Estadual Exemplo")));
+        QVERIFY(pages[first].contains(QStringLiteral("Nome:")));
+        for (const SheetItem& item : v.items)
+            QVERIFY2(all.contains(flat(item.statement)), item.statement.c_str());
+    }
+
+    // The key holds what the windows write for those numbers.
+    const QString key = flat(pages.mid(keyPage).join(QLatin1Char(' ')));
+    for (const SheetVersion& v : versions) {
+        const Outcome missile = dropped_missile(v.items[0].parts[0].cells);
+        QVERIFY(key.contains(flat(*missile.written("Label10"))));
+        const int percent = std::stoi(v.items[1].data[1].value); // the drawn percentage
+        const Outcome launch = vertical_launch(v.items[1].parts[0].cells, percent);
+        QVERIFY2(key.contains(flat(*launch.written("Label36"))), launch.written("Label36")->c_str());
+    }
+    QVERIFY(key.contains(QStringLiteral("Resolução")));
+}
+
+void SheetsTest::stoppedPdfLeavesNothingHalfWritten()
+{
+    const std::vector<SheetVersion> versions = make_sheet({1234, chosen({"form10.1", "form11.3"}), 4});
+    QTemporaryDir dir;
+    const QString fresh = dir.filePath(QStringLiteral("nova.pdf"));
+    int steps = 0;
+    const auto stopAtTheSecond = [&steps] { return ++steps < 2; };
+    QCOMPARE(writeSheetPdf(fresh, 1234, versions, {}, stopAtTheSecond), PdfResult::Stopped);
+    QVERIFY(!QFile::exists(fresh));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList());
+
+    // A file of the same name stays as it was.
+    const QString old = dir.filePath(QStringLiteral("antiga.pdf"));
+    QFile file(old);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("antiga");
+    file.close();
+    steps = 0;
+    QCOMPARE(writeSheetPdf(old, 1234, versions, {}, stopAtTheSecond), PdfResult::Stopped);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("antiga"));
+}
+
+QTEST_MAIN(SheetsTest)
+#include "sheets_test.moc"

@@ -1,0 +1,294 @@
+// The exercise sheets' model: every version's numbers are a set the window
+// answers without a message, every answer is what the window's calculator
+// writes for them, and a list's code gives the same sheets again.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "kit/core/number.h"
+#include "sheets/sheet.h"
+#include "topics/conversions/conversions.h"
+#include "topics/force/force.h"
+#include "topics/force/incline_friction.h"
+#include "topics/force/inclined_plane.h"
+#include "topics/force/tensions.h"
+#include "topics/launches/launches.h"
+#include "topics/power/power.h"
+#include "topics/power/power_table.h"
+#include "topics/rectilinear/rectilinear.h"
+
+using namespace tavek;
+
+namespace {
+
+// The value of a datum as the window reads what is typed.
+double typed(const SheetDatum& d) { return read_number(d.value).value; }
+
+const SheetDatum& datum(const SheetItem& item, const char* label)
+{
+    for (const SheetDatum& d : item.data)
+        if (d.label == label)
+            return d;
+    throw std::out_of_range(label);
+}
+
+// Each exercise's window calculator, called here on its own, so that the
+// sheet cannot answer with anything but what the window writes.
+using Window = std::function<Outcome(const SheetItem&, const SheetPart&)>;
+const std::map<std::string, Window>& windows()
+{
+    auto cells = [](Outcome (*f)(const Cells&)) {
+        return [f](const SheetItem&, const SheetPart& p) { return f(p.cells); };
+    };
+    auto converted = [](const SheetItem&, const SheetPart& p) {
+        // "b) 3,5 km", "c) 3 anos": the unit names the button.
+        const std::string unit = p.label.substr(p.label.rfind(' ') + 1);
+        for (const Conversion& c : conversions())
+            if ((unit == c.unit || unit == c.unit + std::string("s")) && p.cells.contains(c.input))
+                return convert(c, p.cells);
+        ADD_FAILURE() << "no button for " << p.label;
+        return Outcome{};
+    };
+    static const std::map<std::string, Window> table = {
+        {"form2.1", cells(average_motion)},
+        {"form2.2", cells(cubic_motion)},
+        {"form2.3",
+         [](const SheetItem& i, const SheetPart& p) {
+             return vertical_launch(p.cells, static_cast<int>(typed(datum(i, "p"))));
+         }},
+        {"form3.length", converted},
+        {"form3.time", converted},
+        {"form3.mass", converted},
+        {"form4.1", cells(dropped_missile)},
+        {"form4.2", cells(basketball_jump)},
+        {"form5.3", [](const SheetItem& i, const SheetPart&) { return drawn_angle_speed(typed(datum(i, "ângulo"))); }},
+        {"form5.4", cells(kicked_ball)},
+        {"form6.1", cells(rope_tensions)},
+        {"form6.2", cells(pulled_block)},
+        {"form7.3", cells(pulled_blocks)},
+        {"form7.4", cells(hanging_block_pull)},
+        {"form8.5", cells(smooth_incline)},
+        {"form8.6", cells(block_on_wall)},
+        {"form9.6", cells(rough_incline)},
+        {"form9.7", cells(rough_incline_work)},
+        {"form10.1", cells(elevator_power)},
+        {"form10.2", cells(incline_power)},
+        {"form11.3", cells(power_table)},
+    };
+    return table;
+}
+
+std::vector<const SheetExercise*> all()
+{
+    std::vector<const SheetExercise*> r;
+    for (const SheetExercise& e : sheet_exercises())
+        r.push_back(&e);
+    return r;
+}
+
+std::vector<std::string> statements(const std::vector<SheetVersion>& sheet, std::size_t item)
+{
+    std::vector<std::string> r;
+    for (const SheetVersion& v : sheet)
+        r.push_back(v.items.at(item).statement);
+    return r;
+}
+
+// Whole sheets of every exercise, made once for all the tests below.
+struct Sheets : testing::Test {
+    static const std::vector<SheetVersion>& of(int code)
+    {
+        static std::map<int, std::vector<SheetVersion>> made;
+        auto [it, fresh] = made.try_emplace(code);
+        if (fresh)
+            it->second = make_sheet({code, all(), kMaxVersions});
+        return it->second;
+    }
+};
+
+} // namespace
+
+TEST_F(Sheets, EveryExerciseHasItsWindowsCalculator)
+{
+    ASSERT_EQ(sheet_exercises().size(), windows().size());
+    for (const SheetExercise& e : sheet_exercises())
+        EXPECT_TRUE(windows().contains(e.id)) << e.id;
+}
+
+TEST_F(Sheets, EveryVersionIsAnsweredByItsWindowWithoutAMessage)
+{
+    for (int code : {4821, kMaxSheetCode}) {
+        for (const SheetVersion& v : of(code)) {
+            for (const SheetItem& item : v.items) {
+                SCOPED_TRACE(std::string(item.exercise->id) + " code " + std::to_string(code) + " version " +
+                             std::to_string(v.number));
+                for (const SheetPart& part : item.parts) {
+                    const Outcome window = windows().at(item.exercise->id)(item, part);
+                    EXPECT_TRUE(window.messages().empty());
+                    EXPECT_FALSE(window.fault);
+                    EXPECT_TRUE(window.wrote_anything());
+                    EXPECT_EQ(part.outcome.actions, window.actions);
+                    // Each answer is a text the window writes, in its order.
+                    std::vector<std::string> written;
+                    for (const Action& a : window.actions)
+                        if (a.kind == Action::Kind::Write || a.kind == Action::Kind::Append)
+                            written.push_back(a.text);
+                    ASSERT_EQ(part.answers.size(), written.size());
+                    for (std::size_t k = 0; k < written.size(); ++k)
+                        EXPECT_TRUE(part.answers[k].ends_with(written[k])) << part.answers[k];
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
+{
+    for (const SheetVersion& v : of(4821)) {
+        for (const SheetItem& item : v.items) {
+            const SheetExercise& e = *item.exercise;
+            SCOPED_TRACE(std::string(e.id) + " version " + std::to_string(v.number));
+            ASSERT_EQ(item.data.size(), e.givens.size());
+            for (std::size_t k = 0; k < item.data.size(); ++k) {
+                const SheetDatum& d = item.data[k];
+                const Grid& grid = e.givens[k].grid;
+                const double x = typed(d);
+                EXPECT_GE(x, grid.min);
+                EXPECT_LE(x, grid.max);
+                const double steps = (x - grid.min) / grid.step;
+                EXPECT_NEAR(steps, std::round(steps), 1e-6) << d.value;
+                // Decimal comma, as the class writes it, and no point at all.
+                EXPECT_EQ(d.value.find('.'), std::string::npos) << d.value;
+                EXPECT_NE(item.statement.find(d.value), std::string::npos) << d.value;
+                // What is typed into the window is what the statement says.
+                if (e.givens[k].cell) {
+                    EXPECT_EQ(item.parts.at(0).cells.at(e.givens[k].cell), d.value);
+                }
+                EXPECT_EQ(d.drawn, e.givens[k].cell == nullptr);
+            }
+            EXPECT_EQ(item.statement.find('{'), std::string::npos) << item.statement;
+        }
+    }
+}
+
+TEST_F(Sheets, DrawnValuesAreStatedAsData)
+{
+    const SheetVersion& v = of(4821).front();
+    for (const SheetItem& item : v.items) {
+        const bool draws = item.exercise->id == std::string("form2.3") || item.exercise->id == std::string("form5.3");
+        bool drawnDatum = false;
+        for (const SheetDatum& d : item.data)
+            drawnDatum = drawnDatum || d.drawn;
+        EXPECT_EQ(drawnDatum, draws) << item.exercise->id;
+        if (draws) {
+            EXPECT_NE(item.statement.find("sortead"), std::string::npos) << item.statement;
+        }
+    }
+}
+
+TEST_F(Sheets, SystemsThatMoveMoveClearly)
+{
+    // The incline exercises ask which way the system moves: never a balance,
+    // never friction holding it, whatever the window would say there.
+    for (const SheetVersion& v : of(kMaxSheetCode)) {
+        for (const SheetItem& item : v.items) {
+            const std::string id = item.exercise->id;
+            if (id == "form8.5" || id == "form9.6") {
+                EXPECT_NE(item.parts[0].outcome.written("Label17")->find("Sistema se move"), std::string::npos);
+            }
+            if (id == "form9.7") {
+                EXPECT_TRUE(item.parts[0].outcome.written("Label41").has_value());
+            }
+        }
+    }
+}
+
+TEST_F(Sheets, TheSameCodeGivesTheSameSheet)
+{
+    const std::vector<SheetVersion> again = make_sheet({4821, all(), 30});
+    for (std::size_t i = 0; i < again.size(); ++i)
+        for (std::size_t k = 0; k < again[i].items.size(); ++k) {
+            EXPECT_EQ(again[i].items[k].statement, of(4821)[i].items[k].statement);
+            EXPECT_EQ(again[i].items[k].parts.back().answers, of(4821)[i].items[k].parts.back().answers);
+        }
+    // An exercise keeps its numbers in a shorter list of the same code.
+    const std::vector<const SheetExercise*> two = {sheet_exercise("form9.7"), sheet_exercise("form2.1")};
+    const std::vector<SheetVersion> shorter = make_sheet({4821, two, 5});
+    auto place = [](const SheetExercise* e) { return static_cast<std::size_t>(e - sheet_exercises().data()); };
+    for (std::size_t i = 0; i < shorter.size(); ++i)
+        for (std::size_t k = 0; k < two.size(); ++k)
+            EXPECT_EQ(shorter[i].items[k].statement, of(4821)[i].items[place(two[k])].statement);
+}
+
+TEST_F(Sheets, VersionsDifferAndCodesDiffer)
+{
+    // A class of thirty gets thirty different sets of every exercise.
+    for (std::size_t k = 0; k < sheet_exercises().size(); ++k) {
+        std::vector<std::string> s = statements(of(4821), k);
+        s.resize(30);
+        EXPECT_EQ(std::set<std::string>(s.begin(), s.end()).size(), 30u) << sheet_exercises()[k].id;
+    }
+    const std::vector<SheetVersion> other = make_sheet({4822, all(), 1});
+    int same = 0;
+    for (std::size_t k = 0; k < other[0].items.size(); ++k)
+        same += other[0].items[k].statement == of(4821)[0].items[k].statement;
+    EXPECT_LT(same, 3);
+}
+
+TEST(SheetDraw, ValuesAreExactDecimalsOnTheGrid)
+{
+    SheetRandom random(4821, "form9.6", 1);
+    std::set<std::string> seen;
+    for (int i = 0; i < 2000; ++i) {
+        const Drawn d = draw(random, {0.1, 0.5, 0.05});
+        seen.insert(d.text);
+        EXPECT_EQ(read_number(d.text).value, d.value);
+    }
+    // Every point of the grid comes up, written as a textbook prints it.
+    EXPECT_EQ(seen, (std::set<std::string>{"0,1", "0,15", "0,2", "0,25", "0,3", "0,35", "0,4", "0,45", "0,5"}));
+}
+
+TEST(SheetDraw, SameSeedSameSequenceOtherSeedOther)
+{
+    SheetRandom a(4821, "form4.1", 3), b(4821, "form4.1", 3), c(4821, "form4.1", 4);
+    int differ = 0;
+    for (int i = 0; i < 20; ++i) {
+        const std::uint32_t x = a.below(1000);
+        EXPECT_EQ(x, b.below(1000));
+        differ += x != c.below(1000);
+    }
+    EXPECT_GT(differ, 15);
+}
+
+TEST(SheetDefinite, RefusesWhatNoKeyShouldHold)
+{
+    struct Row {
+        const char* name;
+        std::vector<Action> actions;
+        bool definite;
+    };
+    auto wr = [](const char* text) { return Action{Action::Kind::Write, "Label1", text}; };
+    const std::vector<Row> rows = {
+        {"an answer", {wr("Tempo = 12.5000 s")}, true},
+        {"six whole digits", {wr("W =123456.78 J")}, true},
+        {"a digit in a name", {wr("V0 = 2.6574m/s ->9.5665 km/h")}, true},
+        {"seven whole digits", {wr("W =1234567.00 J")}, false},
+        {"a zero answer", {wr("Aceleração do sistema = 0.0000 m/s²")}, false},
+        {"scientific form", {wr(" 1.7E+0036 m")}, false},
+        {"a message", {{Action::Kind::Message, "Edit1", "Massa inválida. Ajuste seus dados"}}, false},
+        {"nothing written", {}, false},
+    };
+    for (const Row& r : rows) {
+        Outcome out;
+        out.actions = r.actions;
+        EXPECT_EQ(definite(out, 6), r.definite) << r.name;
+    }
+    Outcome faulted;
+    faulted.actions = {wr("Tempo = 1.0000 s")};
+    faulted.fault = Fault::Overflow;
+    EXPECT_FALSE(definite(faulted, 6));
+}
