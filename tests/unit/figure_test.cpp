@@ -270,6 +270,11 @@ TEST(FigureThroughTheAnswers, MotionFromRestAndTheCubic)
     // From rest at t0 with the answer's acceleration; its mean velocity drawn.
     Outcome out = tavek::average_motion(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "100", "0", "10"}));
     EXPECT_NEAR(out.figure.plots.at(0).curves.at(0).points.back().y, value(out, "Edit6") * 100 / 2, 1e-9);
+    // ... and so it ends at X, the final position given, backwards in time too.
+    EXPECT_NEAR(out.figure.plots.at(0).curves.at(0).points.back().y, 100, 1e-9);
+    const Outcome back = tavek::average_motion(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "3", "1"}));
+    EXPECT_EQ(back.figure.plots.at(0).curves.at(0).points.back().x, 1);
+    EXPECT_NEAR(back.figure.plots.at(0).curves.at(0).points.back().y, 10, 1e-9);
     EXPECT_NEAR(through(out.figure.plots.at(1).curves.at(0), 10), value(out, "Edit6") * 10, 1e-9);
     EXPECT_EQ(out.figure.plots.at(1).curves.at(1).points.front().y, value(out, "Edit5"));
 
@@ -292,13 +297,18 @@ TEST(FigureThroughTheAnswers, PathsReachTheirRangeTargetAndBasket)
     EXPECT_NEAR(fall.points.back().x, value(out, "Label10"), 1e-4);
     EXPECT_NEAR(fall.points.back().y, 0, 1e-9);
 
-    // The ball flies the 4.39 m to the basket in the answer's travel time.
-    out = tavek::basketball_jump(cellsOf({{"Edit3", "2"}}));
-    const Plot& basket = out.figure.plots.at(0);
-    EXPECT_NEAR(basket.curves.at(0).points.back().x, 4.39, 1e-9);
-    EXPECT_EQ(basket.marks.back().at.x, 4.39);
-    EXPECT_EQ(basket.marks.back().curve, -1);
-    EXPECT_NE(out.figure.description.find(shown(out, "Label18") + " s"), std::string::npos);
+    // The ball flies the 4.39 m to the basket in the answer's travel time,
+    // through the rim 3.1 m up: the basket is a mark on the path itself.
+    for (const char* height : {"2", "1.8", "3"}) {
+        SCOPED_TRACE(height);
+        out = tavek::basketball_jump(cellsOf({{"Edit3", height}}));
+        const Plot& basket = out.figure.plots.at(0);
+        EXPECT_NEAR(basket.curves.at(0).points.back().x, 4.39, 1e-9);
+        EXPECT_NEAR(basket.curves.at(0).points.back().y, 3.1, 1e-9);
+        EXPECT_EQ(basket.marks.back().at.x, 4.39);
+        EXPECT_EQ(basket.marks.back().curve, 0);
+        EXPECT_NE(out.figure.description.find(shown(out, "Label18") + " s"), std::string::npos);
+    }
 
     // The drawn angle's ball tops its arc at the rim, 1.37 m up.
     out = drawn(45);
@@ -318,6 +328,40 @@ TEST(FigureThroughTheAnswers, ForcesAreTheAnswersNumbers)
     out = tavek::rope_tensions(cellsOf({{"Edit1", "10"}}));
     EXPECT_EQ(out.figure.description, "Forças no nó: TA = 69.50 N, TB = 89.43 N e TC = 98.00 N; no bloco: "
                                       "TC = 98.00 N e P = 98.00 N; sistema em repouso.");
+}
+
+// A system at rest draws the friction that acts, |PX − PB|, against the way
+// the pulls would move it; equal pulls as the window writes them are a
+// balance; a press answered by a message alone draws nothing.
+TEST(FigureThroughTheAnswers, RestBalanceAndRefusalAsTheWindowSaysThem)
+{
+    Outcome out = tavek::rough_incline(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "10", "10", "30"}));
+    const Arrow* fat = arrow(out.figure, "Bloco A", "Fat");
+    ASSERT_TRUE(fat);
+    EXPECT_EQ(fat->label, "Fat = " + shown(out, "Label13") + " N");
+    EXPECT_EQ(fat->label, "Fat = 49.02 N");
+    EXPECT_EQ(fat->direction, 210); // B would pull A up the plane: friction down it
+    EXPECT_EQ(arrow(out.figure, "Bloco A", "a"), nullptr);
+
+    struct Balance {
+        const char* mA;
+        const char* mB;
+        const char* theta;
+        bool balanced;
+    };
+    for (const Balance b : {Balance{"10", "10", "90", true}, {"10", "5", "30", false}}) {
+        SCOPED_TRACE(b.theta);
+        out = tavek::smooth_incline(fill({"Edit1", "Edit2", "Edit3"}, {b.mA, b.mB, b.theta}));
+        EXPECT_EQ(out.figure.note.rfind("Sistema em equilíbrio", 0) == 0, b.balanced);
+        EXPECT_EQ(arrow(out.figure, "Bloco B", "a") == nullptr, b.balanced);
+        EXPECT_EQ(arrow(out.figure, "Bloco B", "T")->label, "T = " + shown(out, "Label10") + " N");
+    }
+
+    // Block A sliding down, or held by friction: the climb worked out does not happen.
+    for (const Texts& data : {Texts{"0.1", "20", "5", "60", "10"}, Texts{"0.5", "20", "8", "30", "10"}}) {
+        out = tavek::rough_incline_work(fill({"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"}, data));
+        EXPECT_EQ(tavek::figure_of(&out), nullptr) << data[0];
+    }
 }
 
 TEST(FigureThroughTheAnswers, AZeroForceHasNoArrowAndRestIsSaid)

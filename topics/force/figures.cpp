@@ -95,17 +95,18 @@ Figure smooth_incline_figure(Real degrees, Real px, Real pb, Real a, Real t)
     Body bb = body("Bloco B");
     bb.arrows = {force("T", t.value(), kUp, d), force("PB", pb.value(), kDown, 2)};
     const std::string acc = labelled("a", a.value(), d, "m/s²");
+    // The calculator decides the balance on the pulls as it writes them, and
+    // then leaves no acceleration at all.
+    if (!(a.value() > 0))
+        return finished({ba, bb}, "sistema em equilíbrio", "Sistema em equilíbrio: PX = PB.");
     if (px.value() < pb.value()) {
         ba.arrows.push_back(acceleration(a.value(), slope, d));
         bb.arrows.push_back(acceleration(a.value(), kDown, d));
         return finished({ba, bb}, "B desce e puxa A plano acima com " + acc);
     }
-    if (px.value() > pb.value()) {
-        ba.arrows.push_back(acceleration(a.value(), slope + 180, d));
-        bb.arrows.push_back(acceleration(a.value(), kUp, d));
-        return finished({ba, bb}, "A desce o plano e puxa B para cima com " + acc);
-    }
-    return finished({ba, bb}, "sistema em equilíbrio", "Sistema em equilíbrio: PX = PB.");
+    ba.arrows.push_back(acceleration(a.value(), slope + 180, d));
+    bb.arrows.push_back(acceleration(a.value(), kUp, d));
+    return finished({ba, bb}, "A desce o plano e puxa B para cima com " + acc);
 }
 
 Figure block_on_wall_figure(Real f, Real weight)

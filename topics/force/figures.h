@@ -24,15 +24,17 @@ Figure pulled_blocks_figure(Real f, Real t1, Real t2, Real a);
 Figure hanging_block_pull_figure(Real pd, Real a, Real t1, Real t2, Real t3);
 
 // Form8 exercise 5: A on a smooth plane of `degrees`, its weight's pull along
-// it px; B hanging with weight pb; the rope's tension t.
+// it px; B hanging with weight pb; the rope's tension t. An acceleration of
+// zero is the balance of equal pulls.
 Figure smooth_incline_figure(Real degrees, Real px, Real pb, Real a, Real t);
 
 // Form8 exercise 6: the block held against the wall by F.
 Figure block_on_wall_figure(Real f, Real weight);
 
 // Form9 exercises 6 and 7: A on a rough plane (components px along and py
-// across, friction fat), B hanging with weight pb, the rope's tension t. An
-// acceleration of zero is a system at rest.
+// across, the friction fat that acts: all it can when the system moves, the
+// difference of the pulls when it holds them), B hanging with weight pb, the
+// rope's tension t. An acceleration of zero is a system at rest.
 Figure rough_incline_figure(Real degrees, Real px, Real py, Real fat, Real pb, Real a, Real t);
 
 } // namespace tavek

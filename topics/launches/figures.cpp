@@ -51,20 +51,24 @@ Figure basketball_figure(Extended y0, Real v0, Real vy, Real cos, Real g, Real u
     Figure f;
     Plot p = path("Trajetória da bola até a cesta");
     p.curves = {traced(x, y, 0, end)};
+    // The speed is the one whose path passes through the rim: the path ends
+    // there, the basket on it.
     p.marks = {{{0, start}, "soltura: " + labelled("y0", start, kDecimals, "m"), 0},
-               {{x(end), y(end)}, labelled("t", end, kDecimals, "s"), 0},
                {{distance, basketHeight},
-                "cesta: " + labelled("x", distance, 2, "m") + ", " + labelled("y", basketHeight, 2, "m"),
-                -1}};
-    if (top <= end)
+                "cesta: " + labelled("x", distance, 2, "m") + ", " + labelled("y", basketHeight, 2, "m") + "\n" +
+                    labelled("t", end, kDecimals, "s"),
+                0}};
+    const bool topFirst = top < end;
+    if (topFirst)
         p.marks.insert(p.marks.begin() + 1, {{x(top), y(top)}, "topo: " + labelled("t", top, kDecimals, "s"), 0});
     add_plot(f, std::move(p), true, true);
     if (f.note.empty())
         f.description = "Trajetória da bola: sai a " + figure_number(start, kDecimals) + " m de altura com " +
-                        labelled("v0", v0.value(), kDecimals, "m/s") + ", chega ao topo do arco em " +
-                        labelled("t", top, kDecimals, "s") + " e a x = " + figure_number(distance, 2) + " m em " +
-                        labelled("t", end, kDecimals, "s") + ", à altura de " + figure_number(y(end), kDecimals) +
-                        " m; a cesta está a " + figure_number(basketHeight, 2) + " m.";
+                        labelled("v0", v0.value(), kDecimals, "m/s") +
+                        (topFirst ? ", chega ao topo do arco em " + labelled("t", top, kDecimals, "s") + " e" : "") +
+                        " passa pelo aro, a " + figure_number(distance, 2) + " m à frente e " +
+                        figure_number(basketHeight, 2) + " m de altura, em " + labelled("t", end, kDecimals, "s") +
+                        (topFirst ? "." : ", ainda subindo.");
     return f;
 }
 

@@ -11,8 +11,9 @@ namespace tavek {
 Figure dropped_missile_figure(Real v, Real h, Real g, Real t, Real d);
 
 // Launches, exercise 2: the ball's path from the release height y0 at v0
-// (components vy and v0 × cos) until it has covered the distance to the
-// basket, after `travel`; the top of the arc after `up`; the basket itself.
+// (components vy and v0 × cos) through the rim, `distance` ahead at
+// `basketHeight`, after `travel`; the top of the arc after `up`, when the
+// ball reaches it before the rim.
 Figure basketball_figure(Extended y0, Real v0, Real vy, Real cos, Real g, Real up, Real travel, double basketHeight,
                          double distance);
 
