@@ -52,12 +52,12 @@ Figure basketball_figure(Extended y0, Real v0, Real vy, Real cos, Real g, Real u
     Plot p = path("Trajetória da bola até a cesta");
     p.curves = {traced(x, y, 0, end)};
     // The speed is the one whose path passes through the rim: the path ends
-    // there, the basket on it.
+    // there, in the basket, drawn as a thing of its own.
     p.marks = {{{0, start}, "soltura: " + labelled("y0", start, kDecimals, "m"), 0},
                {{distance, basketHeight},
                 "cesta: " + labelled("x", distance, 2, "m") + ", " + labelled("y", basketHeight, 2, "m") + "\n" +
                     labelled("t", end, kDecimals, "s"),
-                0}};
+                -1}};
     const bool topFirst = top < end;
     if (topFirst)
         p.marks.insert(p.marks.begin() + 1, {{x(top), y(top)}, "topo: " + labelled("t", top, kDecimals, "s"), 0});
