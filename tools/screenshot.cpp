@@ -8,14 +8,17 @@
 //                                          as dots before: form6-senha.png), the
 //                                          main window's password change asking
 //                                          for the current password
-//                                          (form1-senha-atual.png) and four worked
-//                                          solutions (formN-resolucaoK.png, Form5's
-//                                          beside its window); DIR defaults to
-//                                          docs/screenshots; then Form1 and
-//                                          Form9 (with answers) again at twice
-//                                          the scale, as form1-2x.png and
-//                                          form9-answers-2x.png
-//   screenshots --scale F [DIR]            only those two, at scale F (a
+//                                          (form1-senha-atual.png) and seven worked
+//                                          solutions with their figures
+//                                          (formN-resolucaoK.png, Form5's drawn
+//                                          angle beside its window); DIR defaults
+//                                          to docs/screenshots; then Form1, Form9
+//                                          (with answers) and two of its
+//                                          solutions again at twice the scale, as
+//                                          form1-2x.png, form9-answers-2x.png,
+//                                          form9-resolucao6-2x.png and
+//                                          form9-resolucao7-2x.png
+//   screenshots --scale F [DIR]            only those four, at scale F (a
 //                                          separate run: Qt takes the scale
 //                                          once, when the program starts)
 //   screenshots --render IN.svg OUT.png W H
@@ -191,6 +194,23 @@ bool openDir(const QString& dirName, QDir& dir)
     return true;
 }
 
+// The solution of an exercise of `w`, as its menu "Resolução" opens it; the
+// drawn angle's shot beside the figure it is worked out for.
+bool shootSolution(FormWindow* w, int exercise, const QDir& dir, const QString& suffix = {})
+{
+    const int n = static_cast<int>(w->number());
+    choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));
+    auto* view = w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(n));
+    if (!view) {
+        std::fprintf(stderr, "screenshots: %s has no solution window\n", qPrintable(w->objectName()));
+        return false;
+    }
+    const QString name = QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise) + suffix;
+    const bool ok = n == 5 && exercise == 3 ? saveBoth(w, view, dir, name) : save(view, dir, name);
+    view->hide();
+    return ok;
+}
+
 // The main window and the window with the most figures, at a larger scale:
 // the pictures must be drawn anew for it, never a bitmap blown up.
 int shootScaled(const QString& dirName, const QString& scale)
@@ -207,6 +227,9 @@ int shootScaled(const QString& dirName, const QString& scale)
     FormWindow* w = registry.form(9);
     fill(w);
     ok = save(w, dir, QStringLiteral("form9-answers") + suffix) && ok;
+    // Its figures: the words, arrows and lines drawn anew at the scale.
+    ok = shootSolution(w, 6, dir, suffix) && ok;
+    ok = shootSolution(w, 7, dir, suffix) && ok;
     return ok ? 0 : 1;
 }
 
@@ -261,18 +284,12 @@ int shoot(const QString& dirName)
         ok = save(w, dir, QStringLiteral("form%1").arg(n)) && ok;
         fill(w);
         ok = save(w, dir, QStringLiteral("form%1-answers").arg(n)) && ok;
-        // Four worked solutions beside their windows.
-        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {5, 3}, {9, 7}}) {
-            if (form != n)
-                continue;
-            choose(w, qPrintable(QStringLiteral("ResolucaoExercicio%1").arg(exercise)));
-            if (auto* view = w->findChild<QWidget*>(QStringLiteral("ResolucaoForm%1").arg(n))) {
-                const QString name = QStringLiteral("form%1-resolucao%2").arg(n).arg(exercise);
-                // The drawn angle's shot beside the figure it is worked out for.
-                ok = (n == 5 ? saveBoth(w, view, dir, name) : save(view, dir, name)) && ok;
-                view->hide();
-            }
-        }
+        // Worked solutions with their figures: a launch, a path, the drawn
+        // angle's shot, a kick, an incline pulled by a hanging block, the same
+        // with friction and its climb.
+        for (const auto& [form, exercise] : {std::pair{2, 3}, {4, 1}, {5, 3}, {5, 4}, {8, 5}, {9, 6}, {9, 7}})
+            if (form == n)
+                ok = shootSolution(w, exercise, dir) && ok;
         w->hide();
     }
 

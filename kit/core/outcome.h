@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/core/figure.h"
 #include "kit/core/real.h"
 #include "kit/core/solution.h"
 
@@ -34,6 +35,7 @@ struct Outcome {
     std::vector<Action> actions;
     std::optional<Fault> fault; // at most one, and it ends the handler
     Solution solution;          // how the answers come out of the data
+    Figure figure;              // what they look like, drawn under the solution
 
     void message(std::string text, std::string focus);
     void write(std::string target, std::string text);

@@ -17,15 +17,16 @@
 
 #include <algorithm>
 
+#include "kit/frame/figure_view.h"
 #include "kit/frame/solution_place.h"
 
 namespace tavek {
 
 namespace {
 constexpr int kWidth = 460;
-constexpr int kHeight = 480;
+constexpr int kHeight = 700;    // the text, and its figure under it
 constexpr int kNarrowest = 320; // narrower, the formulas would wrap line by line
-constexpr int kLowest = 240;    // lower, a dozen lines would show at a time
+constexpr int kLowest = 420;    // lower, a dozen lines and the figure at its smallest would not fit
 // A result label grows to the right with its answer line; the longest lines
 // ("Velocidade de A =6.84 m/s | Tempo de chegada =3.38 s") run to about this
 // many characters.
@@ -108,9 +109,14 @@ void SolutionMenu::buildView()
     text_->document()->setDefaultStyleSheet(QStringLiteral("b { color: #0000ff; }"));
     // A scroll bar that comes and goes would lay the text out twice.
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The worked text above, its figure below at the size it reads well: both
+    // in sight at once, the text taking whatever room the figure leaves.
+    figure_ = new FigureView(view_);
     auto* layout = new QVBoxLayout(view_);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(text_);
+    layout->setSpacing(0);
+    layout->addWidget(text_, 1);
+    layout->addWidget(figure_, 0);
 }
 
 void SolutionMenu::open(std::size_t exercise)
@@ -163,6 +169,7 @@ void SolutionMenu::showSolution()
     view_->setWindowTitle(title(showing_));
     const std::optional<Outcome>& last = last_[showing_];
     text_->setHtml(QString::fromStdString(solution_html(last ? &*last : nullptr)));
+    figure_->setFigure(figure_of(last ? &*last : nullptr));
 }
 
 void SolutionMenu::pressed(std::size_t exercise, Outcome outcome)
@@ -207,6 +214,7 @@ void SolutionMenu::setLocked(bool locked)
         takeAway();
         // What it held stays out of reach, not merely out of sight.
         text_->clear();
+        figure_->setFigure(nullptr);
     } else {
         showSolution();
         bringBack();

@@ -20,6 +20,8 @@ class QWidget;
 
 namespace tavek {
 
+class FigureView;
+
 // How a window names its exercises in the menu: "Exercício 6" for the one a
 // statement numbers 6), or a name of its own (a conversion group).
 struct SolutionItems {
@@ -60,6 +62,7 @@ private:
     const std::vector<Exercise>& exercises_; // the window's table, fixed once it is built
     QWidget* view_ = nullptr;     // built the first time it is asked for
     QTextBrowser* text_ = nullptr;
+    FigureView* figure_ = nullptr; // under the text: what the answers look like
     std::size_t showing_ = 0;
     bool locked_ = false;
     bool comesBack_ = false; // it was showing when the lock or its window's close took it away

@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
 #include <QMenu>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,10 +16,14 @@
 
 #include <tuple>
 
+#include "kit/frame/figure_view.h"
 #include "kit/frame/form_window.h"
 #include "kit/frame/language.h"
 #include "kit/frame/solution_place.h"
 #include "kit/core/solution.h"
+#include "topics/force/incline_friction.h"
+#include "topics/launches/launches.h"
+#include "topics/rectilinear/rectilinear.h"
 #include "support.h"
 
 using tavek::FormWindow;
@@ -30,6 +36,8 @@ private slots:
     void followsTheLastPress();
     void lockHidesIt();
     void leavesItsExerciseInSight();
+    void figureFollowsTheSolution();
+    void figureDrawsOnlyInsideItsBox();
     void titlesNameTheWindow();
     void followsItsWindow();
     void placement_data();
@@ -51,6 +59,13 @@ QString solutionText(FormWindow* w)
     QWidget* view = solutionWindow(w);
     auto* text = view ? view->findChild<QTextBrowser*>(QStringLiteral("Texto")) : nullptr;
     return text ? text->toPlainText() : QString();
+}
+
+tavek::FigureView* figureOf(FormWindow* w)
+{
+    QCoreApplication::processEvents();
+    QWidget* view = solutionWindow(w);
+    return view ? view->findChild<tavek::FigureView*>(QStringLiteral("Figura")) : nullptr;
 }
 
 // Form9's first exercise with the statement's own numbers.
@@ -178,6 +193,62 @@ void SolutionTest::leavesItsExerciseInSight()
                      qPrintable(QLatin1String(item) + QLatin1Char(' ') + cell));
         }
         view->close();
+    }
+}
+
+void SolutionTest::figureFollowsTheSolution()
+{
+    FormWindow* w = p->open(9);
+    trigger(w, "ResolucaoExercicio6");
+    tavek::FigureView* figure = figureOf(w);
+    QVERIFY(figure && !figure->isVisible() && figure->figure().empty()); // before a press
+    pressRoughIncline(w);
+    QVERIFY(figureOf(w)->isVisible());
+    QVERIFY(figure->accessibleDescription().startsWith(u("Forças no bloco A: PX = 48.98 N")));
+    // Under the text, both in sight at once.
+    auto* text = solutionWindow(w)->findChild<QTextBrowser*>();
+    QVERIFY(figure->geometry().top() >= text->geometry().bottom());
+    QVERIFY(text->height() >= 200 && figure->height() >= figure->sizeHint().height());
+
+    type(w, "Edit2", "0"); // refused
+    click(w, "Button1");
+    QVERIFY(!figureOf(w)->isVisible() && figure->accessibleDescription().isEmpty());
+    type(w, "Edit2", "1e308"); // a fault
+    click(w, "Button1");
+    QCOMPARE(p->messenger.boxes.back().fault, true);
+    QVERIFY(!figureOf(w)->isVisible());
+
+    type(w, "Edit2", "10");
+    click(w, "Button1");
+    QVERIFY(figureOf(w)->isVisible());
+    lock(w, "DesabilitarcdulasdeResultados1", QStringLiteral("abc"));
+    QVERIFY(!figureOf(w)->isVisible());
+    QVERIFY(figure->figure().empty() && figure->accessibleDescription().isEmpty());
+    unlock(w, QStringLiteral("abc"));
+    QVERIFY(figureOf(w)->isVisible() && !figure->figure().empty());
+    click(w, "Button2"); // the data it was drawn from are gone
+    QVERIFY(!figureOf(w)->isVisible());
+}
+
+// Whatever the numbers and however small the box, nothing is drawn beyond it.
+void SolutionTest::figureDrawsOnlyInsideItsBox()
+{
+    const tavek::Cells huge{{"Edit1", "1e150"}, {"Edit2", "30"}}, flat{{"Edit1", "20"}, {"Edit2", "0"}};
+    const tavek::Cells atRest{{"Edit1", "1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}};
+    for (const tavek::Outcome& out : {tavek::kicked_ball(huge), tavek::kicked_ball(flat),
+                                      tavek::cubic_motion({{"Edit9", "1e307"}, {"Edit10", "2"}}),
+                                      tavek::rough_incline(atRest)}) {
+        for (const QSize box : {QSize(440, 330), QSize(120, 90), QSize(30, 20)}) {
+            QImage image(box + QSize(40, 40), QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            tavek::paintFigure(painter, QRectF(QPointF(20, 20), box), out.figure);
+            painter.end();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (!QRect(QPoint(20, 20), box).contains(x, y))
+                        QCOMPARE(image.pixel(x, y), QColor(Qt::white).rgb());
+        }
     }
 }
 

@@ -1,6 +1,7 @@
 #include "topics/force/force.h"
 
 #include "kit/core/classroom.h"
+#include "topics/force/figures.h"
 
 
 namespace tavek {
@@ -42,6 +43,7 @@ Outcome rope_tensions(const Cells& cells)
         out.write("Label2", answer("Tensão B = ", tb, 4, 2, " N"));
         out.write("Label3", answer("Tensão C = ", p, 4, 2, " N")); // rope C carries the whole weight
         out.write("Label4", answer("Peso do Bloco = ", p, 4, 2, " N"));
+        out.figure = rope_tensions_figure(p, ta, tb);
     });
 }
 
@@ -93,6 +95,7 @@ Outcome pulled_block(const Cells& cells)
             out.write("Label16", answer("Aceleração = ", a, 4, 4, " m/s²"));
             out.write("Label17", answer("Componente do vetor F2 em X = ", f2x, 4, 4, " N"));
             out.write("Label18", answer("Massa do Bloco= ", m, 4, 2, " kg"));
+            out.figure = pulled_block_figure(f1, p, f2, theta, f2x, a);
         } else if (f2x < f1) {
             // The block does not move: the pull's x component loses to F1.
             out.message("F2 < F1 - Ajuste seus dados", "Edit2");

@@ -1,6 +1,7 @@
 #include "topics/force/incline_friction.h"
 
 #include "kit/core/classroom.h"
+#include "topics/force/figures.h"
 
 #include <string>
 
@@ -128,6 +129,7 @@ Outcome rough_incline(const Cells& cells)
         out.write("Label8", line("Peso do bloco B = ", s.pb, " N"));
         out.write("Label9", line("Aceleração do sistema = ", a, " m/s²"));
         out.write("Label10", line("Tensão da corda = ", t, " N"));
+        out.figure = rough_incline_figure(theta, s.px, s.py, friction, s.pb, a, t);
     });
 }
 
@@ -217,6 +219,7 @@ Outcome rough_incline_work(const Cells& cells)
         out.write("Label41", line("Velocidade de A =", speed, " m/s | Tempo de chegada =") + line("", time, " s"));
         out.write("Label32", components(s.px, s.py));
         out.write("Label33", line("Peso do bloco B =", s.pb, " N"));
+        out.figure = rough_incline_figure(theta, s.px, s.py, s.fat, s.pb, a, tension);
     });
 }
 

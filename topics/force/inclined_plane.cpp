@@ -1,6 +1,7 @@
 #include "topics/force/inclined_plane.h"
 
 #include "kit/core/classroom.h"
+#include "topics/force/figures.h"
 
 
 namespace tavek {
@@ -77,6 +78,7 @@ Outcome smooth_incline(const Cells& cells)
         out.write("Label9", answer("Aceleração do sistema = ", a, 4, 4, " m/s²"));
         out.write("Label17", motion);
         out.write("Label10", answer("Tensão da corda = ", t, 4, 4, " N"));
+        out.figure = smooth_incline_figure(theta, pA, pB, a, t);
     });
 }
 
@@ -106,6 +108,7 @@ Outcome block_on_wall(const Cells& cells)
         w.shows({{"F", "Label21"}, {"P", "Label22"}});
         out.write("Label21", answer("Força miníma que deve ser exercida = ", f, 4, 4, " N"));
         out.write("Label22", answer("Peso do Bloco = ", p, 4, 2, " N"));
+        out.figure = block_on_wall_figure(f, p);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "topics/force/tensions.h"
 
 #include "kit/core/classroom.h"
+#include "topics/force/figures.h"
 
 
 namespace tavek {
@@ -54,6 +55,7 @@ Outcome pulled_blocks(const Cells& cells)
                  {"T1", "Label18"}, {"T2", "Label19"}});
         out.write("Label18", answer("Tensão 1 = ", t1, 4, 4, " N"));
         out.write("Label19", answer("Tensão 2 = ", t2, 4, 4, " N"));
+        out.figure = pulled_blocks_figure(f, t1, t2, a);
     });
 }
 
@@ -104,6 +106,7 @@ Outcome hanging_block_pull(const Cells& cells)
         w.shows({{"PD", "Label29"}, {"a", "Label33"}, {"T1", "Label30"}, {"T2", "Label31"},
                  {"T3", "Label32"}});
         out.write("Label32", answer("Tensão 3 = ", t3, 4, 4, " N"));
+        out.figure = hanging_block_pull_figure(p, a, t1, t2, t3);
     });
 }
 

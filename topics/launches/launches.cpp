@@ -7,6 +7,7 @@
 
 #include "kit/core/classroom.h"
 #include "kit/core/random.h"
+#include "topics/launches/figures.h"
 
 namespace tavek {
 
@@ -85,6 +86,7 @@ Outcome dropped_missile(const Cells& cells)
         const Real d = w.step("d", "d", "@v × @t", v * t, "m");
         w.shows("d", "Label10");
         out.write("Label10", answer("Distância percorrida do míssil = ", d, 4, 4, "m "));
+        out.figure = dropped_missile_figure(v, h, classroom::g, t, d);
     });
 }
 
@@ -157,6 +159,7 @@ Outcome basketball_jump(const Cells& cells)
             w.remark("A bola chega ao alto do arco em t_{s} e passa pelo aro já descendo, em t.");
         else
             w.remark("A bola passa pelo aro em t, ainda subindo: o alto do arco, em t_{s}, fica além da cesta.");
+        out.figure = basketball_figure(y0, v0, vy, c, classroom::g, up, travel, kBasketHeight, kBasketDistance);
     });
 }
 
@@ -198,6 +201,7 @@ Outcome drawn_angle_speed(Real angle)
         w.step("d", "d", "2 × @dy / @tg", Real(2.0 * 1.37) / tg, "m");
         w.remark("Esse arremesso só dá certo de uma distância d do aro, na horizontal: o alto do arco fica a "
                  "d = 2 × Δy / tg θ do ponto de lançamento.");
+        out.figure = drawn_angle_figure(angle, theta, s, v0, classroom::g);
     });
 }
 
@@ -237,6 +241,7 @@ Outcome kicked_ball(const Cells& cells)
         const Real range = w.step("A", "A", "@sin2 × @v0² / @g", s2 * (v0 * v0) / classroom::g, "m");
         w.shows("A", "Label16");
         out.write("Label16", answer("Alcance horizontal = ", range, 4, 2, " m"));
+        out.figure = kicked_ball_figure(v0, theta, vy, classroom::g, hmax, time, range);
     });
 }
 

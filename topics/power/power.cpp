@@ -1,6 +1,7 @@
 #include "topics/power/power.h"
 
 #include "kit/core/classroom.h"
+#include "topics/power/figures.h"
 
 
 namespace tavek {
@@ -36,6 +37,7 @@ Outcome elevator_power(const Cells& cells)
         out.write("Label18", answer("Peso do elevador =", weight, 4, 2, " N"));
         out.write("Label8", answer("Trabalho realizado =", work, 4, 2, " J"));
         out.write("Label6", answer("Potência Média =", power, 4, 2, " W"));
+        out.figure = elevator_figure(weight);
     });
 }
 
@@ -108,6 +110,7 @@ Outcome incline_power(const Cells& cells)
         out.write("Label23", answer("Força de Atrito =", friction, 4, 4, " N"));
         out.write("Label24", answer("Potência do aparelho =", power, 4, 4, " W"));
         out.write("Label19", answer("Angulo de inclinação =", degrees, 4, 2, "°"));
+        out.figure = incline_power_figure(theta, px, py, friction);
     });
 }
 

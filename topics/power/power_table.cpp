@@ -4,6 +4,7 @@
 
 #include "kit/core/classroom.h"
 #include "kit/core/number.h"
+#include "topics/power/figures.h"
 
 namespace tavek {
 
@@ -64,6 +65,8 @@ Outcome power_table(const Cells& cells)
             w.remark("T arredondado ao segundo inteiro dá 0: a lista fica vazia.");
         out.actions.reserve(out.actions.size() + static_cast<std::size_t>(n));
         std::string line;
+        std::vector<double> powers; // each second's, for the figure
+        powers.reserve(static_cast<std::size_t>(n));
         // Every line repeats the same working: the solution shows the last.
         bool last = false;
         const auto worked = [&](const char* name, const char* symbol, const char* formula, Real value,
@@ -94,7 +97,9 @@ Outcome power_table(const Cells& cells)
             line += write_number(hp.value(), 6, 6);
             line += " hp";
             out.append(kList, line);
+            powers.push_back(power.value());
         }
+        out.figure = power_table_figure(powers);
     });
 }
 

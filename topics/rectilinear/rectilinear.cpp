@@ -2,6 +2,7 @@
 
 #include "kit/core/classroom.h"
 #include "kit/core/random.h"
+#include "topics/rectilinear/figures.h"
 
 namespace tavek {
 
@@ -66,6 +67,7 @@ Outcome average_motion(const Cells& cells)
         w.shows("a", "Edit6");
         out.write("Edit5", velocity(v));
         out.write("Edit6", acceleration(a));
+        out.figure = average_motion_figure(x0, t0, t, v, a);
     });
 }
 
@@ -95,6 +97,7 @@ Outcome cubic_motion(const Cells& cells)
         w.shows("a", "Edit12");
         out.write("Edit11", velocity(v));
         out.write("Edit12", acceleration(a));
+        out.figure = cubic_motion_figure(c1, c2, c3, t, v, a);
     });
 }
 
@@ -152,6 +155,7 @@ Outcome vertical_launch_with(const Cells& cells, Percentage&& percentage)
         out.write("Label35", answer("Tempo de Subida =", t1 < t2 ? t1 : t2, 4, 4, " s"));
         out.write("Label36", answer("Tempo de descida =", t1 < t2 ? t2 : t1, 4, 4, " s"));
         out.write("Label37", answer("Tempo Total =", total, 4, 4, " s"));
+        out.figure = vertical_launch_figure(v0, g, top, hmax, h, t1, t2, total);
     });
 }
 

@@ -1,0 +1,289 @@
+#include "kit/core/figure.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "kit/core/number.h"
+#include "kit/core/outcome.h"
+
+namespace tavek {
+
+namespace {
+
+// "⁻¹²": an exponent as superscript digits.
+std::string superscript(int n)
+{
+    static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string r = n < 0 ? "⁻" : "";
+    const std::string plain = std::to_string(n < 0 ? -n : n);
+    for (char c : plain)
+        r += digits[c - '0'];
+    return r;
+}
+
+// Below this a value is drawn as zero: its power of ten would not be a
+// normal double.
+constexpr long double kTiny = 1e-290L;
+
+bool finite(Point p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+double normalDegrees(double d)
+{
+    d = std::fmod(d, 360.0);
+    return d < 0 ? d + 360.0 : d;
+}
+
+} // namespace
+
+std::string figure_number(double x, int decimals)
+{
+    std::string s = write_number(x, 0, decimals);
+    s.erase(0, s.find_first_not_of(' ')); // the sign's place of "1.0E+0300"
+    return s;
+}
+
+std::string labelled(std::string_view name, double x, int decimals, std::string_view unit)
+{
+    std::string s(name);
+    s += " = ";
+    s += figure_number(x, decimals);
+    if (!unit.empty() && unit != "°")
+        s += ' ';
+    s += unit;
+    return s;
+}
+
+std::string Axis::title() const
+{
+    if (exponent == 0 && unit.empty())
+        return name;
+    std::string t = name + " (";
+    if (exponent != 0) {
+        t += "× 10" + superscript(exponent);
+        if (!unit.empty())
+            t += ' ';
+    }
+    return t + unit + ")";
+}
+
+double Axis::fraction(double value) const { return (value / std::pow(10.0, exponent) - lo) / (hi - lo); }
+
+Axis make_axis(std::string name, std::string unit, double lo, double hi)
+{
+    Axis a;
+    a.name = std::move(name);
+    a.unit = std::move(unit);
+    // Extended precision: a range from -DBL_MAX to DBL_MAX, or its widening,
+    // is still a number.
+    long double l = std::min(lo, hi);
+    long double h = std::max(lo, hi);
+    long double magnitude = std::max(std::fabs(l), std::fabs(h));
+    if (magnitude < kTiny) {
+        l = 0;
+        h = 1;
+        magnitude = 1;
+    } else if (h - l <= magnitude * 1e-9L) {
+        // One value (a body at rest, a constant power): from zero to twice it.
+        l = std::min(0.0L, 2 * l);
+        h = std::max(0.0L, 2 * h);
+        magnitude *= 2;
+    }
+    const int power = static_cast<int>(std::floor(std::log10(magnitude)));
+    a.exponent = power >= 5 || power <= -3 ? power : 0;
+    const long double unitValue = std::pow(10.0L, a.exponent);
+    const long double sl = l / unitValue;
+    const long double sh = h / unitValue;
+    // The tightest cover by three to seven steps of 1, 2 or 5 times a power
+    // of ten.
+    const long double decade = std::pow(10.0L, std::floor(std::log10((sh - sl) / 5)));
+    long double step = 0, first = 0, last = 0;
+    for (const long double scale : {0.1L, 1.0L, 10.0L}) {
+        for (const int m : {1, 2, 5}) {
+            const long double s = m * decade * scale;
+            // A hair beyond a tick (a path's end at -1e-15) is on it.
+            const long double f = std::floor(sl / s + 1e-9L) * s, e = std::ceil(sh / s - 1e-9L) * s;
+            const long double n = std::round((e - f) / s);
+            if (n < 3 || n > 7 || (step > 0 && e - f > last - first))
+                continue;
+            step = s;
+            first = f;
+            last = e;
+        }
+    }
+    const long count = std::lround(static_cast<double>((last - first) / step));
+    const int decimals = std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9L)));
+    a.lo = static_cast<double>(first);
+    a.hi = static_cast<double>(last);
+    for (long i = 0; i <= count; ++i) {
+        double tick = static_cast<double>(first + step * i);
+        if (std::fabs(tick) < static_cast<double>(step) * 1e-9)
+            tick = 0; // no "-0"
+        a.ticks.push_back(tick);
+        a.labels.push_back(figure_number(tick, decimals));
+    }
+    return a;
+}
+
+Curve guide(Point a, Point b) { return {{a, b}, Curve::Style::Guide}; }
+
+Curve thinned(Curve curve, std::size_t most)
+{
+    const std::vector<Point>& p = curve.points;
+    const std::size_t n = p.size();
+    if (most < 4 || n <= most)
+        return curve;
+    const std::size_t stretches = most / 2 - 1;
+    std::vector<Point> kept{p.front()};
+    for (std::size_t s = 0; s < stretches; ++s) {
+        const std::size_t begin = 1 + (n - 2) * s / stretches;
+        const std::size_t end = 1 + (n - 2) * (s + 1) / stretches;
+        if (begin == end)
+            continue;
+        auto [low, high] = std::minmax_element(p.begin() + static_cast<std::ptrdiff_t>(begin),
+                                               p.begin() + static_cast<std::ptrdiff_t>(end),
+                                               [](Point a, Point b) { return a.y < b.y; });
+        if (high < low)
+            std::swap(low, high);
+        kept.push_back(*low);
+        if (high != low)
+            kept.push_back(*high);
+    }
+    kept.push_back(p.back());
+    curve.points = std::move(kept);
+    return curve;
+}
+
+void add_plot(Figure& figure, Plot plot, bool xFromZero, bool yFromZero)
+{
+    if (figure.note == kTooLarge)
+        return;
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double xlo = inf, xhi = -inf, ylo = inf, yhi = -inf;
+    bool ok = true;
+    auto take = [&](Point p) {
+        if (!finite(p)) {
+            ok = false;
+            return;
+        }
+        xlo = std::min(xlo, p.x);
+        xhi = std::max(xhi, p.x);
+        ylo = std::min(ylo, p.y);
+        yhi = std::max(yhi, p.y);
+    };
+    for (const Curve& c : plot.curves)
+        std::for_each(c.points.begin(), c.points.end(), take);
+    for (const Mark& m : plot.marks)
+        take(m.at);
+    if (!ok) {
+        // Half a figure would mislead: none, and why.
+        figure.plots.clear();
+        figure.note = std::string(kTooLarge);
+        figure.description = figure.note;
+        return;
+    }
+    if (xlo > xhi)
+        return; // nothing to draw
+    if (xFromZero) {
+        xlo = std::min(xlo, 0.0);
+        xhi = std::max(xhi, 0.0);
+    }
+    if (yFromZero) {
+        ylo = std::min(ylo, 0.0);
+        yhi = std::max(yhi, 0.0);
+    }
+    plot.x = make_axis(std::move(plot.x.name), std::move(plot.x.unit), xlo, xhi);
+    plot.y = make_axis(std::move(plot.y.name), std::move(plot.y.unit), ylo, yhi);
+    figure.plots.push_back(std::move(plot));
+}
+
+Arrow force(std::string_view name, double magnitude, double direction, int decimals, std::string_view unit)
+{
+    return {Arrow::Kind::Force, labelled(name, magnitude, decimals, unit), magnitude, direction};
+}
+
+Arrow component(std::string_view name, double magnitude, double direction, int decimals)
+{
+    Arrow a = force(name, magnitude, direction, decimals);
+    a.kind = Arrow::Kind::Component;
+    return a;
+}
+
+Arrow acceleration(double magnitude, double direction, int decimals)
+{
+    return {Arrow::Kind::Acceleration, labelled("a", magnitude, decimals, "m/s²"), magnitude, direction};
+}
+
+void size_arrows(Figure& figure)
+{
+    double largest = 0;
+    for (Body& body : figure.bodies) {
+        for (Arrow& a : body.arrows) {
+            // A negative value points the other way.
+            if (a.magnitude < 0) {
+                a.magnitude = -a.magnitude;
+                a.direction += 180;
+            }
+            a.direction = normalDegrees(a.direction);
+            if (a.kind != Arrow::Kind::Acceleration)
+                largest = std::max(largest, a.magnitude);
+        }
+    }
+    for (Body& body : figure.bodies) {
+        std::erase_if(body.arrows, [](const Arrow& a) { return !(a.magnitude > 0); });
+        for (std::size_t i = 0; i < body.arrows.size(); ++i) {
+            Arrow& a = body.arrows[i];
+            // An acceleration shows its direction beside the forces, at a
+            // length of its own: it is not a force.
+            a.length = a.kind == Arrow::Kind::Acceleration ? 0.55 : a.magnitude / largest;
+            a.lane = 0;
+            for (std::size_t j = 0; j < i; ++j) {
+                const Arrow& b = body.arrows[j];
+                const double apart = std::fabs(normalDegrees(a.direction - b.direction + 180) - 180);
+                if (b.kind != Arrow::Kind::Acceleration && a.kind != Arrow::Kind::Acceleration && apart < 1)
+                    ++a.lane;
+            }
+        }
+    }
+}
+
+std::string forces_sentence(const Figure& figure, std::string_view tail)
+{
+    std::string s;
+    for (const Body& body : figure.bodies) {
+        std::vector<const std::string*> labels;
+        for (const Arrow& a : body.arrows)
+            if (a.kind != Arrow::Kind::Acceleration)
+                labels.push_back(&a.label);
+        if (labels.empty())
+            continue;
+        s += s.empty() ? "Forças no " : "; no ";
+        std::string name = body.name;
+        if (!name.empty() && name[0] >= 'A' && name[0] <= 'Z')
+            name[0] = static_cast<char>(name[0] - 'A' + 'a');
+        s += name + ": ";
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            if (i)
+                s += i + 1 == labels.size() ? " e " : ", ";
+            s += *labels[i];
+        }
+    }
+    if (!tail.empty()) {
+        if (!s.empty())
+            s += "; ";
+        s += tail;
+    }
+    // Nothing pulls (a system at rest): the sentence starts with the tail.
+    if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
+        s[0] = static_cast<char>(s[0] - 'a' + 'A');
+    return s + ".";
+}
+
+const Figure* figure_of(const Outcome* last)
+{
+    if (!last || last->fault || !last->wrote_anything() || last->figure.empty())
+        return nullptr;
+    return &last->figure;
+}
+
+} // namespace tavek

@@ -1,0 +1,617 @@
+#include "kit/frame/figure_view.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPaintEvent>
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace tavek {
+
+namespace {
+
+// The artwork's colours: ink, forces red, motion teal.
+const QColor kInk(0x1d, 0x35, 0x57);
+const QColor kGrid(0xe3, 0xe8, 0xef);
+const QColor kCurve(0x15, 0x65, 0xc0);
+const QColor kGuide(0x70, 0x70, 0x70);
+const QColor kMark(0xd6, 0x28, 0x28);
+const QColor kThing(0xef, 0x6c, 0x00);
+const QColor kForce(0xd6, 0x28, 0x28);
+const QColor kComponent(0x7b, 0x2c, 0xbf);
+const QColor kMotion(0x2a, 0x9d, 0x8f);
+const QColor kBlock(0xc9, 0xd6, 0xf5);
+const QColor kBlockEdge(0x1a, 0x3a, 0x8f);
+
+constexpr qreal kGap = 4;
+
+QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// Cells for n pieces in a box, as near the given width:height as a grid allows.
+std::vector<QRectF> grid(const QRectF& box, std::size_t n, qreal aspect)
+{
+    std::size_t columns = 1;
+    qreal best = 1e9;
+    for (std::size_t c = 1; c <= n; ++c) {
+        const std::size_t rows = (n + c - 1) / c;
+        const qreal cell = (box.width() / qreal(c)) / (box.height() / qreal(rows));
+        const qreal miss = std::fabs(std::log(cell / aspect));
+        if (miss < best - 1e-9) {
+            best = miss;
+            columns = c;
+        }
+    }
+    const std::size_t rows = (n + columns - 1) / columns;
+    const qreal w = box.width() / qreal(columns), h = box.height() / qreal(rows);
+    std::vector<QRectF> cells;
+    for (std::size_t i = 0; i < n; ++i)
+        cells.emplace_back(box.left() + qreal(i % columns) * w, box.top() + qreal(i / columns) * h, w, h);
+    return cells;
+}
+
+// A text's lines, each cut to the width with an ellipsis where it is longer.
+QStringList fitted(const QFontMetricsF& fm, const QString& s, qreal width)
+{
+    QStringList lines = s.split(QLatin1Char('\n'));
+    for (QString& line : lines)
+        line = fm.elidedText(line, Qt::ElideRight, width);
+    return lines;
+}
+
+QSizeF sizeOf(const QFontMetricsF& fm, const QStringList& lines)
+{
+    qreal w = 0;
+    for (const QString& l : lines)
+        w = std::max(w, fm.horizontalAdvance(l));
+    return {w + 4, fm.height() * qreal(lines.size()) + 2};
+}
+
+// Moves a rectangle inside `box` (as far as it fits).
+QRectF inside(QRectF r, const QRectF& box)
+{
+    r.moveLeft(std::clamp(r.left(), box.left(), std::max(box.left(), box.right() - r.width())));
+    r.moveTop(std::clamp(r.top(), box.top(), std::max(box.top(), box.bottom() - r.height())));
+    return r;
+}
+
+bool overlaps(const QRectF& r, const std::vector<QRectF>& taken)
+{
+    return std::any_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return t.intersects(r); });
+}
+
+// A label on a white ground, so that it reads over grid lines and curves.
+void label(QPainter& p, const QRectF& r, const QStringList& lines, const QColor& colour)
+{
+    p.fillRect(r, QColor(255, 255, 255, 215));
+    p.setPen(colour);
+    const QFontMetricsF fm(p.font());
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        p.drawText(QPointF(r.left() + 2, r.top() + 1 + fm.ascent() + fm.height() * qreal(i)), lines[i]);
+}
+
+// The first of the candidate places inside the box and clear of what is
+// already there; else the first that is clear once moved inside; else the
+// first, moved inside.
+QRectF place(const std::vector<QRectF>& candidates, const QRectF& box, const std::vector<QRectF>& taken)
+{
+    for (const QRectF& c : candidates)
+        if (box.contains(c) && !overlaps(c, taken))
+            return c;
+    for (const QRectF& c : candidates) {
+        const QRectF moved = inside(c, box);
+        if (!overlaps(moved, taken))
+            return moved;
+    }
+    return inside(candidates.front(), box);
+}
+
+// A heading in bold, cut to its row.
+void heading(QPainter& p, const QRectF& row, const std::string& s, Qt::Alignment align)
+{
+    const QFont plain = p.font();
+    QFont bold = plain;
+    bold.setBold(true);
+    p.setFont(bold);
+    p.setPen(kInk);
+    p.drawText(row, align | Qt::AlignVCenter, QFontMetricsF(bold).elidedText(text(s), Qt::ElideRight, row.width()));
+    p.setFont(plain);
+}
+
+// Keeps a coordinate within a few boxes of the drawing: the painter is
+// clipped there anyway, and far-off points must not overflow its arithmetic.
+qreal tame(double f) { return std::isfinite(f) ? std::clamp(f, -4.0, 5.0) : 0.0; }
+
+void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
+{
+    const QFontMetricsF fm(p.font());
+    const qreal line = fm.height();
+
+    // Title, then the y axis's title above the plotting area.
+    heading(p, QRectF(cell.left(), cell.top(), cell.width(), line), plot.title, Qt::AlignHCenter);
+    p.drawText(QRectF(cell.left(), cell.top() + line, cell.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
+               fm.elidedText(text(plot.y.title()), Qt::ElideRight, cell.width()));
+
+    qreal yLabels = 0;
+    for (const std::string& l : plot.y.labels)
+        yLabels = std::max(yLabels, fm.horizontalAdvance(text(l)));
+    yLabels = std::min(yLabels, cell.width() / 3);
+    const qreal lastX = plot.x.labels.empty() ? 0 : fm.horizontalAdvance(text(plot.x.labels.back()));
+    const QRectF area(QPointF(cell.left() + yLabels + 6, cell.top() + 2.5 * line),
+                      QPointF(cell.right() - std::max(lastX / 2, 8.0), cell.bottom() - 2 * line - 2));
+    if (area.width() < 24 || area.height() < 16)
+        return;
+
+    const auto at = [&](Point pt) {
+        return QPointF(area.left() + tame(plot.x.fraction(pt.x)) * area.width(),
+                       area.bottom() - tame(plot.y.fraction(pt.y)) * area.height());
+    };
+    const auto tick = [](const Axis& a, double t) { return (t - a.lo) / (a.hi - a.lo); };
+
+    // Grid and ticks.
+    p.setPen(QPen(kGrid, 1));
+    for (double t : plot.x.ticks) {
+        const qreal x = area.left() + tick(plot.x, t) * area.width();
+        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    }
+    for (double t : plot.y.ticks) {
+        const qreal y = area.bottom() - tick(plot.y, t) * area.height();
+        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    }
+    p.setPen(kInk);
+    qreal freeFrom = cell.left();
+    for (std::size_t i = 0; i < plot.x.ticks.size(); ++i) {
+        const QString l = text(plot.x.labels[i]);
+        const qreal w = fm.horizontalAdvance(l);
+        const qreal x = area.left() + tick(plot.x, plot.x.ticks[i]) * area.width();
+        const QRectF r = inside(QRectF(x - w / 2, area.bottom() + 2, w, line), cell);
+        if (r.left() < freeFrom) // no label over its neighbour
+            continue;
+        p.drawText(r, Qt::AlignCenter, l);
+        freeFrom = r.right() + 4;
+    }
+    qreal freeAbove = cell.bottom();
+    for (std::size_t i = 0; i < plot.y.ticks.size(); ++i) {
+        const qreal y = area.bottom() - tick(plot.y, plot.y.ticks[i]) * area.height();
+        const QRectF r(cell.left(), y - line / 2, yLabels + 2, line);
+        if (r.bottom() > freeAbove)
+            continue;
+        p.drawText(r, Qt::AlignRight | Qt::AlignVCenter,
+                   fm.elidedText(text(plot.y.labels[i]), Qt::ElideLeft, yLabels + 2));
+        freeAbove = r.top();
+    }
+    p.drawText(QRectF(cell.left(), cell.bottom() - line, cell.width(), line), Qt::AlignRight | Qt::AlignVCenter,
+               fm.elidedText(text(plot.x.title()), Qt::ElideRight, cell.width()));
+    // The axes where zero is, else the frame's edges.
+    p.setPen(QPen(QColor(0x9a, 0xa5, 0xb1), 1));
+    p.drawRect(area);
+    p.setPen(QPen(kInk, 1.2));
+    const qreal zeroY = tick(plot.y, 0);
+    if (zeroY >= 0 && zeroY <= 1)
+        p.drawLine(QPointF(area.left(), area.bottom() - zeroY * area.height()),
+                   QPointF(area.right(), area.bottom() - zeroY * area.height()));
+    const qreal zeroX = tick(plot.x, 0);
+    if (zeroX >= 0 && zeroX <= 1)
+        p.drawLine(QPointF(area.left() + zeroX * area.width(), area.top()),
+                   QPointF(area.left() + zeroX * area.width(), area.bottom()));
+
+    // The curves, kept to the plotting area.
+    p.save();
+    p.setClipRect(area.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
+    for (const Curve& c : plot.curves) {
+        QPolygonF poly;
+        poly.reserve(qsizetype(c.points.size()));
+        for (const Point& pt : c.points)
+            poly << at(pt);
+        switch (c.style) {
+        case Curve::Style::Line:
+            p.setPen(QPen(kCurve, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(poly);
+            break;
+        case Curve::Style::Guide:
+            p.setPen(QPen(kGuide, 1.2, Qt::DashLine));
+            p.drawPolyline(poly);
+            break;
+        case Curve::Style::Dots:
+            p.setPen(Qt::NoPen);
+            p.setBrush(kCurve);
+            for (const QPointF& q : poly)
+                p.drawEllipse(q, 2.5, 2.5);
+            p.setBrush(Qt::NoBrush);
+            break;
+        }
+    }
+    p.restore();
+
+    // Marks and their labels, inside the plot's cell and clear of each other.
+    std::vector<QRectF> taken;
+    for (const Mark& m : plot.marks) {
+        const QPointF q = at(m.at);
+        taken.emplace_back(q.x() - 4, q.y() - 4, 8, 8);
+    }
+    const QRectF room = cell.adjusted(0, line, 0, -line);
+    for (const Mark& m : plot.marks) {
+        const QPointF q = at(m.at);
+        p.setPen(Qt::NoPen);
+        if (m.curve < 0) {
+            p.setPen(QPen(kThing, 2.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(q, 6, 6);
+        } else {
+            p.setBrush(kMark);
+            p.drawEllipse(q, 3.5, 3.5);
+            p.setBrush(Qt::NoBrush);
+        }
+        const QStringList lines = fitted(fm, text(m.label), room.width() - 4);
+        const QSizeF s = sizeOf(fm, lines);
+        const qreal d = 7;
+        std::vector<QRectF> candidates = {
+            {QPointF(q.x() + d, q.y() - d - s.height()), s},
+            {QPointF(q.x() - d - s.width(), q.y() - d - s.height()), s},
+            {QPointF(q.x() + d, q.y() + d), s},
+            {QPointF(q.x() - d - s.width(), q.y() + d), s},
+            {QPointF(q.x() - s.width() / 2, q.y() - d - s.height()), s},
+            {QPointF(q.x() - s.width() / 2, q.y() + d), s},
+            {QPointF(q.x() + d, q.y() - s.height() / 2), s},
+            {QPointF(q.x() - d - s.width(), q.y() - s.height() / 2), s},
+        };
+        // Marks close together (a launch at rest: all at the origin) stack their labels.
+        for (int k = 1; k <= 5; ++k)
+            for (int i = 0; i < 4; ++i)
+                candidates.push_back(
+                    candidates[std::size_t(i)].translated(0, (i < 2 ? -1 : 1) * qreal(k) * (s.height() + 2)));
+        // Over the plotting area if it can be, clear of the tick labels.
+        const bool inArea = std::any_of(candidates.begin(), candidates.end(),
+                                        [&](const QRectF& c) { return area.contains(c) && !overlaps(c, taken); });
+        const QRectF r = place(candidates, inArea ? area : room, taken);
+        taken.push_back(r);
+        label(p, r, lines, m.curve < 0 ? kThing : kInk);
+    }
+}
+
+struct Dir {
+    qreal x, y; // on the screen: y grows downwards
+};
+Dir screen(double degrees)
+{
+    const double r = degrees * std::numbers::pi / 180;
+    return {qreal(std::cos(r)), qreal(-std::sin(r))};
+}
+
+void arrowLine(QPainter& p, QPointF from, QPointF to, const QPen& pen)
+{
+    const QLineF l(from, to);
+    const qreal len = l.length();
+    if (len < 0.5)
+        return;
+    const qreal head = std::min<qreal>(9, len * 0.6);
+    const QPointF u = (to - from) / len;
+    const QPointF n(-u.y(), u.x());
+    p.setPen(pen);
+    p.drawLine(from, to - u * head * 0.6);
+    QPolygonF tip;
+    tip << to << to - u * head + n * head * 0.4 << to - u * head - n * head * 0.4;
+    p.setPen(Qt::NoPen);
+    p.setBrush(pen.color());
+    p.drawPolygon(tip);
+    p.setBrush(Qt::NoBrush);
+}
+
+QColor colourOf(Arrow::Kind kind)
+{
+    switch (kind) {
+    case Arrow::Kind::Force: return kForce;
+    case Arrow::Kind::Component: return kComponent;
+    case Arrow::Kind::Acceleration: return kMotion;
+    }
+    return kForce;
+}
+
+// How a force's label sits at its tip: beside a level arrow (over its end),
+// beyond an upright or slanting one.
+enum class Beside { Level, Upright, Slant };
+Beside besideOf(Dir d)
+{
+    return std::fabs(d.x) >= 0.8 ? Beside::Level : std::fabs(d.y) >= 0.8 ? Beside::Upright : Beside::Slant;
+}
+
+bool accelerates(const Body& b)
+{
+    return std::any_of(b.arrows.begin(), b.arrows.end(),
+                       [](const Arrow& a) { return a.kind == Arrow::Kind::Acceleration; });
+}
+
+// A body's cell less its heading: its name, and its acceleration if it has one.
+QRectF field(const Body& b, const QRectF& cell, qreal line)
+{
+    return cell.adjusted(0, line * (accelerates(b) ? 2.4 : 1.2), 0, 0);
+}
+
+qreal blockSize(const Body& b, const QRectF& field)
+{
+    return b.knot ? 8 : std::clamp(std::min(field.width(), field.height()) * 0.14, 14.0, 30.0);
+}
+
+// From the centre to the block's edge the arrow's way: forces start there,
+// so that the smallest stays in sight.
+qreal toEdge(const Body& b, qreal size, double direction)
+{
+    if (b.knot)
+        return 4;
+    const double r = (direction - b.tilt) * std::numbers::pi / 180;
+    return size / 2 / std::max(std::fabs(std::cos(r)), std::fabs(std::sin(r)));
+}
+
+// The longest arrow (the largest force) that leaves every force and its label
+// inside its body's cell: one scale for the whole figure.
+qreal longestArrow(const std::vector<Body>& bodies, const std::vector<QRectF>& cells, const QFontMetricsF& fm)
+{
+    const qreal line = fm.height();
+    qreal longest = 1e9;
+    for (std::size_t i = 0; i < bodies.size(); ++i) {
+        const Body& b = bodies[i];
+        const QRectF f = field(b, cells[i], line);
+        const qreal size = blockSize(b, f);
+        const qreal halfW = f.width() / 2 - kGap, halfH = f.height() / 2 - kGap;
+        longest = std::min({longest, halfW, halfH});
+        for (const Arrow& a : b.arrows) {
+            if (a.kind == Arrow::Kind::Acceleration || a.length <= 0)
+                continue;
+            const Dir d = screen(a.direction);
+            const qreal w = fm.horizontalAdvance(text(a.label)) + 6;
+            const qreal edge = toEdge(b, size, a.direction);
+            const qreal x = std::fabs(d.x) * a.length, y = std::fabs(d.y) * a.length;
+            const qreal roomX = halfW - std::fabs(d.x) * edge, roomY = halfH - std::fabs(d.y) * edge;
+            switch (besideOf(d)) {
+            case Beside::Level: // a label that does not fit beyond goes over the arrow
+                longest = std::min(longest, (roomX - 2) / x);
+                break;
+            case Beside::Upright: longest = std::min(longest, (roomY - line - 4) / y); break;
+            case Beside::Slant: longest = std::min({longest, (roomX - w - 4) / x, (roomY - line - 4) / y}); break;
+            }
+        }
+    }
+    return std::max<qreal>(longest, 12);
+}
+
+// The grid that gives the arrows the most room.
+std::vector<QRectF> bodyCells(const QRectF& box, const std::vector<Body>& bodies, const QFontMetricsF& fm,
+                              qreal& longest)
+{
+    std::vector<QRectF> best;
+    longest = 0;
+    const std::size_t n = bodies.size();
+    for (std::size_t columns = 1; columns <= n; ++columns) {
+        const std::size_t rows = (n + columns - 1) / columns;
+        if (columns > 1 && (columns - 1) * rows >= n)
+            continue; // a column left empty
+        const qreal w = box.width() / qreal(columns), h = box.height() / qreal(rows);
+        std::vector<QRectF> cells;
+        for (std::size_t i = 0; i < n; ++i)
+            cells.emplace_back(box.left() + qreal(i % columns) * w, box.top() + qreal(i / columns) * h, w, h);
+        // Every heading whole, where a grid allows it.
+        const bool headed = std::all_of(bodies.begin(), bodies.end(), [&](const Body& b) {
+            return std::all_of(b.arrows.begin(), b.arrows.end(), [&](const Arrow& a) {
+                return a.kind != Arrow::Kind::Acceleration || fm.horizontalAdvance(text(a.label)) + 30 <= w;
+            });
+        });
+        const qreal l = longestArrow(bodies, cells, fm) * (headed ? 1 : 0.5);
+        if (l > longest * 1.05) {
+            longest = l;
+            best = std::move(cells);
+        }
+    }
+    return best;
+}
+
+void drawSupport(QPainter& p, const Body& b, QPointF centre, qreal size)
+{
+    p.setPen(QPen(kInk, 1.5));
+    if (b.support == Body::Support::Plane) {
+        const Dir up = screen(b.tilt + 90), along = screen(b.tilt);
+        const QPointF alongV(along.x, along.y), upV(up.x, up.y);
+        const QPointF foot = centre - upV * (size / 2);
+        // Just under the block: forces along the plane start beside it.
+        p.drawLine(foot - alongV * size, foot + alongV * size);
+        for (int k = -2; k <= 2; ++k) {
+            const QPointF at = foot + alongV * (qreal(k) * size * 0.45);
+            p.drawLine(at, at - upV * 5 - alongV * 4);
+        }
+    } else if (b.support == Body::Support::Wall) {
+        const qreal x = centre.x() + size / 2;
+        p.drawLine(QPointF(x, centre.y() - size * 1.6), QPointF(x, centre.y() + size * 1.6));
+        for (int k = -3; k <= 3; ++k)
+            p.drawLine(QPointF(x, centre.y() + qreal(k) * size * 0.5),
+                       QPointF(x + 5, centre.y() + qreal(k) * size * 0.5 - 4));
+    }
+}
+
+// Where a force's label may go, best first.
+std::vector<QRectF> labelPlaces(QPointF tip, Dir d, QSizeF s, qreal line)
+{
+    const qreal w = s.width(), h = s.height();
+    std::vector<QRectF> places;
+    switch (besideOf(d)) {
+    case Beside::Level: {
+        const QRectF beyond(QPointF(d.x > 0 ? tip.x() + 4 : tip.x() - w - 4, tip.y() - h / 2), s);
+        places.push_back(beyond);
+        for (int k = 1; k <= 2; ++k) {
+            places.push_back(beyond.translated(0, -qreal(k) * line));
+            places.push_back(beyond.translated(0, qreal(k) * line));
+        }
+        // Over the arrow's end, on the side its shaft leaves free.
+        const qreal over = d.x > 0 ? tip.x() - w : tip.x();
+        for (int k = 0; k < 3; ++k) {
+            if (d.y < 0.05)
+                places.emplace_back(QPointF(over, tip.y() - h - 2 - qreal(k) * line), s);
+            if (d.y > -0.05)
+                places.emplace_back(QPointF(over, tip.y() + 2 + qreal(k) * line), s);
+        }
+        break;
+    }
+    case Beside::Upright: {
+        const qreal top = d.y > 0 ? tip.y() + 2 : tip.y() - h - 2;
+        places.emplace_back(QPointF(tip.x() - w / 2, top), s);
+        places.emplace_back(QPointF(tip.x() + 6, d.y > 0 ? tip.y() - h : tip.y()), s);
+        places.emplace_back(QPointF(tip.x() - w - 6, d.y > 0 ? tip.y() - h : tip.y()), s);
+        break;
+    }
+    case Beside::Slant: {
+        const QPointF at = tip + QPointF(d.x, d.y) * 3;
+        const QRectF first(QPointF(d.x > 0 ? at.x() : at.x() - w, d.y > 0 ? at.y() : at.y() - h), s);
+        places.push_back(first);
+        const QPointF across(-d.y * line, d.x * line);
+        for (int k = 1; k <= 3; ++k) {
+            places.push_back(first.translated(across * qreal(k)));
+            places.push_back(first.translated(-across * qreal(k)));
+        }
+        break;
+    }
+    }
+    return places;
+}
+
+void drawBody(QPainter& p, const Body& b, const QRectF& cell, qreal longest)
+{
+    const QFontMetricsF fm(p.font());
+    const qreal line = fm.height();
+    heading(p, QRectF(cell.left() + 2, cell.top(), cell.width() - 4, line), b.name, Qt::AlignLeft);
+
+    // Its acceleration under its name: a short arrow its way and its value.
+    for (const Arrow& a : b.arrows) {
+        if (a.kind != Arrow::Kind::Acceleration)
+            continue;
+        const qreal box = std::min<qreal>(line * 1.2, 18);
+        const QPointF mid(cell.left() + 4 + box / 2, cell.top() + line * 1.8);
+        const Dir d = screen(a.direction);
+        const QPointF half = QPointF(d.x, d.y) * (box / 2);
+        arrowLine(p, mid - half, mid + half, QPen(kMotion, 2.2));
+        p.setPen(kMotion.darker(115));
+        p.drawText(QRectF(mid.x() + box / 2 + 4, mid.y() - line / 2, cell.width() - box - 10, line),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   fm.elidedText(text(a.label), Qt::ElideRight, cell.width() - box - 10));
+    }
+
+    const QRectF f = field(b, cell, line);
+    const QPointF centre = f.center();
+    const qreal size = blockSize(b, f);
+    drawSupport(p, b, centre, size);
+    if (b.knot) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kInk);
+        p.drawEllipse(centre, 4, 4);
+    } else {
+        p.save();
+        p.translate(centre);
+        p.rotate(-b.tilt);
+        p.setPen(QPen(kBlockEdge, 1.5));
+        p.setBrush(kBlock);
+        p.drawRoundedRect(QRectF(-size / 2, -size / 2, size, size), 2, 2);
+        p.restore();
+    }
+    p.setBrush(Qt::NoBrush);
+
+    // The forces from the body's centre, those of one direction side by side.
+    std::vector<QRectF> taken{QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size)};
+    for (const Arrow& a : b.arrows) {
+        if (a.kind == Arrow::Kind::Acceleration)
+            continue;
+        const Dir d = screen(a.direction);
+        const QPointF across(-d.y, d.x);
+        const qreal side = a.lane == 0 ? 0 : (a.lane % 2 ? 1 : -1) * qreal((a.lane + 1) / 2) * 7;
+        const QPointF from = centre + across * side + QPointF(d.x, d.y) * toEdge(b, size, a.direction);
+        const QPointF to = from + QPointF(d.x, d.y) * (qreal(a.length) * longest);
+        QPen pen(colourOf(a.kind), 2.2);
+        if (a.kind == Arrow::Kind::Component)
+            pen.setStyle(Qt::DashLine);
+        pen.setCapStyle(Qt::FlatCap);
+        arrowLine(p, from, to, pen);
+
+        const QStringList lines = fitted(fm, text(a.label), cell.width() - 4);
+        const QRectF r = place(labelPlaces(to, d, sizeOf(fm, lines), line), f.adjusted(1, 0, -1, -1), taken);
+        taken.push_back(r);
+        label(p, r, lines, pen.color().darker(115));
+    }
+}
+
+void drawBodies(QPainter& p, const QRectF& box, const std::vector<Body>& bodies)
+{
+    qreal longest = 0;
+    const std::vector<QRectF> cells = bodyCells(box, bodies, QFontMetricsF(p.font()), longest);
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        p.save();
+        p.setClipRect(cells[i], Qt::IntersectClip);
+        drawBody(p, bodies[i], cells[i], longest);
+        p.restore();
+    }
+}
+
+} // namespace
+
+void paintFigure(QPainter& p, const QRectF& box, const Figure& figure)
+{
+    p.save();
+    p.setClipRect(box, Qt::IntersectClip);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QFontMetricsF fm(p.font());
+    QRectF area = box.adjusted(kGap, kGap, -kGap, -kGap);
+    if (!figure.note.empty()) {
+        QFont italic = p.font();
+        italic.setItalic(true);
+        p.setFont(italic);
+        const QRectF note(area.left(), area.bottom() - fm.height(), area.width(), fm.height());
+        p.setPen(kInk);
+        p.drawText(note, Qt::AlignCenter,
+                   QFontMetricsF(italic).elidedText(text(figure.note), Qt::ElideRight, note.width()));
+        italic.setItalic(false);
+        p.setFont(italic);
+        area.setBottom(note.top() - kGap);
+    }
+    if (area.width() > 40 && area.height() > 40) {
+        if (!figure.plots.empty()) {
+            const std::vector<QRectF> cells = grid(area, figure.plots.size(), 1.6);
+            for (std::size_t i = 0; i < cells.size(); ++i)
+                drawPlot(p, cells[i].adjusted(kGap, kGap, -kGap, -kGap), figure.plots[i]);
+        } else if (!figure.bodies.empty()) {
+            drawBodies(p, area, figure.bodies);
+        }
+    }
+    p.restore();
+}
+
+FigureView::FigureView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Figura"));
+    setAccessibleName(QStringLiteral("Figura"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    QFont f = font();
+    f.setPointSize(9);
+    setFont(f);
+    hide();
+}
+
+void FigureView::setFigure(const Figure* figure)
+{
+    figure_ = figure ? *figure : Figure{};
+    setAccessibleDescription(QString::fromStdString(figure_.description));
+    setVisible(!figure_.empty());
+    update();
+}
+
+QSize FigureView::sizeHint() const { return {440, 330}; }
+
+QSize FigureView::minimumSizeHint() const { return {200, 180}; }
+
+void FigureView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setFont(font());
+    paintFigure(p, QRectF(rect()), figure_);
+}
+
+} // namespace tavek

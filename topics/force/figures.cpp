@@ -1,0 +1,144 @@
+#include "topics/force/figures.h"
+
+#include <numbers>
+
+namespace tavek {
+
+namespace {
+
+constexpr double kRight = 0, kUp = 90, kLeft = 180, kDown = 270;
+
+Body body(std::string name, Body::Support support = Body::Support::None, double tilt = 0)
+{
+    Body b;
+    b.name = std::move(name);
+    b.support = support;
+    b.tilt = tilt;
+    return b;
+}
+
+// Sizes the arrows and says what the system does, here and under the figure.
+Figure finished(std::vector<Body> bodies, std::string_view tail, std::string note = {})
+{
+    Figure f;
+    f.bodies = std::move(bodies);
+    f.note = std::move(note);
+    size_arrows(f);
+    f.description = forces_sentence(f, tail);
+    return f;
+}
+
+} // namespace
+
+Figure rope_tensions_figure(Real weight, Real ta, Real tb)
+{
+    constexpr int d = 2;
+    Body knot = body("Nó");
+    knot.knot = true;
+    knot.arrows = {force("TA", ta.value(), kLeft - 28, d), force("TB", tb.value(), 47, d),
+                   force("TC", weight.value(), kDown, d)};
+    Body block = body("Bloco");
+    block.arrows = {force("TC", weight.value(), kUp, d), force("P", weight.value(), kDown, d)};
+    return finished({knot, block}, "sistema em repouso", "Sistema em repouso: em cada corpo as forças se equilibram.");
+}
+
+Figure pulled_block_figure(Real f1, Real weight, Real f2, Real radians, Real f2x, Real a)
+{
+    constexpr int d = 4;
+    Body block = body("Bloco", Body::Support::Plane);
+    block.arrows = {force("F1", f1.value(), kLeft, d),
+                    force("F2", f2.value(), radians.value() * 180 / std::numbers::pi, d),
+                    component("F2x", f2x.value(), kRight, d), force("P", weight.value(), kDown, d),
+                    acceleration(a.value(), kRight, d)};
+    return finished({block}, "F2x > F1: o bloco acelera para a direita com " + labelled("a", a.value(), d, "m/s²"));
+}
+
+Figure pulled_blocks_figure(Real f, Real t1, Real t2, Real a)
+{
+    constexpr int d = 4;
+    // Along the floor: the weights, balanced by the floor, only give the masses.
+    Body one = body("Bloco 1", Body::Support::Plane);
+    one.arrows = {force("T2", t2.value(), kRight, d)};
+    Body two = body("Bloco 2", Body::Support::Plane);
+    two.arrows = {force("T1", t1.value(), kRight, d), force("T2", t2.value(), kLeft, d)};
+    Body three = body("Bloco 3", Body::Support::Plane);
+    three.arrows = {force("F", f.value(), kRight, d), force("T1", t1.value(), kLeft, d)};
+    for (Body* b : {&one, &two, &three})
+        b->arrows.push_back(acceleration(a.value(), kRight, d));
+    if (!(a.value() > 0))
+        return finished({one, two, three}, "sistema em repouso", "Sistema em repouso: sem força, nada acelera.");
+    return finished({one, two, three}, "os blocos aceleram para a direita com " + labelled("a", a.value(), d, "m/s²"));
+}
+
+Figure hanging_block_pull_figure(Real pd, Real a, Real t1, Real t2, Real t3)
+{
+    constexpr int d = 4;
+    const double acc = a.value();
+    Body ba = body("Bloco A", Body::Support::Plane);
+    ba.arrows = {force("T3", t3.value(), kRight, d), acceleration(acc, kRight, d)};
+    Body bb = body("Bloco B", Body::Support::Plane);
+    bb.arrows = {force("T2", t2.value(), kRight, d), force("T3", t3.value(), kLeft, d), acceleration(acc, kRight, d)};
+    Body bc = body("Bloco C", Body::Support::Plane);
+    bc.arrows = {force("T1", t1.value(), kRight, d), force("T2", t2.value(), kLeft, d), acceleration(acc, kRight, d)};
+    Body bd = body("Bloco D");
+    bd.arrows = {force("T1", t1.value(), kUp, d), force("PD", pd.value(), kDown, 2), acceleration(acc, kDown, d)};
+    return finished({ba, bb, bc, bd},
+                    "A, B e C aceleram para a direita e D desce com " + labelled("a", acc, d, "m/s²"));
+}
+
+Figure smooth_incline_figure(Real degrees, Real px, Real pb, Real a, Real t)
+{
+    constexpr int d = 4;
+    const double slope = degrees.value();
+    Body ba = body("Bloco A", Body::Support::Plane, slope);
+    ba.arrows = {force("PX", px.value(), slope + 180, 2), force("T", t.value(), slope, d)};
+    Body bb = body("Bloco B");
+    bb.arrows = {force("T", t.value(), kUp, d), force("PB", pb.value(), kDown, 2)};
+    const std::string acc = labelled("a", a.value(), d, "m/s²");
+    // The calculator decides the balance on the pulls as it writes them, and
+    // then leaves no acceleration at all.
+    if (!(a.value() > 0))
+        return finished({ba, bb}, "sistema em equilíbrio", "Sistema em equilíbrio: PX = PB.");
+    if (px.value() < pb.value()) {
+        ba.arrows.push_back(acceleration(a.value(), slope, d));
+        bb.arrows.push_back(acceleration(a.value(), kDown, d));
+        return finished({ba, bb}, "B desce e puxa A plano acima com " + acc);
+    }
+    ba.arrows.push_back(acceleration(a.value(), slope + 180, d));
+    bb.arrows.push_back(acceleration(a.value(), kUp, d));
+    return finished({ba, bb}, "A desce o plano e puxa B para cima com " + acc);
+}
+
+Figure block_on_wall_figure(Real f, Real weight)
+{
+    Body block = body("Bloco A", Body::Support::Wall);
+    // The wall pushes back as hard as F; friction carries the whole weight.
+    block.arrows = {force("F", f.value(), kRight, 4), force("N", f.value(), kLeft, 4),
+                    force("Fat", weight.value(), kUp, 2), force("P", weight.value(), kDown, 2)};
+    return finished({block}, "bloco em repouso: o atrito sustenta o peso",
+                    "Bloco em repouso: o atrito Fat = μ × F sustenta o peso.");
+}
+
+Figure rough_incline_figure(Real degrees, Real px, Real py, Real fat, Real pb, Real a, Real t)
+{
+    constexpr int d = 2;
+    const double slope = degrees.value(), acc = a.value();
+    // Which way A goes, or would go without friction: friction opposes it.
+    const bool up = pb.value() > px.value(), down = px.value() > pb.value();
+    Body ba = body("Bloco A", Body::Support::Plane, slope);
+    ba.arrows = {component("PX", px.value(), slope + 180, d), component("PY", py.value(), slope - 90, d),
+                 force("N", py.value(), slope + 90, d), force("T", t.value(), slope, d)};
+    if (up || down)
+        ba.arrows.push_back(force("Fat", fat.value(), up ? slope + 180 : slope, d));
+    Body bb = body("Bloco B");
+    bb.arrows = {force("T", t.value(), kUp, d), force("PB", pb.value(), kDown, d)};
+    if (!(acc > 0))
+        return finished({ba, bb}, "sistema em repouso",
+                        "Sistema em repouso: o atrito segura a diferença entre PX e PB.");
+    ba.arrows.push_back(acceleration(acc, up ? slope : slope + 180, d));
+    bb.arrows.push_back(acceleration(acc, up ? kDown : kUp, d));
+    const std::string how = labelled("a", acc, d, "m/s²");
+    return finished({ba, bb}, up ? "B desce e puxa A plano acima com " + how : "A desce o plano e puxa B com " + how);
+}
+
+} // namespace tavek
