@@ -64,17 +64,17 @@ void FirstPaintTest::theMainWindowIsPaintedFirst()
 {
     // The program's own use: its main window, as main() shows it.
     Program program;
-    tavek::FormWindow* main = program.form(1);
+    tavek::FormWindow* window = program.form(1);
     bool builtThen = false;
     bool visibleThen = false;
     int runs = 0;
-    tavek::afterFirstPaint(main, [&] {
+    tavek::afterFirstPaint(window, [&] {
         ++runs;
-        builtThen = main->isBuilt();
-        visibleThen = main->isVisible();
+        builtThen = window->isBuilt();
+        visibleThen = window->isVisible();
     });
-    main->show();
-    QVERIFY(QTest::qWaitForWindowExposed(main));
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     QTRY_COMPARE(runs, 1);
     QVERIFY(builtThen);
     QVERIFY(visibleThen);
