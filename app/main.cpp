@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/registry.h"
+#include "kit/frame/first_paint.h"
 #include "kit/frame/fonts.h"
 #include "kit/frame/language.h"
 #include "kit/frame/messenger.h"
@@ -32,12 +33,15 @@ int main(int argc, char** argv)
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
     tavek::installFonts();
     tavek::speakPortuguese();
 
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);
     registry.mainWindow()->show();
+    // On X the icon is drawn from its SVG at four sizes for the window
+    // manager: done once the window is on the screen, not before.
+    tavek::afterFirstPaint(registry.mainWindow(),
+                           [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg"))); });
     return QApplication::exec();
 }

@@ -8,6 +8,7 @@
 
 #include "kit/frame/controls.h"
 #include "kit/frame/messenger.h"
+#include "kit/frame/quiet_show.h"
 
 namespace tavek {
 
@@ -53,7 +54,7 @@ void OutcomeApplier::apply(const Outcome& outcome) const
             break;
         case Action::Kind::Show:
             if (auto* w = requireControl(window_, a.target.c_str()))
-                w->show();
+                showQuietly(w);
             break;
         case Action::Kind::Hide:
             if (auto* w = requireControl(window_, a.target.c_str()))
@@ -83,13 +84,17 @@ void OutcomeApplier::apply(const Outcome& outcome) const
 
 void OutcomeApplier::write(const std::string& target, const QString& text) const
 {
-    if (auto* edit = findControl<QLineEdit>(window_, target.c_str())) {
+    // One search of the window's controls for a cell or a label alike.
+    QWidget* control = requireControl(window_, target.c_str());
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         edit->setText(text);
         edit->setCursorPosition(0); // a long answer shows its sign and first digits
-    } else if (auto* label = requireControl<QLabel>(window_, target.c_str())) {
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
         label->setText(text);
         label->adjustSize();
-        label->show();
+        showQuietly(label);
+    } else {
+        Q_ASSERT_X(!control, target.c_str(), "a written control is neither a cell nor a label");
     }
 }
 
