@@ -42,6 +42,7 @@
 #include "ui_bare_form7.h"
 #include "ui_bare_form8.h"
 #include "ui_bare_form9.h"
+#include "median.h"
 
 namespace {
 
@@ -170,13 +171,6 @@ int once(int argc, char** argv, bool floor)
         std::printf("%d %.4f %.4f %.4f\n", n, t.wall, t.cpu, t.buildWall);
     }
     return 0;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 struct Series {

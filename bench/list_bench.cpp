@@ -28,6 +28,7 @@
 #include "app/registry.h"
 #include "kit/frame/fonts.h"
 #include "kit/frame/messenger.h"
+#include "median.h"
 
 namespace {
 
@@ -43,13 +44,6 @@ public:
 };
 
 double ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 struct Scrolling {
     int pages = 0;

@@ -37,6 +37,7 @@
 #include "app/registry.h"
 #include "kit/frame/fonts.h"
 #include "kit/frame/messenger.h"
+#include "median.h"
 #include "offscreen.h"
 
 namespace {
@@ -90,13 +91,6 @@ const char* typedText(FormNumber form, const QString& cell)
                 if (cell == QLatin1String(name))
                     return text;
     return nullptr;
-}
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
 double threadCpuUs()

@@ -29,6 +29,7 @@
 #include "kit/frame/fonts.h"
 #include "offscreen.h"
 #include "sheets/sheet_pages.h"
+#include "median.h"
 
 namespace {
 
@@ -39,13 +40,6 @@ constexpr int kVersions = 30;
 constexpr double kLimitMs = 5000;
 const char* const kChosen[] = {"form2.3", "form3.time", "form4.2", "form5.4", "form6.2",
                                "form7.4", "form8.5",    "form9.6", "form9.7", "form10.2"};
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    const std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
 
 double cpuMs()
 {
