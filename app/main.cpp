@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/main_window_pictures.h"
 #include "app/registry.h"
 #include "kit/frame/first_paint.h"
 #include "kit/frame/fonts.h"
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     tavek::installFonts();
     tavek::speakPortuguese();
 
+    tavek::useBakedPictures(tavek::mainWindowPictures());
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);
     registry.mainWindow()->show();

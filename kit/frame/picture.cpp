@@ -1,8 +1,27 @@
 #include "kit/frame/picture.h"
 
 #include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "kit/core/pixel_runs.h"
+
+namespace tavek {
+
+namespace {
+
+std::span<const BakedPicture> baked;
+
+} // namespace
+
+void useBakedPictures(std::span<const BakedPicture> pictures) { baked = pictures; }
+
+} // namespace tavek
 
 Picture::Picture(QWidget* parent) : QWidget(parent) {}
 
@@ -16,15 +35,68 @@ void Picture::setSource(const QString& source)
     update();
 }
 
+// The baked pixels stand for the drawing only where they are what the drawing
+// would give: the same size at scale 1, the same place in the window (the
+// antialiased edges depend on where in the device a shape falls), and the
+// same colour beneath.
+const tavek::BakedPicture* Picture::bakedHere() const
+{
+    if (tavek::baked.empty() || devicePixelRatio() != 1 || !parentWidget())
+        return nullptr;
+    const QPoint place = mapTo(window(), QPoint(0, 0));
+    const QWidget* parent = parentWidget();
+    for (const tavek::BakedPicture& b : tavek::baked) {
+        if (source_ != QLatin1String(b.source))
+            continue;
+        if (b.x != place.x() || b.y != place.y() || b.width != width() || b.height != height())
+            return nullptr;
+        if (!parent->autoFillBackground() || parent->palette().color(parent->backgroundRole()).rgb() != (0xff000000u | b.background))
+            return nullptr;
+        return &b;
+    }
+    return nullptr;
+}
+
+// Unpacked a band of rows at a time: the picture never exists whole in memory.
+bool Picture::drawBaked(QPainter& painter, const tavek::BakedPicture& baked)
+{
+    constexpr int kBand = 32;
+    const tavek::Rgb background{static_cast<std::uint8_t>(baked.background >> 16),
+                                static_cast<std::uint8_t>(baked.background >> 8),
+                                static_cast<std::uint8_t>(baked.background)};
+    tavek::RowUnpacker rows({baked.code, baked.codeSize}, baked.width, background);
+    const std::size_t stride = static_cast<std::size_t>(baked.width) * 3;
+    std::vector<std::uint8_t> row(stride);
+    QImage band(baked.width, std::min(kBand, baked.height), QImage::Format_RGB888);
+    for (int top = 0; top < baked.height; top += band.height()) {
+        const int height = std::min(band.height(), baked.height - top);
+        for (int y = 0; y < height; ++y) {
+            if (!rows.next(row))
+                return false;
+            std::memcpy(band.scanLine(y), row.data(), stride);
+        }
+        painter.drawImage(QPoint(0, top), band, QRect(0, 0, baked.width, height));
+    }
+    return true;
+}
+
+bool Picture::drawArtwork(QPainter& painter)
+{
+    if (!renderer_ && !source_.isEmpty() && QFile::exists(source_))
+        renderer_ = new QSvgRenderer(source_, this);
+    if (!renderer_ || !renderer_->isValid())
+        return false;
+    renderer_->render(&painter, QRectF(rect()));
+    return true;
+}
+
 void Picture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (!renderer_ && !source_.isEmpty() && QFile::exists(source_))
-        renderer_ = new QSvgRenderer(source_, this);
-    if (renderer_ && renderer_->isValid()) {
-        renderer_->render(&p, QRectF(rect()));
+    if (const tavek::BakedPicture* b = bakedHere(); b && drawBaked(p, *b))
         return;
-    }
+    if (drawArtwork(p))
+        return;
     // No artwork yet: a quiet frame marks the picture's place.
     p.setPen(QColor(0xc0, 0xc0, 0xc0));
     p.drawRect(rect().adjusted(0, 0, -1, -1));

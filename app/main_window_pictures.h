@@ -1,0 +1,12 @@
+#pragma once
+#include <span>
+
+#include "kit/frame/picture.h"
+
+namespace tavek {
+
+// The main window's pictures, drawn when the program was built
+// (app/bake_pictures.cpp): for tavek::useBakedPictures at start.
+std::span<const BakedPicture> mainWindowPictures();
+
+} // namespace tavek
