@@ -1,7 +1,8 @@
 // Build step: draws the main window's pictures once, as the window draws them
 // on a screen at scale 1, and writes them as C++ data for the program
 // (tavek::BakedPicture). The main window then shows them at start without
-// drawing its SVGs, their texts and their fonts.
+// drawing its SVGs, their texts and their fonts. The program's icon too, at
+// the sizes Qt hands the X window manager (tavek::BakedIcon).
 //
 //   bake_pictures OUT.cpp        (run on the offscreen platform by the build)
 //
@@ -10,6 +11,7 @@
 // depend on where in the device a shape falls. A picture with a widget
 // beneath it is left to be drawn at run time.
 #include <QApplication>
+#include <QIcon>
 #include <QImage>
 #include <QPainter>
 #include <QtGlobal>
@@ -47,6 +49,28 @@ bool coveredFromBeneath(const QWidget* picture)
             return true;
     }
     return false;
+}
+
+// `code` as the initialiser of a byte array named `id`.
+std::string byteArray(const std::string& id, const std::vector<std::uint8_t>& code)
+{
+    std::string text = "const unsigned char " + id + "[] = {";
+    for (std::size_t i = 0; i < code.size(); ++i) {
+        if (i % 24 == 0)
+            text += '\n';
+        text += std::to_string(code[i]);
+        text += ',';
+    }
+    return text + "\n};\n";
+}
+
+std::vector<std::uint8_t> rowsOf(const QImage& image)
+{
+    std::vector<std::uint8_t> rows;
+    const std::size_t bytes = static_cast<std::size_t>(image.width()) * static_cast<std::size_t>(image.depth() / 8);
+    for (int y = 0; y < image.height(); ++y)
+        rows.insert(rows.end(), image.constScanLine(y), image.constScanLine(y) + bytes);
+    return rows;
 }
 
 std::string identifier(const QString& objectName)
@@ -99,22 +123,11 @@ int main(int argc, char** argv)
         }
         const QImage pixels =
             whole.copy(QRect(place, picture->size())).convertToFormat(QImage::Format_RGB888);
-        std::vector<std::uint8_t> rows;
-        for (int y = 0; y < pixels.height(); ++y)
-            rows.insert(rows.end(), pixels.constScanLine(y), pixels.constScanLine(y) + pixels.width() * 3);
-        const std::vector<std::uint8_t> code =
-            tavek::packRows(rows, pixels.width(), pixels.height(),
-                            {static_cast<std::uint8_t>(background.red()), static_cast<std::uint8_t>(background.green()),
-                             static_cast<std::uint8_t>(background.blue())});
+        const std::uint8_t under[3] = {static_cast<std::uint8_t>(background.red()),
+                                       static_cast<std::uint8_t>(background.green()),
+                                       static_cast<std::uint8_t>(background.blue())};
         const std::string id = identifier(picture->objectName());
-        data += "const unsigned char " + id + "[] = {";
-        for (std::size_t i = 0; i < code.size(); ++i) {
-            if (i % 24 == 0)
-                data += '\n';
-            data += std::to_string(code[i]);
-            data += ',';
-        }
-        data += "\n};\n";
+        data += byteArray(id, tavek::packRows(rowsOf(pixels), pixels.width(), pixels.height(), under));
         char entry[256];
         std::snprintf(entry, sizeof entry, "    {\"%s\", %d, %d, %d, %d, 0x%06x, %s, sizeof %s},\n",
                       qPrintable(picture->source()), place.x(), place.y(), picture->width(), picture->height(),
@@ -127,14 +140,33 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // The icon as the SVG icon engine draws it for each size: what X got from
+    // the scalable icon (its pixmaps, premultiplied, are sent as they are).
+    const QIcon icon(QStringLiteral(":/art/tavek.svg"));
+    std::string icons;
+    for (int size : {16, 32, 64, 128}) {
+        const QImage image =
+            icon.pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (image.size() != QSize(size, size)) {
+            std::fprintf(stderr, "bake_pictures: the icon did not draw at %d pixels\n", size);
+            return 1;
+        }
+        const std::uint8_t clear[4] = {0, 0, 0, 0};
+        const std::string id = "icon_" + std::to_string(size);
+        data += byteArray(id, tavek::packRows(rowsOf(image), size, size, clear));
+        icons += "    {" + std::to_string(size) + ", " + id + ", sizeof " + id + "},\n";
+    }
+
     std::ofstream out(argv[1], std::ios::binary);
     out << "// Made by bake_pictures when the program was built: the main window's pictures\n"
            "// as it draws them at scale 1. Not to be edited.\n"
            "#include \"app/main_window_pictures.h\"\n\n"
            "namespace {\n\n"
         << data << "\nconst tavek::BakedPicture pictures[] = {\n" << table
+        << "};\n\nconst tavek::BakedIcon icons[] = {\n" << icons
         << "};\n\n} // namespace\n\n"
-           "std::span<const tavek::BakedPicture> tavek::mainWindowPictures() { return pictures; }\n";
+           "std::span<const tavek::BakedPicture> tavek::mainWindowPictures() { return pictures; }\n"
+           "std::span<const tavek::BakedIcon> tavek::programIconSizes() { return icons; }\n";
     out.close();
     if (!out) {
         std::fprintf(stderr, "bake_pictures: cannot write %s\n", argv[1]);

@@ -36,7 +36,7 @@ int main(int argc, char** argv)
     // and the figure ends where the paint does.
     clock.awaitReady();
     tavek::afterFirstPaint(registry.mainWindow(), [&clock] {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
+        QApplication::setWindowIcon(tavek::iconOf(QStringLiteral(":/art/tavek.svg"), tavek::programIconSizes()));
         clock.ready();
     });
     clock.stopAfterFirstPaint(registry.mainWindow(), "tavek");

@@ -1,6 +1,5 @@
 #include "kit/core/pixel_runs.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace tavek {
@@ -12,35 +11,39 @@ constexpr std::uint8_t kAbove = 0x80;
 
 } // namespace
 
-std::vector<std::uint8_t> packRows(std::span<const std::uint8_t> pixels, int width, int height, Rgb background)
+std::vector<std::uint8_t> packRows(std::span<const std::uint8_t> pixels, int width, int height,
+                                   std::span<const std::uint8_t> background)
 {
+    const std::size_t size = background.size();
+    const std::size_t stride = static_cast<std::size_t>(width) * size;
     std::vector<std::uint8_t> code;
-    const std::size_t stride = static_cast<std::size_t>(width) * 3;
+    if (size == 0)
+        return code;
     std::vector<std::uint8_t> above(stride);
     for (int x = 0; x < width; ++x)
-        std::memcpy(&above[static_cast<std::size_t>(x) * 3], background.data(), 3);
+        std::memcpy(&above[static_cast<std::size_t>(x) * size], background.data(), size);
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* row = pixels.data() + static_cast<std::size_t>(y) * stride;
-        auto pixel = [](const std::uint8_t* r, int x) { return r + static_cast<std::ptrdiff_t>(x) * 3; };
-        auto same = [&](const std::uint8_t* a, const std::uint8_t* b) { return std::memcmp(a, b, 3) == 0; };
+        auto pixel = [size](const std::uint8_t* r, int x) { return r + static_cast<std::size_t>(x) * size; };
+        auto same = [size](const std::uint8_t* a, const std::uint8_t* b) { return std::memcmp(a, b, size) == 0; };
         int x = 0;
         while (x < width) {
-            // The longer of the two runs that start here; the row above wins a tie
-            // (one byte instead of four).
+            // The longer of the two runs that start here; the row above wins a
+            // tie (one byte instead of one and a pixel).
             int aboveRun = 0;
             while (x + aboveRun < width && aboveRun < kLongestRun
                    && same(pixel(row, x + aboveRun), pixel(above.data(), x + aboveRun)))
                 ++aboveRun;
-            int colourRun = 1;
-            while (x + colourRun < width && colourRun < kLongestRun && same(pixel(row, x + colourRun), pixel(row, x)))
-                ++colourRun;
-            if (aboveRun >= colourRun) {
+            int pixelRun = 1;
+            while (x + pixelRun < width && pixelRun < kLongestRun && same(pixel(row, x + pixelRun), pixel(row, x)))
+                ++pixelRun;
+            if (aboveRun >= pixelRun) {
                 code.push_back(static_cast<std::uint8_t>(kAbove | (aboveRun - 1)));
                 x += aboveRun;
             } else {
-                code.push_back(static_cast<std::uint8_t>(colourRun - 1));
-                code.insert(code.end(), pixel(row, x), pixel(row, x) + 3);
-                x += colourRun;
+                code.push_back(static_cast<std::uint8_t>(pixelRun - 1));
+                code.insert(code.end(), pixel(row, x), pixel(row, x) + size);
+                x += pixelRun;
             }
         }
         std::memcpy(above.data(), row, stride);
@@ -48,18 +51,19 @@ std::vector<std::uint8_t> packRows(std::span<const std::uint8_t> pixels, int wid
     return code;
 }
 
-RowUnpacker::RowUnpacker(std::span<const std::uint8_t> code, int width, Rgb background)
+RowUnpacker::RowUnpacker(std::span<const std::uint8_t> code, int width, std::span<const std::uint8_t> background)
     : code_(code), width_(width), background_(background)
 {
 }
 
 bool RowUnpacker::next(std::span<std::uint8_t> row)
 {
-    if (row.size() < static_cast<std::size_t>(width_) * 3)
+    const std::size_t size = background_.size();
+    if (size == 0 || row.size() < static_cast<std::size_t>(width_) * size)
         return false;
     if (first_) {
         for (int x = 0; x < width_; ++x)
-            std::memcpy(&row[static_cast<std::size_t>(x) * 3], background_.data(), 3);
+            std::memcpy(&row[static_cast<std::size_t>(x) * size], background_.data(), size);
         first_ = false;
     }
     int x = 0;
@@ -70,15 +74,14 @@ bool RowUnpacker::next(std::span<std::uint8_t> row)
         const int n = (op & ~kAbove) + 1;
         if (x + n > width_)
             return false;
-        if (op & kAbove) {
-            // The row still holds the row above: nothing to write.
-        } else {
-            if (code_.size() - at_ < 3)
+        if (!(op & kAbove)) {
+            if (code_.size() - at_ < size)
                 return false;
             for (int i = 0; i < n; ++i)
-                std::memcpy(&row[static_cast<std::size_t>(x + i) * 3], &code_[at_], 3);
-            at_ += 3;
+                std::memcpy(&row[static_cast<std::size_t>(x + i) * size], &code_[at_], size);
+            at_ += size;
         }
+        // A run like the row above leaves the row as it is.
         x += n;
     }
     return true;

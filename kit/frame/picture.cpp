@@ -1,8 +1,10 @@
 #include "kit/frame/picture.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 
 #include <algorithm>
@@ -20,6 +22,26 @@ std::span<const BakedPicture> baked;
 } // namespace
 
 void useBakedPictures(std::span<const BakedPicture> pictures) { baked = pictures; }
+
+QIcon iconOf(const QString& svg, std::span<const BakedIcon> sizes)
+{
+    if (sizes.empty() || qApp->devicePixelRatio() != 1)
+        return QIcon(svg);
+    static constexpr std::uint8_t kClear[4] = {0, 0, 0, 0};
+    QIcon icon;
+    for (const BakedIcon& b : sizes) {
+        QImage image(b.size, b.size, QImage::Format_ARGB32_Premultiplied);
+        RowUnpacker rows({b.code, b.codeSize}, b.size, kClear);
+        std::vector<std::uint8_t> row(static_cast<std::size_t>(b.size) * 4);
+        for (int y = 0; y < b.size; ++y) {
+            if (!rows.next(row))
+                return QIcon(svg);
+            std::memcpy(image.scanLine(y), row.data(), row.size());
+        }
+        icon.addPixmap(QPixmap::fromImage(image));
+    }
+    return icon;
+}
 
 } // namespace tavek
 
@@ -61,9 +83,9 @@ const tavek::BakedPicture* Picture::bakedHere() const
 bool Picture::drawBaked(QPainter& painter, const tavek::BakedPicture& baked)
 {
     constexpr int kBand = 32;
-    const tavek::Rgb background{static_cast<std::uint8_t>(baked.background >> 16),
-                                static_cast<std::uint8_t>(baked.background >> 8),
-                                static_cast<std::uint8_t>(baked.background)};
+    const std::uint8_t background[3] = {static_cast<std::uint8_t>(baked.background >> 16),
+                                        static_cast<std::uint8_t>(baked.background >> 8),
+                                        static_cast<std::uint8_t>(baked.background)};
     tavek::RowUnpacker rows({baked.code, baked.codeSize}, baked.width, background);
     const std::size_t stride = static_cast<std::size_t>(baked.width) * 3;
     std::vector<std::uint8_t> row(stride);

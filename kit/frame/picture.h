@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
@@ -27,6 +28,19 @@ struct BakedPicture {
 // The program's baked pictures (a span over static data): set once at start,
 // before the windows are shown.
 void useBakedPictures(std::span<const BakedPicture> pictures);
+
+// An icon drawn once when the program was built, at one of the sizes Qt
+// hands the X window manager for a scalable icon (16, 32, 64, 128):
+// premultiplied ARGB as the SVG icon engine draws it, packed.
+struct BakedIcon {
+    int size;
+    const unsigned char* code;
+    std::size_t codeSize;
+};
+
+// The icon of `svg`: its baked sizes where the screens' scale is 1, and
+// drawn from the SVG anywhere else.
+QIcon iconOf(const QString& svg, std::span<const BakedIcon> baked);
 
 } // namespace tavek
 

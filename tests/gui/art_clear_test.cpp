@@ -228,6 +228,21 @@ private slots:
         QCOMPARE(tavek::mainWindowPictures().size(), std::size_t(pictures.size()));
     }
 
+    // The program's icon, baked at the four sizes X asks a scalable icon for,
+    // is what the SVG icon engine draws at each; on a scaled screen the icon
+    // is the SVG itself.
+    void bakedIconIsTheDrawing()
+    {
+        Program p;
+        const QString svg = QStringLiteral(":/art/tavek.svg");
+        const QIcon icon = tavek::iconOf(svg, tavek::programIconSizes());
+        const QIcon drawn(svg);
+        const bool baked = qApp->devicePixelRatio() == 1;
+        QCOMPARE(icon.availableSizes().size(), baked ? 4 : 0);
+        for (int size : {16, 32, 64, 128})
+            QCOMPARE(icon.pixmap(size).toImage(), drawn.pixmap(size).toImage());
+    }
+
     void radioDotReadable()
     {
         Program p;
