@@ -19,6 +19,29 @@ namespace {
 
 std::span<const BakedPicture> baked;
 
+// Unpacked a band of rows at a time: the picture never exists whole in memory.
+bool drawBaked(QPainter& painter, const BakedPicture& picture)
+{
+    constexpr int kBand = 32;
+    const std::uint8_t background[3] = {static_cast<std::uint8_t>(picture.background >> 16),
+                                        static_cast<std::uint8_t>(picture.background >> 8),
+                                        static_cast<std::uint8_t>(picture.background)};
+    RowUnpacker rows({picture.code, picture.codeSize}, picture.width, background);
+    const std::size_t stride = static_cast<std::size_t>(picture.width) * 3;
+    std::vector<std::uint8_t> row(stride);
+    QImage band(picture.width, std::min(kBand, picture.height), QImage::Format_RGB888);
+    for (int top = 0; top < picture.height; top += band.height()) {
+        const int height = std::min(band.height(), picture.height - top);
+        for (int y = 0; y < height; ++y) {
+            if (!rows.next(row))
+                return false;
+            std::memcpy(band.scanLine(y), row.data(), stride);
+        }
+        painter.drawImage(QPoint(0, top), band, QRect(0, 0, picture.width, height));
+    }
+    return true;
+}
+
 } // namespace
 
 void useBakedPictures(std::span<const BakedPicture> pictures) { baked = pictures; }
@@ -79,29 +102,6 @@ const tavek::BakedPicture* Picture::bakedHere() const
     return nullptr;
 }
 
-// Unpacked a band of rows at a time: the picture never exists whole in memory.
-bool Picture::drawBaked(QPainter& painter, const tavek::BakedPicture& baked)
-{
-    constexpr int kBand = 32;
-    const std::uint8_t background[3] = {static_cast<std::uint8_t>(baked.background >> 16),
-                                        static_cast<std::uint8_t>(baked.background >> 8),
-                                        static_cast<std::uint8_t>(baked.background)};
-    tavek::RowUnpacker rows({baked.code, baked.codeSize}, baked.width, background);
-    const std::size_t stride = static_cast<std::size_t>(baked.width) * 3;
-    std::vector<std::uint8_t> row(stride);
-    QImage band(baked.width, std::min(kBand, baked.height), QImage::Format_RGB888);
-    for (int top = 0; top < baked.height; top += band.height()) {
-        const int height = std::min(band.height(), baked.height - top);
-        for (int y = 0; y < height; ++y) {
-            if (!rows.next(row))
-                return false;
-            std::memcpy(band.scanLine(y), row.data(), stride);
-        }
-        painter.drawImage(QPoint(0, top), band, QRect(0, 0, baked.width, height));
-    }
-    return true;
-}
-
 bool Picture::drawArtwork(QPainter& painter)
 {
     if (!renderer_ && !source_.isEmpty() && QFile::exists(source_))
@@ -115,7 +115,7 @@ bool Picture::drawArtwork(QPainter& painter)
 void Picture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    if (const tavek::BakedPicture* b = bakedHere(); b && drawBaked(p, *b))
+    if (const tavek::BakedPicture* b = bakedHere(); b && tavek::drawBaked(p, *b))
         return;
     if (drawArtwork(p))
         return;

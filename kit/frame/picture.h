@@ -67,7 +67,6 @@ protected:
 
 private:
     const tavek::BakedPicture* bakedHere() const;
-    bool drawBaked(QPainter& painter, const tavek::BakedPicture& baked);
 
     QString source_;
     QSvgRenderer* renderer_ = nullptr;
