@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/main_window_pictures.h"
 #include "app/registry.h"
 #include "kit/frame/first_paint.h"
 #include "kit/frame/fonts.h"
@@ -36,12 +37,15 @@ int main(int argc, char** argv)
     tavek::installFonts();
     tavek::speakPortuguese();
 
+    tavek::useBakedPictures(tavek::mainWindowPictures());
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);
     registry.mainWindow()->show();
-    // On X the icon is drawn from its SVG at four sizes for the window
-    // manager: done once the window is on the screen, not before.
-    tavek::afterFirstPaint(registry.mainWindow(),
-                           [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg"))); });
+    // On X the icon goes to the window manager at four sizes (baked when the
+    // program was built, or drawn from its SVG on a scaled screen): done once
+    // the window is on the screen, not before.
+    tavek::afterFirstPaint(registry.mainWindow(), [] {
+        QApplication::setWindowIcon(tavek::iconOf(QStringLiteral(":/art/tavek.svg"), tavek::programIconSizes()));
+    });
     return QApplication::exec();
 }

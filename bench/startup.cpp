@@ -1,11 +1,12 @@
 // The program's own start, as app/main.cpp does it: the application, the
-// fonts, Qt's Portuguese texts, the registry creating all eleven windows, the
-// main window shown, the program's icon once it is painted. Timed from the
+// fonts, Qt's Portuguese texts, the main window's baked pictures, the
+// registry creating all eleven windows, the main window shown, the program's icon once it is painted. Timed from the
 // launch of the process to the main window's first paint; the milestone
 // "ready" tells when the work left until after that paint was done.
 #include <QApplication>
 #include <QIcon>
 
+#include "app/main_window_pictures.h"
 #include "app/registry.h"
 #include "kit/frame/first_paint.h"
 #include "kit/frame/fonts.h"
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     tavek::speakPortuguese();
     clock.mark("language");
 
+    tavek::useBakedPictures(tavek::mainWindowPictures());
     tavek::BoxMessenger messenger;
     tavek::Registry registry(messenger);
     clock.mark("registry");
@@ -34,7 +36,7 @@ int main(int argc, char** argv)
     // and the figure ends where the paint does.
     clock.awaitReady();
     tavek::afterFirstPaint(registry.mainWindow(), [&clock] {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
+        QApplication::setWindowIcon(tavek::iconOf(QStringLiteral(":/art/tavek.svg"), tavek::programIconSizes()));
         clock.ready();
     });
     clock.stopAfterFirstPaint(registry.mainWindow(), "tavek");

@@ -22,6 +22,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/resource.h>
 #include <unistd.h>
 #include <vector>
 
@@ -98,7 +99,9 @@ public:
     }
 
     // Ends the run after the first paint of `window` has been finished, and
-    // prints "<label> <wall ms> <cpu ms>" and the milestones (wall/cpu) on one line.
+    // prints "<label> <wall ms> <cpu ms> <peak memory KiB>" and the
+    // milestones (wall/cpu) on one line. The peak is the process's largest
+    // resident size until then, the work left until after the paint included.
     void stopAfterFirstPaint(QWidget* window, const char* label)
     {
         label_ = label;
@@ -137,7 +140,9 @@ private:
 
     void report()
     {
-        std::printf("%s %.3f %.3f", label_, paintedWall_, paintedCpu_);
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        std::printf("%s %.3f %.3f %ld", label_, paintedWall_, paintedCpu_, usage.ru_maxrss);
         std::printf(" | main %.1f/%.1f", launch_ms_ > 0 ? main_realtime_ - launch_ms_ : main_since_start_, main_cpu_);
         for (const Mark& m : marks_)
             std::printf(" %s %.1f/%.1f", m.name, m.wall, m.cpu);

@@ -4,9 +4,8 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPaintEngine>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -15,6 +14,7 @@
 
 #include "app/exit_lock.h"
 #include "kit/frame/messenger.h"
+#include "sheets/print_preview.h"
 #include "sheets/sheet_pdf.h"
 #include "ui_lista_dialog.h"
 #include "ui_senha_professor.h"
@@ -164,32 +164,33 @@ void SheetDialog::preview()
     if (!versions)
         return;
 
-    QPrinter printer(QPrinter::HighResolution);
-    setSheetPageLayout(printer);
-    printer.setDocName(QStringLiteral("Lista %1").arg(r.code));
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Visualizar impressão - Lista %1").arg(r.code));
-    if (const QScreen* screen = this->screen())
-        dialog.resize(screen->availableSize() * 3 / 4);
-    // Painted for the preview, and again for the printer when printed from it.
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
+    PrintPreview shown;
+    shown.parent = this;
+    shown.documentName = QStringLiteral("Lista %1").arg(r.code);
+    shown.title = QStringLiteral("Visualizar impressão - Lista %1").arg(r.code);
+    shown.layOut = [](QPagedPaintDevice& printer) { setSheetPageLayout(printer); };
+    shown.paint = [&](QPagedPaintDevice& target, QDialog& dialog, bool preview) {
         // The preview keeps its pages in memory and can be given up half-way;
         // a printer's job, once begun, cannot be taken back (Qt's printers do
         // not abort), so printing runs to its end.
-        const bool preview = target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture;
         QProgressDialog progress(&dialog);
         prepare(progress, sheetPaintSteps(r.versions, l.key));
         progress.setLabelText(preview ? QStringLiteral("Preparando as páginas...") : QStringLiteral("Imprimindo..."));
         if (!preview)
             progress.setCancelButton(nullptr);
-        QPainter painter(target);
+        QPainter painter(&target);
         const auto step = [&progress, preview] { return advance(progress) || !preview; };
-        if (paintSheet(*target, painter, r.code, *versions, l, step) == 0) {
+        if (paintSheet(target, painter, r.code, *versions, l, step) == 0) {
             // Given up: no half sheet stays on view.
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
         }
-    });
-    dialog.exec();
+    };
+    QString why;
+    if (!showPrintPreview(shown, printPreviewFolders(), &why)) {
+        messenger_.inform(this, QStringLiteral("A visualização de impressão não pôde ser aberta (%1). "
+                                               "A lista pode ser salva em PDF.")
+                                    .arg(why));
+    }
 }
 
 void SheetDialog::savePdf()

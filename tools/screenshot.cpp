@@ -49,6 +49,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/main_window_pictures.h"
 #include "app/registry.h"
 #include "kit/frame/fonts.h"
 #include "kit/frame/form_window.h"
@@ -332,6 +333,8 @@ int main(int argc, char** argv)
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/tavek.svg")));
     tavek::installFonts();
+    // The main window shows its pictures as the program does.
+    tavek::useBakedPictures(tavek::mainWindowPictures());
     if (args.size() >= 3 && args[1] == QStringLiteral("--scale"))
         return shootScaled(args.size() >= 4 ? args[3] : QStringLiteral("docs/screenshots"), args[2]);
     return shoot(args.size() >= 2 ? args[1] : QStringLiteral("docs/screenshots"));

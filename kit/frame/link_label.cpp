@@ -5,6 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QFontMetricsF>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -53,8 +58,16 @@ LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent)
         return true;
     }();
     (void)installed;
-    // The keyboard reaches it; a click opens it without leaving a mark behind.
-    setFocusPolicy(Qt::TabFocus);
+}
+
+bool LinkLabel::event(QEvent* event)
+{
+    // The keyboard reaches it; a click opens it without leaving a mark
+    // behind. Given once the text is in place: a label that can take the
+    // focus when its text is set keeps a whole text document for it.
+    if (event->type() == QEvent::Polish && focusPolicy() == Qt::NoFocus)
+        setFocusPolicy(Qt::TabFocus);
+    return QLabel::event(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event)
@@ -96,12 +109,18 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
     QLabel::mouseReleaseEvent(event);
 }
 
-void LinkLabel::paintEvent(QPaintEvent* event)
+void LinkLabel::paintEvent(QPaintEvent*)
 {
-    QLabel::paintEvent(event);
+    // Drawn as a plain label draws its text, also once the focus has given
+    // the label a text document: the link looks the same with and without it.
+    QPainter p(this);
+    p.setPen(palette().color(isEnabled() ? QPalette::Normal : QPalette::Disabled, foregroundRole()));
+    const QFontMetricsF fm(font());
+    const QRectF cr = contentsRect();
+    const qreal top = std::floor(std::max((cr.height() - (fm.ascent() + fm.descent())) / 2, qreal(0)));
+    p.drawText(QPointF(cr.left(), cr.top() + top + fm.ascent()), text());
     if (!hasFocus())
         return;
-    QPainter p(this);
     p.setPen(QPen(palette().color(foregroundRole()), 1, Qt::DotLine));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
 }

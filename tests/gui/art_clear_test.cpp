@@ -9,11 +9,13 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QSvgRenderer>
 #include <QtTest>
 
+#include "app/main_window_pictures.h"
 #include "kit/frame/picture.h"
 #include "support.h"
 #include "tools/worked_examples.h"
@@ -200,6 +202,47 @@ private slots:
 
     // Checked or not, the radio button reads: a dark dot in a light well when
     // checked, the bare well when not (its caption is white on the red panel).
+    // The main window's pictures, baked when the program was built, are the
+    // very pixels the window draws from their SVGs; they stand in for the
+    // drawing at the screen's own scale only, every one of them.
+    void bakedPicturesAreTheDrawing()
+    {
+        Program p;
+        tavek::FormWindow* w = p.open(1);
+        // What the window itself shows, from its backing store (a grab()
+        // draws the window again, its own way).
+        auto shown = [w] {
+            w->repaint();
+            return w->screen()->grabWindow(w->winId()).toImage();
+        };
+        tavek::useBakedPictures(tavek::mainWindowPictures());
+        const QImage baked = shown();
+        int shownBaked = 0;
+        const QList<Picture*> pictures = w->findChildren<Picture*>();
+        for (Picture* picture : pictures)
+            shownBaked += picture->showsBaked();
+        tavek::useBakedPictures({});
+        const QImage drawn = shown();
+        QCOMPARE(baked, drawn);
+        QCOMPARE(shownBaked, w->devicePixelRatio() == 1 ? int(pictures.size()) : 0);
+        QCOMPARE(tavek::mainWindowPictures().size(), std::size_t(pictures.size()));
+    }
+
+    // The program's icon, baked at the four sizes X asks a scalable icon for,
+    // is what the SVG icon engine draws at each; on a scaled screen the icon
+    // is the SVG itself.
+    void bakedIconIsTheDrawing()
+    {
+        Program p;
+        const QString svg = QStringLiteral(":/art/tavek.svg");
+        const QIcon icon = tavek::iconOf(svg, tavek::programIconSizes());
+        const QIcon drawn(svg);
+        const bool baked = qApp->devicePixelRatio() == 1;
+        QCOMPARE(icon.availableSizes().size(), baked ? 4 : 0);
+        for (int size : {16, 32, 64, 128})
+            QCOMPARE(icon.pixmap(size).toImage(), drawn.pixmap(size).toImage());
+    }
+
     void radioDotReadable()
     {
         Program p;

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -265,6 +266,15 @@ private slots:
         Program p;
         const QFontInfo info{QFont(designed)};
         QCOMPARE(info.family(), installed);
+        // Still so once the system's fonts have changed (a font added: Qt
+        // reads its database again).
+        const int added = QFontDatabase::addApplicationFont(
+            QStringLiteral("/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf"));
+        if (added < 0)
+            QSKIP("no font to add");
+        const QFontInfo again{QFont(designed)};
+        QFontDatabase::removeApplicationFont(added);
+        QCOMPARE(again.family(), installed);
     }
 
     void defaultFontIsTheNarrowOne()

@@ -1,7 +1,10 @@
 // The teacher's exercise sheets: behind the exit password, a dialog of the
 // exercises by window, and a PDF whose text, read back by pdftotext, holds
 // every version, its numbers and the windows' answers for them.
+#include <algorithm>
+
 #include <QBuffer>
+#include <QFile>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -19,6 +22,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "sheets/print_preview.h"
 #include "sheets/sheet_dialog.h"
 #include "sheets/sheet_pdf.h"
 #include "support.h"
@@ -36,6 +40,7 @@ private slots:
     void dialogListsTheExercisesByWindow();
     void previewLeavesTheProgramsDrawAlone();
     void cancelledPreviewCloses();
+    void previewWithoutItsModuleSaysWhy();
     void pdfReadsBack();
     void stoppedPdfLeavesNothingHalfWritten();
 
@@ -170,6 +175,26 @@ void SheetsTest::cancelledPreviewCloses()
     dialog->preview(); // returns once the preview has closed itself
     QVERIFY(cancelled);
     QVERIFY(!dialog->findChild<QPrintPreviewDialog*>());
+}
+
+// The preview is a module beside the program: where it is missing, the
+// teacher hears so (and can still save the PDF) instead of nothing happening.
+void SheetsTest::previewWithoutItsModuleSaysWhy()
+{
+    QTemporaryDir empty;
+    QString why;
+    bool painted = false;
+    tavek::PrintPreview preview;
+    preview.layOut = [](QPagedPaintDevice&) {};
+    preview.paint = [&](QPagedPaintDevice&, QDialog&, bool) { painted = true; };
+    QVERIFY(!tavek::showPrintPreview(preview, {empty.path()}, &why));
+    QVERIFY2(why.contains(QStringLiteral("tavek-print-preview")), qPrintable(why));
+    QVERIFY(!painted);
+    // One of the folders the program looks in holds it (here the build's).
+    const QStringList folders = tavek::printPreviewFolders();
+    QVERIFY2(std::any_of(folders.begin(), folders.end(),
+                         [](const QString& f) { return QFile::exists(f + QStringLiteral("/tavek-print-preview.so")); }),
+             qPrintable(folders.join(QLatin1Char(' '))));
 }
 
 void SheetsTest::pdfReadsBack()
