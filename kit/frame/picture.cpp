@@ -19,6 +19,18 @@ namespace {
 
 std::span<const BakedPicture> baked;
 
+// The next `count` rows into the first rows of `image`; `row` holds the row
+// before them, as the unpacker needs.
+bool unpackInto(RowUnpacker& rows, std::vector<std::uint8_t>& row, QImage& image, int count)
+{
+    for (int y = 0; y < count; ++y) {
+        if (!rows.next(row))
+            return false;
+        std::memcpy(image.scanLine(y), row.data(), row.size());
+    }
+    return true;
+}
+
 // Unpacked a band of rows at a time: the picture never exists whole in memory.
 bool drawBaked(QPainter& painter, const BakedPicture& picture)
 {
@@ -27,16 +39,12 @@ bool drawBaked(QPainter& painter, const BakedPicture& picture)
                                         static_cast<std::uint8_t>(picture.background >> 8),
                                         static_cast<std::uint8_t>(picture.background)};
     RowUnpacker rows({picture.code, picture.codeSize}, picture.width, background);
-    const std::size_t stride = static_cast<std::size_t>(picture.width) * 3;
-    std::vector<std::uint8_t> row(stride);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(picture.width) * 3);
     QImage band(picture.width, std::min(kBand, picture.height), QImage::Format_RGB888);
     for (int top = 0; top < picture.height; top += band.height()) {
         const int height = std::min(band.height(), picture.height - top);
-        for (int y = 0; y < height; ++y) {
-            if (!rows.next(row))
-                return false;
-            std::memcpy(band.scanLine(y), row.data(), stride);
-        }
+        if (!unpackInto(rows, row, band, height))
+            return false;
         painter.drawImage(QPoint(0, top), band, QRect(0, 0, picture.width, height));
     }
     return true;
@@ -56,11 +64,8 @@ QIcon iconOf(const QString& svg, std::span<const BakedIcon> sizes)
         QImage image(b.size, b.size, QImage::Format_ARGB32_Premultiplied);
         RowUnpacker rows({b.code, b.codeSize}, b.size, kClear);
         std::vector<std::uint8_t> row(static_cast<std::size_t>(b.size) * 4);
-        for (int y = 0; y < b.size; ++y) {
-            if (!rows.next(row))
-                return QIcon(svg);
-            std::memcpy(image.scanLine(y), row.data(), row.size());
-        }
+        if (!unpackInto(rows, row, image, b.size))
+            return QIcon(svg);
         icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
