@@ -12,10 +12,9 @@ QStringList printPreviewFolders()
     QStringList folders{QDir(program).filePath(QStringLiteral(TAVEK_MODULES_FROM_PROGRAM))};
     // A program of the build folder (the program itself, its tests and
     // benchmarks) finds the module where the build puts it.
-    const QString build = QDir::cleanPath(QStringLiteral(TAVEK_BUILD_MODULES)) + QLatin1Char('/');
-    const QString built = QDir::cleanPath(QStringLiteral(TAVEK_BUILD_DIR)) + QLatin1Char('/');
-    if ((QDir::cleanPath(program) + QLatin1Char('/')).startsWith(built))
-        folders.append(build);
+    const QString build = QDir::cleanPath(QStringLiteral(TAVEK_BUILD_DIR)) + QLatin1Char('/');
+    if ((QDir::cleanPath(program) + QLatin1Char('/')).startsWith(build))
+        folders.append(build + QStringLiteral("modules"));
     return folders;
 }
 
