@@ -25,7 +25,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "kit/core/solution.h"
+#include "kit/core/markup.h"
 #include "kit/frame/fonts.h"
 #include "offscreen.h"
 #include "sheets/sheet_pages.h"

@@ -13,7 +13,7 @@
 #include <map>
 #include <memory>
 
-#include "kit/core/solution.h"
+#include "kit/core/last_press.h"
 
 namespace tavek {
 

@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "kit/core/number.h"
-#include "kit/core/outcome.h"
 
 namespace tavek {
 
@@ -277,13 +276,6 @@ std::string forces_sentence(const Figure& figure, std::string_view tail)
     if (!s.empty() && s[0] >= 'a' && s[0] <= 'z')
         s[0] = static_cast<char>(s[0] - 'a' + 'A');
     return s + ".";
-}
-
-const Figure* figure_of(const Outcome* last)
-{
-    if (!last || last->fault || !last->wrote_anything() || last->figure.empty())
-        return nullptr;
-    return &last->figure;
 }
 
 } // namespace tavek

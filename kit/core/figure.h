@@ -144,9 +144,4 @@ void size_arrows(Figure& figure);
 // then `tail` (how the system moves).
 std::string forces_sentence(const Figure& figure, std::string_view tail);
 
-struct Outcome;
-// The figure the solution window shows for the last press of an exercise:
-// none before a press, after a refused one or after a fault.
-const Figure* figure_of(const Outcome* last);
-
 } // namespace tavek

@@ -4,27 +4,19 @@
 // calculator builds it beside its answers from the very values it writes, so
 // the answer on the window and the result in the solution cannot disagree.
 //
-// Texts are the program's own markup: `_{…}` is a subscript, `^{…}` a power
-// (written with the superscript characters, ² ³, so that it survives copying),
-// and in a formula `@name` stands for a quantity already given or worked out. Numbers are never markup: they are kept as plain text and
-// escaped when the solution becomes rich text.
+// Texts are the program's own markup (kit/core/markup.h), and in a formula
+// `@name` stands for a quantity already given or worked out
+// (kit/core/formula.h).
 #include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "kit/core/markup.h"
 #include "kit/core/real.h"
 
 namespace tavek {
-
-struct Piece {
-    enum class Kind { Markup, Number };
-    Kind kind;
-    std::string text;
-    bool operator==(const Piece&) const = default;
-};
-using Line = std::vector<Piece>;
 
 struct Solution {
     std::vector<Line> data;          // "Dados"
@@ -118,24 +110,5 @@ private:
     int decimals_;
     std::vector<Quantity> quantities_;
 };
-
-// The shortest text that reads back as the same double, powers of ten
-// written "1 × 10²⁰" ("0.1", "1 × 10⁻⁴").
-std::string given_text(double x);
-
-// Rich text of a line: markup escaped and its sub- and superscripts made tags,
-// numbers escaped as they are.
-std::string to_html(const Line& line);
-// The same line as plain text, as a screen reader or a test reads it.
-std::string to_plain(const Line& line);
-
-struct Outcome;
-inline constexpr std::string_view kNothingYet = "Calcule o exercício para ver a resolução.";
-inline constexpr std::string_view kNoAnswer = "Nenhuma resposta foi calculada.";
-
-// The whole solution window's text for the last press of an exercise (none
-// yet: nullptr). A refused press shows its messages and that nothing was
-// computed; a fault shows where the working stopped.
-std::string solution_html(const Outcome* last);
 
 } // namespace tavek

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 
+#include "kit/core/last_press.h"
 #include "kit/frame/figure_view.h"
 #include "kit/frame/solution_place.h"
 

@@ -20,7 +20,7 @@
 #include "kit/frame/form_window.h"
 #include "kit/frame/language.h"
 #include "kit/frame/solution_place.h"
-#include "kit/core/solution.h"
+#include "kit/core/last_press.h"
 #include "topics/force/incline_friction.h"
 #include "topics/launches/launches.h"
 #include "topics/rectilinear/rectilinear.h"

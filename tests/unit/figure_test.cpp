@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "kit/core/figure.h"
+#include "kit/core/last_press.h"
 #include "kit/core/number.h"
 #include "kit/core/random.h"
 #include "outcome_testing.h"

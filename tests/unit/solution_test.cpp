@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "kit/core/last_press.h"
 #include "kit/core/outcome.h"
+#include "kit/core/worked_number.h"
 #include "topics/force/force.h"
 #include "topics/force/incline_friction.h"
 #include "topics/force/tensions.h"

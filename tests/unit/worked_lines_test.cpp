@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/core/last_press.h"
 #include "kit/core/number.h"
 #include "kit/core/outcome.h"
 #include "worked_solution.h"

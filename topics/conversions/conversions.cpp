@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "kit/core/worked_number.h"
+
 namespace tavek {
 
 namespace {

@@ -1,0 +1,25 @@
+#pragma once
+// What the solution window shows of the last press of an exercise: its
+// worked solution as rich text and its figure. Both are read from the
+// press's outcome, so nothing here is worked out again.
+#include <string>
+#include <string_view>
+
+#include "kit/core/figure.h"
+#include "kit/core/outcome.h"
+
+namespace tavek {
+
+inline constexpr std::string_view kNothingYet = "Calcule o exercício para ver a resolução.";
+inline constexpr std::string_view kNoAnswer = "Nenhuma resposta foi calculada.";
+
+// The whole solution window's text for the last press of an exercise (none
+// yet: nullptr). A refused press shows its messages and that nothing was
+// computed; a fault shows where the working stopped.
+std::string solution_html(const Outcome* last);
+
+// The figure the solution window shows for the last press of an exercise:
+// none before a press, after a refused one or after a fault.
+const Figure* figure_of(const Outcome* last);
+
+} // namespace tavek

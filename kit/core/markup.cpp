@@ -1,0 +1,128 @@
+#include "kit/core/markup.h"
+
+namespace tavek {
+
+namespace {
+
+// Walks the program's markup, handing plain runs and the opening and closing
+// of subscripts to `emit`; a power is written out in superscript characters.
+template <class Emit>
+void walkMarkup(std::string_view text, Emit&& emit)
+{
+    bool sub = false;
+    std::string run;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '^' && i + 1 < text.size() && text[i + 1] == '{') {
+            const std::size_t close = text.find('}', i + 2);
+            const std::size_t end = close == std::string_view::npos ? text.size() : close;
+            run += superscript(text.substr(i + 2, end - i - 2));
+            i = end;
+        } else if (c == '_' && i + 1 < text.size() && text[i + 1] == '{' && !sub) {
+            emit(run, 1);
+            run.clear();
+            sub = true;
+            ++i;
+        } else if (c == '}' && sub) {
+            emit(run, -1);
+            run.clear();
+            sub = false;
+        } else {
+            run += c;
+        }
+    }
+    emit(run, 0);
+}
+
+} // namespace
+
+void add_markup(Line& line, std::string_view text)
+{
+    if (text.empty())
+        return;
+    if (!line.empty() && line.back().kind == Piece::Kind::Markup)
+        line.back().text += text;
+    else
+        line.push_back({Piece::Kind::Markup, std::string(text)});
+}
+
+void add_number(Line& line, std::string text) { line.push_back({Piece::Kind::Number, std::move(text)}); }
+
+void add_unit(Line& line, std::string_view unit)
+{
+    if (unit.empty())
+        return;
+    if (unit != "°")
+        add_markup(line, " ");
+    add_markup(line, unit);
+}
+
+std::string escaped(std::string_view text)
+{
+    std::string r;
+    r.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': r += "&amp;"; break;
+        case '<': r += "&lt;"; break;
+        case '>': r += "&gt;"; break;
+        case '"': r += "&quot;"; break;
+        default: r += c;
+        }
+    }
+    return r;
+}
+
+std::string superscript(std::string_view text)
+{
+    static constexpr const char* kDigits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string r;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            r += kDigits[c - '0'];
+        } else if (c == '-') {
+            r += "⁻";
+        } else if (text.substr(i, 3) == "−") {
+            r += "⁻";
+            i += 2;
+        } else {
+            r += c;
+        }
+    }
+    return r;
+}
+
+std::string to_html(const Line& line)
+{
+    std::string r;
+    for (const Piece& p : line) {
+        if (p.kind == Piece::Kind::Number) {
+            r += escaped(p.text);
+            continue;
+        }
+        walkMarkup(p.text, [&r](const std::string& run, int tag) {
+            r += escaped(run);
+            switch (tag) {
+            case 1: r += "<sub>"; break;
+            case -1: r += "</sub>"; break;
+            default: break;
+            }
+        });
+    }
+    return r;
+}
+
+std::string to_plain(const Line& line)
+{
+    std::string r;
+    for (const Piece& p : line) {
+        if (p.kind == Piece::Kind::Number)
+            r += p.text;
+        else
+            walkMarkup(p.text, [&r](const std::string& run, int) { r += run; });
+    }
+    return r;
+}
+
+} // namespace tavek

@@ -1,0 +1,37 @@
+#pragma once
+// The program's own markup of a worked solution's texts: `_{…}` is a
+// subscript, `^{…}` a power (written with the superscript characters, ² ³, so
+// that it survives copying). Numbers are never markup: a line keeps them as
+// plain text, and they are escaped as they are when it becomes rich text.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavek {
+
+struct Piece {
+    enum class Kind { Markup, Number };
+    Kind kind;
+    std::string text;
+    bool operator==(const Piece&) const = default;
+};
+using Line = std::vector<Piece>;
+
+// Markup at the end of a line, joined to the markup already there.
+void add_markup(Line& line, std::string_view text);
+void add_number(Line& line, std::string text);
+// " m/s²" after a number, "30°" without the blank; nothing for a pure number.
+void add_unit(Line& line, std::string_view unit);
+
+// Rich text of a line: markup escaped and its sub- and superscripts made tags,
+// numbers escaped as they are.
+std::string to_html(const Line& line);
+// The same line as plain text, as a screen reader or a test reads it.
+std::string to_plain(const Line& line);
+
+// Text made safe inside rich text: & < > " as entities.
+std::string escaped(std::string_view text);
+// A power's digits and signs as superscript characters: "-4" becomes "⁻⁴".
+std::string superscript(std::string_view text);
+
+} // namespace tavek
