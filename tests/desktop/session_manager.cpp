@@ -176,7 +176,11 @@ int main()
         if (std::strncmp(id, "local/", 6) == 0 || std::strncmp(id, "unix/", 5) == 0) {
             IceSetHostBasedAuthProc(listeners[i], acceptAnyHost);
             local.push_back(listeners[i]);
-            address += (address.empty() ? "" : ",") + std::string(id);
+            // Appended piece by piece: a "," + std::string temporary trips
+            // GCC 12's false -Wrestrict at -O3.
+            if (!address.empty())
+                address += ',';
+            address += id;
         }
         std::free(id);
     }
