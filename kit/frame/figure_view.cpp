@@ -8,6 +8,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "kit/core/figure_layout.h"
+
 namespace tavek {
 
 namespace {
@@ -68,19 +70,6 @@ QSizeF sizeOf(const QFontMetricsF& fm, const QStringList& lines)
     return {w + 4, fm.height() * qreal(lines.size()) + 2};
 }
 
-// Moves a rectangle inside `box` (as far as it fits).
-QRectF inside(QRectF r, const QRectF& box)
-{
-    r.moveLeft(std::clamp(r.left(), box.left(), std::max(box.left(), box.right() - r.width())));
-    r.moveTop(std::clamp(r.top(), box.top(), std::max(box.top(), box.bottom() - r.height())));
-    return r;
-}
-
-bool overlaps(const QRectF& r, const std::vector<QRectF>& taken)
-{
-    return std::any_of(taken.begin(), taken.end(), [&r](const QRectF& t) { return t.intersects(r); });
-}
-
 // A label on a white ground, so that it reads over grid lines and curves.
 void label(QPainter& p, const QRectF& r, const QStringList& lines, const QColor& colour)
 {
@@ -89,22 +78,6 @@ void label(QPainter& p, const QRectF& r, const QStringList& lines, const QColor&
     const QFontMetricsF fm(p.font());
     for (qsizetype i = 0; i < lines.size(); ++i)
         p.drawText(QPointF(r.left() + 2, r.top() + 1 + fm.ascent() + fm.height() * qreal(i)), lines[i]);
-}
-
-// The first of the candidate places inside the box and clear of what is
-// already there; else the first that is clear once moved inside; else the
-// first, moved inside.
-QRectF place(const std::vector<QRectF>& candidates, const QRectF& box, const std::vector<QRectF>& taken)
-{
-    for (const QRectF& c : candidates)
-        if (box.contains(c) && !overlaps(c, taken))
-            return c;
-    for (const QRectF& c : candidates) {
-        const QRectF moved = inside(c, box);
-        if (!overlaps(moved, taken))
-            return moved;
-    }
-    return inside(candidates.front(), box);
 }
 
 // A heading in bold, cut to its row.
@@ -123,16 +96,41 @@ void heading(QPainter& p, const QRectF& row, const std::string& s, Qt::Alignment
 // clipped there anyway, and far-off points must not overflow its arithmetic.
 qreal tame(double f) { return std::isfinite(f) ? std::clamp(f, -4.0, 5.0) : 0.0; }
 
-void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
-{
-    const QFontMetricsF fm(p.font());
-    const qreal line = fm.height();
+Box toBox(const QRectF& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 
-    // Title, then the y axis's title above the plotting area.
+QRectF toRect(const Box& b) { return {b.x, b.y, b.w, b.h}; }
+
+// A plot laid out in its cell: the plotting area inside its tick labels and
+// titles, and where its values fall there.
+struct PlotFrame {
+    const Plot& plot;
+    QRectF cell;
+    QRectF area;
+    qreal yLabels; // the width of the y axis's tick labels
+
+    // A tick's place along its axis: 0 at the axis's low end, 1 at its high.
+    static qreal fraction(const Axis& a, double t) { return (t - a.lo) / (a.hi - a.lo); }
+    qreal x(double t) const { return area.left() + fraction(plot.x, t) * area.width(); }
+    qreal y(double t) const { return area.bottom() - fraction(plot.y, t) * area.height(); }
+    QPointF at(Point pt) const
+    {
+        return QPointF(area.left() + tame(plot.x.fraction(pt.x)) * area.width(),
+                       area.bottom() - tame(plot.y.fraction(pt.y)) * area.height());
+    }
+};
+
+// Title, then the y axis's title above the plotting area.
+void drawTitles(QPainter& p, const QFontMetricsF& fm, const QRectF& cell, const Plot& plot)
+{
+    const qreal line = fm.height();
     heading(p, QRectF(cell.left(), cell.top(), cell.width(), line), plot.title, Qt::AlignHCenter);
     p.drawText(QRectF(cell.left(), cell.top() + line, cell.width(), line), Qt::AlignLeft | Qt::AlignVCenter,
                fm.elidedText(text(plot.y.title()), Qt::ElideRight, cell.width()));
+}
 
+PlotFrame layOut(const QFontMetricsF& fm, const QRectF& cell, const Plot& plot)
+{
+    const qreal line = fm.height();
     qreal yLabels = 0;
     for (const std::string& l : plot.y.labels)
         yLabels = std::max(yLabels, fm.horizontalAdvance(text(l)));
@@ -140,70 +138,70 @@ void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
     const qreal lastX = plot.x.labels.empty() ? 0 : fm.horizontalAdvance(text(plot.x.labels.back()));
     const QRectF area(QPointF(cell.left() + yLabels + 6, cell.top() + 2.5 * line),
                       QPointF(cell.right() - std::max(lastX / 2, 8.0), cell.bottom() - 2 * line - 2));
-    if (area.width() < 24 || area.height() < 16)
-        return;
+    return {plot, cell, area, yLabels};
+}
 
-    const auto at = [&](Point pt) {
-        return QPointF(area.left() + tame(plot.x.fraction(pt.x)) * area.width(),
-                       area.bottom() - tame(plot.y.fraction(pt.y)) * area.height());
-    };
-    const auto tick = [](const Axis& a, double t) { return (t - a.lo) / (a.hi - a.lo); };
-
-    // Grid and ticks.
+void drawGrid(QPainter& p, const PlotFrame& f)
+{
     p.setPen(QPen(kGrid, 1));
-    for (double t : plot.x.ticks) {
-        const qreal x = area.left() + tick(plot.x, t) * area.width();
-        p.drawLine(QPointF(x, area.top()), QPointF(x, area.bottom()));
+    for (double t : f.plot.x.ticks) {
+        const qreal x = f.x(t);
+        p.drawLine(QPointF(x, f.area.top()), QPointF(x, f.area.bottom()));
     }
-    for (double t : plot.y.ticks) {
-        const qreal y = area.bottom() - tick(plot.y, t) * area.height();
-        p.drawLine(QPointF(area.left(), y), QPointF(area.right(), y));
+    for (double t : f.plot.y.ticks) {
+        const qreal y = f.y(t);
+        p.drawLine(QPointF(f.area.left(), y), QPointF(f.area.right(), y));
     }
-    p.setPen(kInk);
-    qreal freeFrom = cell.left();
-    for (std::size_t i = 0; i < plot.x.ticks.size(); ++i) {
-        const QString l = text(plot.x.labels[i]);
-        const qreal w = fm.horizontalAdvance(l);
-        const qreal x = area.left() + tick(plot.x, plot.x.ticks[i]) * area.width();
-        const QRectF r = inside(QRectF(x - w / 2, area.bottom() + 2, w, line), cell);
-        if (r.left() < freeFrom) // no label over its neighbour
-            continue;
-        p.drawText(r, Qt::AlignCenter, l);
-        freeFrom = r.right() + 4;
-    }
-    qreal freeAbove = cell.bottom();
-    for (std::size_t i = 0; i < plot.y.ticks.size(); ++i) {
-        const qreal y = area.bottom() - tick(plot.y, plot.y.ticks[i]) * area.height();
-        const QRectF r(cell.left(), y - line / 2, yLabels + 2, line);
-        if (r.bottom() > freeAbove)
-            continue;
-        p.drawText(r, Qt::AlignRight | Qt::AlignVCenter,
-                   fm.elidedText(text(plot.y.labels[i]), Qt::ElideLeft, yLabels + 2));
-        freeAbove = r.top();
-    }
-    p.drawText(QRectF(cell.left(), cell.bottom() - line, cell.width(), line), Qt::AlignRight | Qt::AlignVCenter,
-               fm.elidedText(text(plot.x.title()), Qt::ElideRight, cell.width()));
-    // The axes where zero is, else the frame's edges.
-    p.setPen(QPen(QColor(0x9a, 0xa5, 0xb1), 1));
-    p.drawRect(area);
-    p.setPen(QPen(kInk, 1.2));
-    const qreal zeroY = tick(plot.y, 0);
-    if (zeroY >= 0 && zeroY <= 1)
-        p.drawLine(QPointF(area.left(), area.bottom() - zeroY * area.height()),
-                   QPointF(area.right(), area.bottom() - zeroY * area.height()));
-    const qreal zeroX = tick(plot.x, 0);
-    if (zeroX >= 0 && zeroX <= 1)
-        p.drawLine(QPointF(area.left() + zeroX * area.width(), area.top()),
-                   QPointF(area.left() + zeroX * area.width(), area.bottom()));
+}
 
-    // The curves, kept to the plotting area.
+// The ticks' labels, none over its neighbour, and the x axis's title.
+void drawTickLabels(QPainter& p, const QFontMetricsF& fm, const PlotFrame& f)
+{
+    const Plot& plot = f.plot;
+    const qreal line = fm.height();
+    p.setPen(kInk);
+    std::vector<double> xs, widths;
+    for (std::size_t i = 0; i < plot.x.ticks.size(); ++i) {
+        xs.push_back(f.x(plot.x.ticks[i]));
+        widths.push_back(fm.horizontalAdvance(text(plot.x.labels[i])));
+    }
+    for (const TickLabel& l : x_tick_labels(xs, widths, f.area.bottom() + 2, line, toBox(f.cell)))
+        p.drawText(toRect(l.box), Qt::AlignCenter, text(plot.x.labels[l.tick]));
+    std::vector<double> ys;
+    for (double t : plot.y.ticks)
+        ys.push_back(f.y(t));
+    const Box column{f.cell.left(), f.cell.top(), f.yLabels + 2, f.cell.height()};
+    for (const TickLabel& l : y_tick_labels(ys, line, column))
+        p.drawText(toRect(l.box), Qt::AlignRight | Qt::AlignVCenter,
+                   fm.elidedText(text(plot.y.labels[l.tick]), Qt::ElideLeft, f.yLabels + 2));
+    p.drawText(QRectF(f.cell.left(), f.cell.bottom() - line, f.cell.width(), line), Qt::AlignRight | Qt::AlignVCenter,
+               fm.elidedText(text(plot.x.title()), Qt::ElideRight, f.cell.width()));
+}
+
+// The axes where zero is, else the frame's edges.
+void drawAxes(QPainter& p, const PlotFrame& f)
+{
+    p.setPen(QPen(QColor(0x9a, 0xa5, 0xb1), 1));
+    p.drawRect(f.area);
+    p.setPen(QPen(kInk, 1.2));
+    const qreal zeroY = PlotFrame::fraction(f.plot.y, 0);
+    if (zeroY >= 0 && zeroY <= 1)
+        p.drawLine(QPointF(f.area.left(), f.y(0)), QPointF(f.area.right(), f.y(0)));
+    const qreal zeroX = PlotFrame::fraction(f.plot.x, 0);
+    if (zeroX >= 0 && zeroX <= 1)
+        p.drawLine(QPointF(f.x(0), f.area.top()), QPointF(f.x(0), f.area.bottom()));
+}
+
+// The curves, kept to the plotting area.
+void drawCurves(QPainter& p, const PlotFrame& f)
+{
     p.save();
-    p.setClipRect(area.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
-    for (const Curve& c : plot.curves) {
+    p.setClipRect(f.area.adjusted(-1, -1, 1, 1), Qt::IntersectClip);
+    for (const Curve& c : f.plot.curves) {
         QPolygonF poly;
         poly.reserve(qsizetype(c.points.size()));
         for (const Point& pt : c.points)
-            poly << at(pt);
+            poly << f.at(pt);
         switch (c.style) {
         case Curve::Style::Line:
             p.setPen(QPen(kCurve, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -223,16 +221,25 @@ void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
         }
     }
     p.restore();
+}
 
-    // Marks and their labels, inside the plot's cell and clear of each other.
-    std::vector<QRectF> taken;
-    for (const Mark& m : plot.marks) {
-        const QPointF q = at(m.at);
-        taken.emplace_back(q.x() - 4, q.y() - 4, 8, 8);
+// Marks and their labels, inside the plot's cell and clear of each other.
+void drawMarks(QPainter& p, const QFontMetricsF& fm, const PlotFrame& f)
+{
+    const qreal line = fm.height();
+    const QRectF room = f.cell.adjusted(0, line, 0, -line);
+    std::vector<QStringList> texts;
+    std::vector<MarkLabel> marks;
+    for (const Mark& m : f.plot.marks) {
+        texts.push_back(fitted(fm, text(m.label), room.width() - 4));
+        const QPointF q = f.at(m.at);
+        const QSizeF s = sizeOf(fm, texts.back());
+        marks.push_back({{q.x(), q.y()}, {s.width(), s.height()}});
     }
-    const QRectF room = cell.adjusted(0, line, 0, -line);
-    for (const Mark& m : plot.marks) {
-        const QPointF q = at(m.at);
+    const std::vector<Box> labels = mark_labels(marks, toBox(f.area), toBox(room));
+    for (std::size_t i = 0; i < f.plot.marks.size(); ++i) {
+        const Mark& m = f.plot.marks[i];
+        const QPointF q = f.at(m.at);
         p.setPen(Qt::NoPen);
         if (m.curve < 0) {
             p.setPen(QPen(kThing, 2.5));
@@ -243,36 +250,26 @@ void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
             p.drawEllipse(q, 3.5, 3.5);
             p.setBrush(Qt::NoBrush);
         }
-        const QStringList lines = fitted(fm, text(m.label), room.width() - 4);
-        const QSizeF s = sizeOf(fm, lines);
-        const qreal d = 7;
-        std::vector<QRectF> candidates = {
-            {QPointF(q.x() + d, q.y() - d - s.height()), s},
-            {QPointF(q.x() - d - s.width(), q.y() - d - s.height()), s},
-            {QPointF(q.x() + d, q.y() + d), s},
-            {QPointF(q.x() - d - s.width(), q.y() + d), s},
-            {QPointF(q.x() - s.width() / 2, q.y() - d - s.height()), s},
-            {QPointF(q.x() - s.width() / 2, q.y() + d), s},
-            {QPointF(q.x() + d, q.y() - s.height() / 2), s},
-            {QPointF(q.x() - d - s.width(), q.y() - s.height() / 2), s},
-        };
-        // Marks close together (a launch at rest: all at the origin) stack their labels.
-        for (int k = 1; k <= 5; ++k)
-            for (int i = 0; i < 4; ++i)
-                candidates.push_back(
-                    candidates[std::size_t(i)].translated(0, (i < 2 ? -1 : 1) * qreal(k) * (s.height() + 2)));
-        // Over the plotting area if it can be, clear of the tick labels.
-        const bool inArea = std::any_of(candidates.begin(), candidates.end(),
-                                        [&](const QRectF& c) { return area.contains(c) && !overlaps(c, taken); });
-        const QRectF r = place(candidates, inArea ? area : room, taken);
-        taken.push_back(r);
-        label(p, r, lines, m.curve < 0 ? kThing : kInk);
+        label(p, toRect(labels[i]), texts[i], m.curve < 0 ? kThing : kInk);
     }
 }
 
-struct Dir {
-    qreal x, y; // on the screen: y grows downwards
-};
+void drawPlot(QPainter& p, const QRectF& cell, const Plot& plot)
+{
+    const QFontMetricsF fm(p.font());
+    drawTitles(p, fm, cell, plot);
+    const PlotFrame f = layOut(fm, cell, plot);
+    if (f.area.width() < 24 || f.area.height() < 16)
+        return;
+    drawGrid(p, f);
+    drawTickLabels(p, fm, f);
+    drawAxes(p, f);
+    drawCurves(p, f);
+    drawMarks(p, fm, f);
+}
+
+// A unit direction on the screen: y grows downwards.
+using Dir = Point;
 Dir screen(double degrees)
 {
     const double r = degrees * std::numbers::pi / 180;
@@ -306,14 +303,6 @@ QColor colourOf(Arrow::Kind kind)
     case Arrow::Kind::Acceleration: return kMotion;
     }
     return kForce;
-}
-
-// How a force's label sits at its tip: beside a level arrow (over its end),
-// beyond an upright or slanting one.
-enum class Beside { Level, Upright, Slant };
-Beside besideOf(Dir d)
-{
-    return std::fabs(d.x) >= 0.8 ? Beside::Level : std::fabs(d.y) >= 0.8 ? Beside::Upright : Beside::Slant;
 }
 
 bool accelerates(const Body& b)
@@ -363,7 +352,7 @@ qreal longestArrow(const std::vector<Body>& bodies, const std::vector<QRectF>& c
             const qreal edge = toEdge(b, size, a.direction);
             const qreal x = std::fabs(d.x) * a.length, y = std::fabs(d.y) * a.length;
             const qreal roomX = halfW - std::fabs(d.x) * edge, roomY = halfH - std::fabs(d.y) * edge;
-            switch (besideOf(d)) {
+            switch (beside_of(d)) {
             case Beside::Level: // a label that does not fit beyond goes over the arrow
                 longest = std::min(longest, (roomX - 2) / x);
                 break;
@@ -427,51 +416,6 @@ void drawSupport(QPainter& p, const Body& b, QPointF centre, qreal size)
     }
 }
 
-// Where a force's label may go, best first.
-std::vector<QRectF> labelPlaces(QPointF tip, Dir d, QSizeF s, qreal line)
-{
-    const qreal w = s.width(), h = s.height();
-    std::vector<QRectF> places;
-    switch (besideOf(d)) {
-    case Beside::Level: {
-        const QRectF beyond(QPointF(d.x > 0 ? tip.x() + 4 : tip.x() - w - 4, tip.y() - h / 2), s);
-        places.push_back(beyond);
-        for (int k = 1; k <= 2; ++k) {
-            places.push_back(beyond.translated(0, -qreal(k) * line));
-            places.push_back(beyond.translated(0, qreal(k) * line));
-        }
-        // Over the arrow's end, on the side its shaft leaves free.
-        const qreal over = d.x > 0 ? tip.x() - w : tip.x();
-        for (int k = 0; k < 3; ++k) {
-            if (d.y < 0.05)
-                places.emplace_back(QPointF(over, tip.y() - h - 2 - qreal(k) * line), s);
-            if (d.y > -0.05)
-                places.emplace_back(QPointF(over, tip.y() + 2 + qreal(k) * line), s);
-        }
-        break;
-    }
-    case Beside::Upright: {
-        const qreal top = d.y > 0 ? tip.y() + 2 : tip.y() - h - 2;
-        places.emplace_back(QPointF(tip.x() - w / 2, top), s);
-        places.emplace_back(QPointF(tip.x() + 6, d.y > 0 ? tip.y() - h : tip.y()), s);
-        places.emplace_back(QPointF(tip.x() - w - 6, d.y > 0 ? tip.y() - h : tip.y()), s);
-        break;
-    }
-    case Beside::Slant: {
-        const QPointF at = tip + QPointF(d.x, d.y) * 3;
-        const QRectF first(QPointF(d.x > 0 ? at.x() : at.x() - w, d.y > 0 ? at.y() : at.y() - h), s);
-        places.push_back(first);
-        const QPointF across(-d.y * line, d.x * line);
-        for (int k = 1; k <= 3; ++k) {
-            places.push_back(first.translated(across * qreal(k)));
-            places.push_back(first.translated(-across * qreal(k)));
-        }
-        break;
-    }
-    }
-    return places;
-}
-
 void drawBody(QPainter& p, const Body& b, const QRectF& cell, qreal longest)
 {
     const QFontMetricsF fm(p.font());
@@ -513,7 +457,7 @@ void drawBody(QPainter& p, const Body& b, const QRectF& cell, qreal longest)
     p.setBrush(Qt::NoBrush);
 
     // The forces from the body's centre, those of one direction side by side.
-    std::vector<QRectF> taken{QRectF(centre.x() - size / 2, centre.y() - size / 2, size, size)};
+    std::vector<Box> taken{{centre.x() - size / 2, centre.y() - size / 2, size, size}};
     for (const Arrow& a : b.arrows) {
         if (a.kind == Arrow::Kind::Acceleration)
             continue;
@@ -529,9 +473,11 @@ void drawBody(QPainter& p, const Body& b, const QRectF& cell, qreal longest)
         arrowLine(p, from, to, pen);
 
         const QStringList lines = fitted(fm, text(a.label), cell.width() - 4);
-        const QRectF r = place(labelPlaces(to, d, sizeOf(fm, lines), line), f.adjusted(1, 0, -1, -1), taken);
+        const QSizeF s = sizeOf(fm, lines);
+        const Box r = place(force_label_places({to.x(), to.y()}, d, {s.width(), s.height()}, line),
+                            toBox(f.adjusted(1, 0, -1, -1)), taken);
         taken.push_back(r);
-        label(p, r, lines, pen.color().darker(115));
+        label(p, toRect(r), lines, pen.color().darker(115));
     }
 }
 
