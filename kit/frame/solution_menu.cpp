@@ -18,8 +18,8 @@
 #include <algorithm>
 
 #include "kit/core/last_press.h"
+#include "kit/core/solution_place.h"
 #include "kit/frame/figure_view.h"
-#include "kit/frame/solution_place.h"
 
 namespace tavek {
 
@@ -60,6 +60,8 @@ QRect onScreen(const QWidget* control)
     }
     return r;
 }
+
+ScreenRect screenRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 } // namespace
 
 SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& table,
@@ -144,11 +146,9 @@ void SolutionMenu::placeBeside(std::size_t exercise)
     const QScreen* screen = window_->screen() ? window_->screen() : QGuiApplication::primaryScreen();
     const QRect frame = window_->frameGeometry();
     const QRect client = window_->geometry();
-    SolutionRoom room{screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768), frame, {},
-                      QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                               frame.right() - client.right(), frame.bottom() - client.bottom())};
     const Exercise& chosen = exercises_[exercise];
-    auto cover = [&room](const QWidget* control) { room.exercise |= onScreen(control); };
+    QRect covered;
+    auto cover = [&covered](const QWidget* control) { covered |= onScreen(control); };
     std::for_each(chosen.inputs.begin(), chosen.inputs.end(), cover);
     std::for_each(chosen.results.begin(), chosen.results.end(), cover);
     std::for_each(chosen.givens.begin(), chosen.givens.end(), cover);
@@ -156,11 +156,16 @@ void SolutionMenu::placeBeside(std::size_t exercise)
         cover(press.button);
     if (chosen.clear)
         cover(chosen.clear);
-    const QRect place = placeSolution(room, QSize(kWidth, kHeight), QSize(kNarrowest, kLowest));
-    view_->resize(place.size());
+    const FrameMargins margins{client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom()};
+    const ScreenRect place =
+        place_solution({screenRect(screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768)),
+                        screenRect(frame), screenRect(covered), margins},
+                       {kWidth, kHeight}, {kNarrowest, kLowest});
+    view_->resize(place.w, place.h);
     // move() places the frame, title bar included, where the window manager
     // draws one.
-    view_->move(place.topLeft() - QPoint(room.frame.left(), room.frame.top()));
+    view_->move(place.x - margins.left, place.y - margins.top);
 }
 
 void SolutionMenu::showSolution()

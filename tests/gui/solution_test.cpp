@@ -19,7 +19,6 @@
 #include "kit/frame/figure_view.h"
 #include "kit/frame/form_window.h"
 #include "kit/frame/language.h"
-#include "kit/frame/solution_place.h"
 #include "kit/core/last_press.h"
 #include "topics/force/incline_friction.h"
 #include "topics/launches/launches.h"
@@ -40,9 +39,6 @@ private slots:
     void figureDrawsOnlyInsideItsBox();
     void titlesNameTheWindow();
     void followsItsWindow();
-    void placement_data();
-    void placement();
-    void placementWithoutRoom();
     void qtSpeaksPortuguese();
 };
 
@@ -298,56 +294,6 @@ void SolutionTest::followsItsWindow()
     QVERIFY(!view->isVisible());
     unlock(w, QStringLiteral("x"));
     QVERIFY(view->isVisible());
-}
-
-namespace {
-const QMargins kFrame(1, 20, 1, 1); // openbox's title bar and borders
-const QSize kSolution(460, 480);
-const QSize kSmallest(320, 240);
-} // namespace
-
-void SolutionTest::placement_data()
-{
-    QTest::addColumn<QRect>("screen");
-    QTest::addColumn<QRect>("window"); // frame included
-    QTest::addColumn<QRect>("exercise");
-    QTest::addColumn<QRect>("expected"); // client area
-    const QRect wide(0, 0, 1920, 1080);
-    const QRect small(0, 0, 1024, 768);
-    const QRect form9(7, 3, 782, 536);
-    QTest::newRow("wide screen: beside, level with the window")
-        << wide << form9 << QRect(8, 150, 370, 380) << QRect(790, 23, 460, 480);
-    QTest::newRow("no room on the right: on the left")
-        << wide << QRect(1100, 40, 782, 536) << QRect(1110, 150, 370, 380) << QRect(639, 60, 460, 480);
-    QTest::newRow("1024 x 768, exercise on the left: right and low, in the free corner")
-        << small << form9 << QRect(8, 150, 370, 380) << QRect(563, 287, 460, 480);
-    QTest::newRow("1024 x 768, exercise on the right: at the left edge, as wide as there is room")
-        << small << form9 << QRect(392, 150, 380, 380) << QRect(1, 287, 386, 480);
-    QTest::newRow("1024 x 768, a lower window: below it, covering nothing")
-        << small << QRect(26, 40, 752, 450) << QRect(40, 100, 700, 380) << QRect(27, 510, 460, 257);
-}
-
-void SolutionTest::placement()
-{
-    QFETCH(QRect, screen);
-    QFETCH(QRect, window);
-    QFETCH(QRect, exercise);
-    QFETCH(QRect, expected);
-    const QRect client = tavek::placeSolution({screen, window, exercise, kFrame}, kSolution, kSmallest);
-    QCOMPARE(client, expected);
-    const QRect frame = client.marginsAdded(kFrame);
-    QVERIFY(screen.contains(frame));
-    QVERIFY(!frame.intersects(exercise));
-}
-
-// An exercise that fills the screen: the smallest solution window, still on it.
-void SolutionTest::placementWithoutRoom()
-{
-    const QRect screen(0, 0, 1024, 768);
-    const QRect exercise(10, 10, 1000, 740);
-    const QRect client = tavek::placeSolution({screen, screen, exercise, kFrame}, kSolution, kSmallest);
-    QCOMPARE(client.size(), kSmallest);
-    QVERIFY(screen.contains(client.marginsAdded(kFrame)));
 }
 
 // Qt's own texts: the context menus of a cell and of the solution text.
