@@ -40,7 +40,11 @@ void MainWindow::build()
     connect(ui_->FecharTAVEK1, &QAction::triggered, this, [this] { openExitLock(); });
     // The teacher's exercise sheets, behind the exit password.
     connect(ui_->ListaDeExercicios, &QAction::triggered, this,
-            [this] { openExerciseSheets(this, exitLock_, *context().messenger); });
+            [this] {
+                openExerciseSheets(
+                    this, [this](const std::string& typed) { return exitLock_.accepts(typed); },
+                    *context().messenger);
+            });
 
     connect(ui_->Button1, &QPushButton::clicked, this, [this] { confirmExitPassword(); });
     connect(ui_->Button2, &QPushButton::clicked, this, [this] { changeExitPassword(); });

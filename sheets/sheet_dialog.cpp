@@ -12,7 +12,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-#include "app/exit_lock.h"
+#include "kit/core/lock_state.h"
 #include "kit/frame/messenger.h"
 #include "sheets/print_preview.h"
 #include "sheets/sheet_pdf.h"
@@ -54,17 +54,17 @@ bool advance(QProgressDialog& progress)
 
 } // namespace
 
-void openExerciseSheets(QWidget* parent, const ExitLock& lock, Messenger& messenger)
+void openExerciseSheets(QWidget* parent, PasswordCheck isTeachers, Messenger& messenger)
 {
     auto* ask = new QDialog(parent, kDialogFrame);
     Ui::TeacherPasswordDialog form;
     form.setupUi(ask);
     ask->setAttribute(Qt::WA_DeleteOnClose);
     QLineEdit* password = form.Senha;
-    QObject::connect(ask, &QDialog::accepted, parent, [parent, password, &lock, &messenger] {
+    QObject::connect(ask, &QDialog::accepted, parent, [parent, password, isTeachers, &messenger] {
         // The sheets, and above all their keys, are the teacher's.
-        if (!lock.accepts(password->text().toStdString())) {
-            messenger.inform(parent, q(kExitRefused));
+        if (!isTeachers(password->text().toStdString())) {
+            messenger.inform(parent, q(kWrongPassword));
             return;
         }
         auto* dialog = new SheetDialog(messenger, parent);

@@ -1,8 +1,10 @@
 #pragma once
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "sheets/sheet_pages.h"
@@ -15,13 +17,16 @@ class SheetDialogForm;
 
 namespace tavek {
 
-class ExitLock;
 class Messenger;
 
+// Whether a typed password is the teacher's.
+using PasswordCheck = std::function<bool(const std::string& typed)>;
+
 // "Professor > Lista de exercícios...": the teacher's password first (the
-// exit password, compared by the exit lock itself), then the sheet dialog.
-// A wrong password gives "Senha Incorreta" and nothing else.
-void openExerciseSheets(QWidget* parent, const ExitLock& lock, Messenger& messenger);
+// program hands the check over: the exit password, compared by the exit lock
+// itself), then the sheet dialog. A wrong password gives "Senha Incorreta"
+// and nothing else.
+void openExerciseSheets(QWidget* parent, PasswordCheck isTeachers, Messenger& messenger);
 
 // The dialog "Lista de exercícios": which exercises, how many versions, the
 // header, the kind of key; then the print preview or a PDF file.

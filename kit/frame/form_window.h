@@ -16,6 +16,7 @@
 #include "kit/core/outcome.h"
 #include "kit/frame/outcome_applier.h"
 #include "kit/frame/quick_si_menu.h"
+#include "kit/frame/result_lock.h"
 #include "kit/frame/solution_menu.h"
 
 class QAbstractButton;
@@ -25,7 +26,6 @@ class QLineEdit;
 namespace tavek {
 
 class RandomDraw;
-class ResultLock;
 class Messenger;
 
 // A window is known by its number: `Form<number>` is its object name and
@@ -53,19 +53,6 @@ struct Placement {
     int left;
     int top;
     bool main; // borderless main window; the others are fixed-size tool windows
-};
-
-// The teacher's result-cell lock of a window (menu "Opções para Professores").
-// The answers it hides are the results of the window's exercises; the frame
-// adds them to `cells`, `labels` and `list`, and names the first input cell.
-struct ResultLockSetup {
-    std::vector<QLineEdit*> cells = {};   // result cells hidden while locked
-    std::vector<QWidget*> labels = {};    // result labels painted red while locked
-    QAbstractItemView* list = nullptr;    // a result list painted white while locked
-    const char* revealLabel = nullptr;    // its right press shows the password label
-    const char* passwordLabel = nullptr;
-    const char* disableAction = "DesabilitarcdulasdeResultados1";
-    QWidget* firstCell = nullptr;         // focused after a successful "Redigite Senha"
 };
 
 // Enter (or keypad Enter) in `cell` presses `button`, as a click would.

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+#include "kit/frame/controls.h"
 #include "kit/frame/messenger.h"
 #include "kit/frame/mouse.h"
 
@@ -95,7 +96,7 @@ QString ResultLock::withBackground(const QString& sheet, const QString& objectNa
     return plain + QStringLiteral("background-color: %1;").arg(color);
 }
 
-ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* messenger)
+ResultLock::ResultLock(QWidget* window, ResultLockSetup setup, Messenger* messenger)
     : QObject(window), window_(window), setup_(std::move(setup)), messenger_(messenger)
 {
     if (auto* a = requireControl<QAction>(window_, setup_.disableAction))
@@ -155,13 +156,13 @@ void ResultLock::askToUnlock() { apply(state_.reenable()); }
 
 void ResultLock::createPassword()
 {
-    auto* edit = window_->control<QLineEdit>("Edit14");
+    auto* edit = findControl<QLineEdit>(window_, "Edit14");
     apply(state_.create(edit ? edit->text().toStdString() : std::string()));
 }
 
 void ResultLock::confirmPassword()
 {
-    auto* edit = window_->control<QLineEdit>("Edit15");
+    auto* edit = findControl<QLineEdit>(window_, "Edit15");
     apply(state_.retype(edit ? edit->text().toStdString() : std::string()));
 }
 
@@ -184,10 +185,10 @@ void ResultLock::revealPressed(Qt::MouseButton button)
 QWidget* ResultLock::lockControl(LockControl c) const
 {
     switch (c) {
-    case LockControl::Edit14: return window_->control("Edit14");
-    case LockControl::Button7: return window_->control("Button7");
-    case LockControl::Edit15: return window_->control("Edit15");
-    case LockControl::Button8: return window_->control("Button8");
+    case LockControl::Edit14: return findControl(window_, "Edit14");
+    case LockControl::Button7: return findControl(window_, "Button7");
+    case LockControl::Edit15: return findControl(window_, "Edit15");
+    case LockControl::Button8: return findControl(window_, "Button8");
     }
     return nullptr;
 }
@@ -209,7 +210,7 @@ void ResultLock::apply(const LockEffects& fx)
             w->show();
     paint(fx.answers);
     if (!state_.mayReveal() && setup_.passwordLabel) {
-        if (auto* label = window_->control(setup_.passwordLabel))
+        if (auto* label = findControl(window_, setup_.passwordLabel))
             label->hide();
     }
 

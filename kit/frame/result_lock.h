@@ -7,7 +7,8 @@
 #include <QObject>
 #include <QString>
 
-#include "kit/frame/form_window.h"
+#include <vector>
+
 #include "kit/core/lock_state.h"
 
 class QAbstractItemView;
@@ -18,6 +19,19 @@ namespace tavek {
 class Messenger;
 class HiddenLines;
 
+// The teacher's result-cell lock of a window (menu "Opções para Professores").
+// The answers it hides are the results of the window's exercises; the frame
+// adds them to `cells`, `labels` and `list`, and names the first input cell.
+struct ResultLockSetup {
+    std::vector<QLineEdit*> cells = {};   // result cells hidden while locked
+    std::vector<QWidget*> labels = {};    // result labels painted red while locked
+    QAbstractItemView* list = nullptr;    // a result list painted white while locked
+    const char* revealLabel = nullptr;    // its right press shows the password label
+    const char* passwordLabel = nullptr;
+    const char* disableAction = "DesabilitarcdulasdeResultados1";
+    QWidget* firstCell = nullptr;         // focused after a successful "Redigite Senha"
+};
+
 // What assistive technology hears for an answer while the teacher keeps it hidden.
 inline constexpr const char* kHiddenAnswer = "Resposta oculta pelo professor";
 
@@ -25,7 +39,7 @@ class ResultLock : public QObject {
     Q_OBJECT
 public:
     // Connects the window's lock controls; the window owns the lock.
-    ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* messenger);
+    ResultLock(QWidget* window, ResultLockSetup setup, Messenger* messenger);
 
     const LockState& state() const { return state_; }
 
@@ -60,7 +74,7 @@ private:
     void holdSize(QWidget* label, bool locked);
     void lockList(QAbstractItemView* list, bool locked);
 
-    FormWindow* window_;
+    QWidget* window_;
     ResultLockSetup setup_;
     Messenger* messenger_;
     LockState state_;
