@@ -197,7 +197,7 @@ void ResultLock::apply(const LockEffects& fx)
     for (LockControl c : fx.emptied)
         if (auto* edit = qobject_cast<QLineEdit*>(lockControl(c)))
             edit->clear();
-    if (fx.message && *fx.message == kWrongPassword)
+    if (fx.message && (*fx.message == kWrongPassword || *fx.message == kEmptyPassword))
         messenger_->inform(window_, text(*fx.message));
     else if (fx.message) // "Cédulas Já …" only tells the teacher where the lock stands
         messenger_->notice(window_, text(*fx.message));
