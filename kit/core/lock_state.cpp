@@ -112,8 +112,10 @@ LockEffects LockState::retype(std::string_view edit15)
         // A disable request abandoned before "Crie senha" leaves Edit14 and
         // Button7 standing; once the answers are readable again nothing of
         // the lock should stay on screen.
-        if (shown(LockControl::Edit14))
+        if (shown(LockControl::Edit14)) {
+            fx.emptied.push_back(LockControl::Edit14); // what was typed there goes with it
             hide(fx, LockControl::Edit14);
+        }
         if (shown(LockControl::Button7))
             hide(fx, LockControl::Button7);
         mark_.clear();

@@ -125,6 +125,10 @@ ResultLock::ResultLock(FormWindow* window, ResultLockSetup setup, Messenger* mes
         if (auto* reveal = requireControl<QWidget>(window_, setup_.revealLabel))
             onMousePress(reveal, [this](Qt::MouseButton button) { revealPressed(button); });
     }
+    if (auto* label = setup_.passwordLabel ? requireControl<QLabel>(window_, setup_.passwordLabel) : nullptr) {
+        passwordDesign_ = label->text();
+        passwordSize_ = label->size();
+    }
     if (QAbstractItemView* list = setup_.list) {
         if (list->model()) {
             lines_ = new HiddenLines(list);
@@ -177,8 +181,22 @@ void ResultLock::revealPressed(Qt::MouseButton button)
             label->show();
         }
     } else if (button == Qt::LeftButton) {
-        label->hide();
+        hidePassword();
     }
+}
+
+void ResultLock::hidePassword()
+{
+    auto* label = setup_.passwordLabel ? window_->control<QLabel>(setup_.passwordLabel) : nullptr;
+    if (!label)
+        return;
+    label->hide();
+    // Hidden, the label is still read by whatever walks the window (a screen
+    // reader reads its text as its name, and its width is the password's):
+    // it goes back to its own caption and size.
+    if (label->text() != passwordDesign_)
+        label->setText(passwordDesign_);
+    label->resize(passwordSize_);
 }
 
 QWidget* ResultLock::lockControl(LockControl c) const
@@ -208,10 +226,8 @@ void ResultLock::apply(const LockEffects& fx)
         if (QWidget* w = lockControl(c))
             w->show();
     paint(fx.answers);
-    if (!state_.mayReveal() && setup_.passwordLabel) {
-        if (auto* label = window_->control(setup_.passwordLabel))
-            label->hide();
-    }
+    if (!state_.mayReveal())
+        hidePassword();
 
     QWidget* focus = nullptr;
     switch (fx.focus) {

@@ -161,9 +161,9 @@ const Row kTransitions[] = {
      retype("new"),
      {}, {E15}, {E15, B8}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
      LockPhase::OpenAgain, "OK", "", "new", {}, false},
-    // ... or the one of an earlier lock
+    // ... or the one of an earlier lock; Edit14, left on screen, is emptied as it goes
     {"abandoned_later_request_retype_old", kAbandonedAfterLock, LockPhase::ConfirmingUnlock, retype("abc"),
-     {}, {E15}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     {}, {E15, E14}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
      LockPhase::OpenAgain, "OK", "", "abc", {}, false},
 
     // "Redigite Senha", other password: Edit15 stays for another try
