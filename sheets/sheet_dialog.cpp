@@ -1,7 +1,6 @@
 #include "sheets/sheet_dialog.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPagedPaintDevice>
@@ -14,6 +13,7 @@
 
 #include "app/exit_lock.h"
 #include "kit/frame/messenger.h"
+#include "kit/frame/save_file.h"
 #include "sheets/print_preview.h"
 #include "sheets/sheet_pdf.h"
 #include "ui_lista_dialog.h"
@@ -30,6 +30,8 @@ constexpr Qt::WindowFlags kDialogFrame =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+const SaveKind kPdfDocument{QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf")};
 
 // A progress dialog that shows only when the work takes a while.
 void prepare(QProgressDialog& progress, int steps)
@@ -199,13 +201,10 @@ void SheetDialog::savePdf()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar PDF"),
-                                                QDir(folder).filePath(QStringLiteral("Lista %1.pdf").arg(r.code)),
-                                                QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString path = askSavePath(this, QStringLiteral("Salvar PDF"),
+                                     QDir(folder).filePath(QStringLiteral("Lista %1.pdf").arg(r.code)), kPdfDocument);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
 
     const SheetLook l = look();
     QProgressDialog progress(this);
@@ -214,11 +213,12 @@ void SheetDialog::savePdf()
     if (!versions)
         return;
     progress.setLabelText(QStringLiteral("Escrevendo as páginas..."));
-    const PdfResult result = writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); });
+    QString why;
+    const PdfResult result =
+        writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); }, &why);
     progress.close();
     if (result == PdfResult::Failed)
-        messenger_.inform(this, QStringLiteral("Não foi possível salvar o arquivo %1.")
-                                    .arg(QDir::toNativeSeparators(path)));
+        messenger_.inform(this, QStringLiteral("Não foi possível salvar: %1").arg(why));
 }
 
 } // namespace tavek
