@@ -180,12 +180,30 @@ void SheetDialog::preview()
         progress.setLabelText(preview ? QStringLiteral("Preparando as páginas...") : QStringLiteral("Imprimindo..."));
         if (!preview)
             progress.setCancelButton(nullptr);
-        QPainter painter(&target);
+        QPainter painter;
+        if (!painter.begin(&target)) {
+            if (!preview)
+                messenger_.inform(&dialog, QStringLiteral("Não foi possível imprimir: a impressora não aceitou o trabalho."));
+            return;
+        }
         const auto step = [&progress, preview] { return advance(progress) || !preview; };
         if (paintSheet(target, painter, r.code, *versions, l, step) == 0) {
             // Given up: no half sheet stays on view.
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
         }
+        if (!painter.end() && !preview)
+            messenger_.inform(&dialog, QStringLiteral("Não foi possível imprimir: a impressora não aceitou o trabalho."));
+    };
+    shown.printToFile = [&](const QString& path, const QPageLayout& layout, QDialog& dialog) {
+        QProgressDialog progress(&dialog);
+        prepare(progress, sheetPaintSteps(r.versions, l.key));
+        progress.setLabelText(QStringLiteral("Imprimindo..."));
+        QString why;
+        const PdfResult result = writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); },
+                                               &why, &layout);
+        progress.close();
+        if (result == PdfResult::Failed)
+            messenger_.inform(&dialog, QStringLiteral("Não foi possível imprimir: %1").arg(why));
     };
     QString why;
     if (!showPrintPreview(shown, printPreviewFolders(), &why)) {

@@ -3,6 +3,7 @@
 // every version, its numbers and the windows' answers for them.
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -19,6 +20,7 @@
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -54,6 +56,8 @@ private slots:
     void saveAsksBeforeReplacing_data();
     void saveAsksBeforeReplacing();
     void failedSaveStopsAndSaysWhy();
+    void printToFileWholeOrNotAtAll_data();
+    void printToFileWholeOrNotAtAll();
 
 private:
     QDialog* askPassword();
@@ -477,6 +481,58 @@ void SheetsTest::failedSaveStopsAndSaysWhy()
     QCOMPARE(p->messenger.texts(), QStringList{u("Não foi possível salvar: o arquivo passou do tamanho máximo permitido")});
     QCOMPARE(contents(old), kOld);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("cheio.pdf")});
+}
+
+// "Imprimir para arquivo (PDF)" from the preview over an existing file:
+// written whole, or on a disk that cannot take it the old file kept and the
+// teacher told.
+void SheetsTest::printToFileWholeOrNotAtAll_data()
+{
+    QTest::addColumn<bool>("full");
+    QTest::newRow("room") << false;
+    QTest::newRow("full") << true;
+}
+
+void SheetsTest::printToFileWholeOrNotAtAll()
+{
+    QFETCH(bool, full);
+    QTemporaryDir dir;
+    const QString keep = dir.filePath(QStringLiteral("keep.pdf"));
+    writeFile(keep, kOld);
+    SheetDialog* dialog = openDialogWith(-1, 2);
+    bool printed = false;
+    Answers answers([&](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        if (!preview || printed)
+            return;
+        printed = true;
+        later(preview, [preview, keep] {
+            // what the print dialog sets for "Imprimir para arquivo (PDF)", then its "Imprimir"
+            preview->printer()->setOutputFileName(keep);
+            QCOMPARE(preview->printer()->outputFormat(), QPrinter::PdfFormat);
+            preview->findChild<QPrintPreviewWidget*>()->print();
+            preview->accept();
+        });
+    });
+    std::optional<FileSizeLimit> limit;
+    if (full) {
+        limit.emplace(16 * 1024);
+        if (!limit->set())
+            QSKIP("the file-size limit cannot be set here (setrlimit RLIMIT_FSIZE)");
+    }
+    dialog->preview();
+    limit.reset();
+    QVERIFY(printed);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.pdf")});
+    if (full) {
+        QCOMPARE(contents(keep), kOld);
+        QCOMPARE(p->messenger.texts(), QStringList{u("Não foi possível imprimir: o arquivo passou do tamanho máximo permitido")});
+        return;
+    }
+    QVERIFY(p->messenger.texts().isEmpty());
+    const QByteArray pdf = contents(keep);
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
 }
 
 QTEST_MAIN(SheetsTest)
