@@ -4,6 +4,7 @@ namespace tavek {
 
 void ExitLock::open(bool changeSwitchOn)
 {
+    restartChange();
     if (!changeSwitchOn)
         password_ = kDefaultExitPassword;
 }

@@ -2,18 +2,24 @@
 // The exit password of the main window. The program can only be ended from
 // "Fechar TAVEK" by typing it; a teacher who knows it may replace it for the
 // run.
+#include <chrono>
 #include <string>
 #include <string_view>
+
+#include "kit/core/lock_state.h"
 
 namespace tavek {
 
 inline constexpr std::string_view kDefaultExitPassword = "zorp";
 inline constexpr std::string_view kFarewell = "Obrigado por Usar este Programa - Visite | www.tavek.example | ";
 inline constexpr std::string_view kExitRefused = "Senha Incorreta";
-inline constexpr std::string_view kEmptyNewPassword = "Cédula vazia. Ajuste Senha";
+inline constexpr std::string_view kEmptyNewPassword = kEmptyPassword;
 // What the change panel's entry asks for.
 inline constexpr std::string_view kAskCurrentPassword = "Senha atual:";
 inline constexpr std::string_view kAskNewPassword = "Nova senha:";
+// How long the change panel keeps an accepted current password without a key
+// pressed in it: a teacher who walks away leaves nobody free to set a new one.
+inline constexpr std::chrono::seconds kChangeIdle{60};
 
 // What one "Confirmar Alteração" did, for the panel to show.
 struct ChangeStep {
@@ -25,7 +31,8 @@ struct ChangeStep {
 class ExitLock {
 public:
     // "Fechar TAVEK": until the teacher has switched to a password of his own
-    // (RadioButton1), every opening puts the default back.
+    // (RadioButton1), every opening puts the default back. A change under
+    // way starts over at the current password.
     void open(bool changeSwitchOn);
     // "Confirma Senha": exact, case-sensitive, blanks count. Anything else
     // that asks for the exit password (a teacher's menu) asks here too.
@@ -36,8 +43,11 @@ public:
     // current password first (a wrong one closes the panel), then the new
     // one, which may be any text but the empty one (a blank counts).
     ChangeStep confirmChange(std::string_view entry);
-    // The change panel hidden: the next change asks for the current password.
+    // The accepted current password lasts only while the teacher is at the
+    // panel: hidden, left for another window, or idle for kChangeIdle, the
+    // next change asks for the current password again.
     void restartChange() { askingNew_ = false; }
+    bool changeAccepted() const { return askingNew_; }
     // The entry's caption: which password it takes now.
     std::string_view changePrompt() const { return askingNew_ ? kAskNewPassword : kAskCurrentPassword; }
 

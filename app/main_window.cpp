@@ -1,13 +1,16 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 #include "kit/frame/link_label.h"
 #include "kit/frame/mouse.h"
@@ -61,10 +64,24 @@ void MainWindow::build()
         if (checked)
             RadioconfirmExitPassword();
     });
+
+    changeIdle_.setSingleShot(true);
+    changeIdle_.setInterval(kChangeIdle);
+    connect(&changeIdle_, &QTimer::timeout, this, [this] { endChange(); });
+    for (QWidget* w : {static_cast<QWidget*>(ui_->Edit2), static_cast<QWidget*>(ui_->Button2),
+                       static_cast<QWidget*>(ui_->RadioButton1)})
+        w->installEventFilter(this);
+    // The keyboard goes from window to window by way of none at all, or of a
+    // box the panel itself shows: only where it comes to rest counts.
+    focusSettles_.setSingleShot(true);
+    focusSettles_.setInterval(250);
+    connect(&focusSettles_, &QTimer::timeout, this, [this] { focusMoved(); });
+    connect(qApp, &QGuiApplication::focusWindowChanged, &focusSettles_, qOverload<>(&QTimer::start));
 }
 
 void MainWindow::openExitLock()
 {
+    endChange();
     ui_->Panel1->show();
     enableTopicLinks(false);
     ui_->Edit1->clear();
@@ -111,6 +128,8 @@ void MainWindow::changeExitPassword()
         hideChangePanel();
         return;
     }
+    if (exitLock_.changeAccepted())
+        changeIdle_.start();
     askForPassword();
     ui_->Edit2->setFocus(Qt::OtherFocusReason);
 }
@@ -118,9 +137,34 @@ void MainWindow::changeExitPassword()
 void MainWindow::hideChangePanel()
 {
     ui_->Panel2->hide();
+    endChange();
+}
+
+void MainWindow::endChange()
+{
+    changeIdle_.stop();
     ui_->Edit2->clear();
     exitLock_.restartChange();
     askForPassword();
+}
+
+void MainWindow::focusMoved()
+{
+    if (!exitLock_.changeAccepted() || QGuiApplication::focusWindow() == windowHandle())
+        return;
+    // The panel's own box ("Cédula vazia. Ajuste Senha") stands over it for
+    // a moment; any other window, ours or not, ends the accepted step.
+    const auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box && box->parentWidget() && box->parentWidget()->window() == this)
+        return;
+    endChange();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && changeIdle_.isActive())
+        changeIdle_.start();
+    return FormWindow::eventFilter(watched, event);
 }
 
 void MainWindow::askForPassword()

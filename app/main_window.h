@@ -1,4 +1,7 @@
 #pragma once
+#include <QTimer>
+
+#include <chrono>
 #include <memory>
 
 #include "app/exit_lock.h"
@@ -22,12 +25,18 @@ public:
     // The exit password's check, for whatever else a teacher opens with it.
     const ExitLock& exitLock() const { return exitLock_; }
 
+    // How long the password-change panel waits for a key, once the current
+    // password is accepted, before it starts over (kChangeIdle).
+    void setChangeIdle(std::chrono::milliseconds idle) { changeIdle_.setInterval(idle); }
+
 protected:
     void build() override;
     // The program's own close ends it, with every window, and so does the
     // end of the desktop session; a close request from the window manager
     // opens the exit lock instead.
     void closeEvent(QCloseEvent* event) override;
+    // A key in the password-change panel keeps its accepted step.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void openExitLock();
@@ -39,11 +48,15 @@ private:
     void RadioconfirmExitPassword();
     void changeExitPassword();
     void hideChangePanel();
+    void endChange();
+    void focusMoved();
     void askForPassword();
     void enableTopicLinks(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui_;
     ExitLock exitLock_;
+    QTimer changeIdle_;
+    QTimer focusSettles_;
 };
 
 } // namespace tavek

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QDialog;
+class QPageLayout;
 class QPagedPaintDevice;
 class QWidget;
 
@@ -22,6 +23,10 @@ struct PrintPreview {
     // Paints the pages, for the preview (`preview` true: it may give up, and
     // then rejects `shownIn`) or for the printer chosen from it.
     std::function<void(QPagedPaintDevice& target, QDialog& shownIn, bool preview)> paint;
+    // Printed to a PDF file ("Imprimir para arquivo (PDF)"), with the page
+    // layout of the printer: written as "Salvar PDF…" writes, whole or not at
+    // all, where the printer would write the file in place as it goes.
+    std::function<void(const QString& path, const QPageLayout& layout, QDialog& shownIn)> printToFile;
 };
 
 // Where the module is looked for: beside the installed program, or in the

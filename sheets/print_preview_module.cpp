@@ -19,6 +19,11 @@ extern "C" Q_DECL_EXPORT void tavekShowPrintPreview(const tavek::PrintPreview& p
     // Painted for the preview, and again for the printer when printed from it.
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
         const bool onPreview = target->paintEngine() && target->paintEngine()->type() == QPaintEngine::Picture;
+        if (!onPreview && preview.printToFile && target->outputFormat() == QPrinter::PdfFormat &&
+            !target->outputFileName().isEmpty()) {
+            preview.printToFile(target->outputFileName(), target->pageLayout(), dialog);
+            return;
+        }
         preview.paint(*target, dialog, onPreview);
     });
     dialog.exec();

@@ -1,7 +1,6 @@
 #include "sheets/sheet_dialog.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QPaintEngine>
 #include <QPagedPaintDevice>
@@ -14,6 +13,7 @@
 
 #include "kit/core/lock_state.h"
 #include "kit/frame/messenger.h"
+#include "kit/frame/save_file.h"
 #include "sheets/print_preview.h"
 #include "sheets/sheet_pdf.h"
 #include "ui_lista_dialog.h"
@@ -30,6 +30,8 @@ constexpr Qt::WindowFlags kDialogFrame =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+const SaveKind kPdfDocument{QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf")};
 
 // A progress dialog that shows only when the work takes a while.
 void prepare(QProgressDialog& progress, int steps)
@@ -178,12 +180,30 @@ void SheetDialog::preview()
         progress.setLabelText(preview ? QStringLiteral("Preparando as páginas...") : QStringLiteral("Imprimindo..."));
         if (!preview)
             progress.setCancelButton(nullptr);
-        QPainter painter(&target);
+        QPainter painter;
+        if (!painter.begin(&target)) {
+            if (!preview)
+                messenger_.inform(&dialog, QStringLiteral("Não foi possível imprimir: a impressora não aceitou o trabalho."));
+            return;
+        }
         const auto step = [&progress, preview] { return advance(progress) || !preview; };
         if (paintSheet(target, painter, r.code, *versions, l, step) == 0) {
             // Given up: no half sheet stays on view.
             QMetaObject::invokeMethod(&dialog, &QDialog::reject, Qt::QueuedConnection);
         }
+        if (!painter.end() && !preview)
+            messenger_.inform(&dialog, QStringLiteral("Não foi possível imprimir: a impressora não aceitou o trabalho."));
+    };
+    shown.printToFile = [&](const QString& path, const QPageLayout& layout, QDialog& dialog) {
+        QProgressDialog progress(&dialog);
+        prepare(progress, sheetPaintSteps(r.versions, l.key));
+        progress.setLabelText(QStringLiteral("Imprimindo..."));
+        QString why;
+        const PdfResult result = writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); },
+                                               &why, &layout);
+        progress.close();
+        if (result == PdfResult::Failed)
+            messenger_.inform(&dialog, QStringLiteral("Não foi possível imprimir: %1").arg(why));
     };
     QString why;
     if (!showPrintPreview(shown, printPreviewFolders(), &why)) {
@@ -199,13 +219,10 @@ void SheetDialog::savePdf()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!QDir(folder).exists())
         folder = QDir::homePath();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar PDF"),
-                                                QDir(folder).filePath(QStringLiteral("Lista %1.pdf").arg(r.code)),
-                                                QStringLiteral("Documentos PDF (*.pdf)"));
+    const QString path = askSavePath(this, QStringLiteral("Salvar PDF"),
+                                     QDir(folder).filePath(QStringLiteral("Lista %1.pdf").arg(r.code)), kPdfDocument);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        path += QStringLiteral(".pdf");
 
     const SheetLook l = look();
     QProgressDialog progress(this);
@@ -214,11 +231,12 @@ void SheetDialog::savePdf()
     if (!versions)
         return;
     progress.setLabelText(QStringLiteral("Escrevendo as páginas..."));
-    const PdfResult result = writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); });
+    QString why;
+    const PdfResult result =
+        writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); }, &why);
     progress.close();
     if (result == PdfResult::Failed)
-        messenger_.inform(this, QStringLiteral("Não foi possível salvar o arquivo %1.")
-                                    .arg(QDir::toNativeSeparators(path)));
+        messenger_.inform(this, QStringLiteral("Não foi possível salvar: %1").arg(why));
 }
 
 } // namespace tavek

@@ -1,31 +1,44 @@
 #include "sheets/sheet_pdf.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+
+#include "kit/frame/save_file.h"
 
 namespace tavek {
 
 PdfResult writeSheetPdf(const QString& path, int code, const std::vector<SheetVersion>& versions,
-                        const SheetLook& look, const SheetStep& step)
+                        const SheetLook& look, const SheetStep& step, QString* why, const QPageLayout* layout)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    WholeFile file(path);
+    const auto failed = [&] {
+        if (why)
+            *why = file.reason();
         return PdfResult::Failed;
+    };
+    if (!file.open())
+        return failed();
     bool complete = false;
     {
         QPdfWriter writer(&file);
         writer.setTitle(QStringLiteral("Lista %1").arg(code));
         writer.setCreator(QStringLiteral("TAVEK 1 - Programa de Física 1"));
-        setSheetPageLayout(writer);
+        if (layout)
+            writer.setPageLayout(*layout);
+        else
+            setSheetPageLayout(writer);
         QPainter painter(&writer);
-        complete = paintSheet(writer, painter, code, versions, look, step) > 0;
+        // A disk that is full now stays full: the pages still to come are
+        // not painted for nothing.
+        const SheetStep goOn = [&] { return !file.failed() && (!step || step()); };
+        complete = paintSheet(writer, painter, code, versions, look, goOn) > 0;
     } // the painter and the writer end the PDF here
-    if (!complete) {
-        file.cancelWriting();
+    if (file.failed())
+        return failed();
+    if (!complete)
         return PdfResult::Stopped;
-    }
-    return file.commit() ? PdfResult::Written : PdfResult::Failed;
+    return file.commit() ? PdfResult::Written : failed();
 }
 
 } // namespace tavek

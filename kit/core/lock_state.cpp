@@ -10,6 +10,15 @@ constexpr std::string_view kDisabledMark = "2";
 
 int index(LockControl c) { return static_cast<int>(c); }
 
+// The box for an empty password, the focus back in the cell left empty.
+LockEffects emptyRefused(LockFocus cell)
+{
+    LockEffects fx;
+    fx.message = std::string(kEmptyPassword);
+    fx.focus = cell;
+    return fx;
+}
+
 } // namespace
 
 std::string_view phase_name(LockPhase phase)
@@ -72,6 +81,8 @@ LockEffects LockState::reenable()
 
 LockEffects LockState::create(std::string_view edit14)
 {
+    if (edit14.empty())
+        return emptyRefused(LockFocus::Edit14);
     LockEffects fx;
     created_ = std::string(edit14);
     fx.emptied.push_back(LockControl::Edit14);
@@ -85,6 +96,8 @@ LockEffects LockState::create(std::string_view edit14)
 
 LockEffects LockState::retype(std::string_view edit15)
 {
+    if (edit15.empty())
+        return emptyRefused(LockFocus::Edit15);
     LockEffects fx;
     retyped_ = std::string(edit15);
     fx.emptied.push_back(LockControl::Edit15);
@@ -99,8 +112,10 @@ LockEffects LockState::retype(std::string_view edit15)
         // A disable request abandoned before "Crie senha" leaves Edit14 and
         // Button7 standing; once the answers are readable again nothing of
         // the lock should stay on screen.
-        if (shown(LockControl::Edit14))
+        if (shown(LockControl::Edit14)) {
+            fx.emptied.push_back(LockControl::Edit14); // what was typed there goes with it
             hide(fx, LockControl::Edit14);
+        }
         if (shown(LockControl::Button7))
             hide(fx, LockControl::Button7);
         mark_.clear();

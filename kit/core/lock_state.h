@@ -13,6 +13,9 @@ inline constexpr std::string_view kAlreadyDisabled = "Cédulas Já Desabilitadas
 inline constexpr std::string_view kAlreadyEnabled = "Cédulas Já Abilitadas";
 inline constexpr std::string_view kWrongPassword = "Senha Incorreta";
 inline constexpr std::string_view kRevealPrefix = "Senha : ";
+// An empty password would lock the answers behind a text anyone types: Enter
+// alone. The exit lock refuses an empty new password with the same box.
+inline constexpr std::string_view kEmptyPassword = "Cédula vazia. Ajuste Senha";
 
 // The lock's own controls, named as in every window.
 enum class LockControl { Edit14, Button7, Edit15, Button8 };
@@ -47,9 +50,9 @@ public:
     LockEffects disable();
     // "Reabilitar cédulas de Resultados"
     LockEffects reenable();
-    // "Crie senha", with the text of Edit14
+    // "Crie senha", with the text of Edit14. Empty: refused, nothing changes.
     LockEffects create(std::string_view edit14);
-    // "Redigite Senha", with the text of Edit15
+    // "Redigite Senha", with the text of Edit15. Empty: refused, nothing changes.
     LockEffects retype(std::string_view edit15);
 
     // A right press on the reveal label: the password label's text, if the

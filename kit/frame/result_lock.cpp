@@ -126,6 +126,10 @@ ResultLock::ResultLock(QWidget* window, ResultLockSetup setup, Messenger* messen
         if (auto* reveal = requireControl<QWidget>(window_, setup_.revealLabel))
             onMousePress(reveal, [this](Qt::MouseButton button) { revealPressed(button); });
     }
+    if (auto* label = setup_.passwordLabel ? requireControl<QLabel>(window_, setup_.passwordLabel) : nullptr) {
+        passwordDesign_ = label->text();
+        passwordSize_ = label->size();
+    }
     if (QAbstractItemView* list = setup_.list) {
         if (list->model()) {
             lines_ = new HiddenLines(list);
@@ -178,8 +182,22 @@ void ResultLock::revealPressed(Qt::MouseButton button)
             label->show();
         }
     } else if (button == Qt::LeftButton) {
-        label->hide();
+        hidePassword();
     }
+}
+
+void ResultLock::hidePassword()
+{
+    auto* label = setup_.passwordLabel ? findControl<QLabel>(window_, setup_.passwordLabel) : nullptr;
+    if (!label)
+        return;
+    label->hide();
+    // Hidden, the label is still read by whatever walks the window (a screen
+    // reader reads its text as its name, and its width is the password's):
+    // it goes back to its own caption and size.
+    if (label->text() != passwordDesign_)
+        label->setText(passwordDesign_);
+    label->resize(passwordSize_);
 }
 
 QWidget* ResultLock::lockControl(LockControl c) const
@@ -198,7 +216,7 @@ void ResultLock::apply(const LockEffects& fx)
     for (LockControl c : fx.emptied)
         if (auto* edit = qobject_cast<QLineEdit*>(lockControl(c)))
             edit->clear();
-    if (fx.message && *fx.message == kWrongPassword)
+    if (fx.message && (*fx.message == kWrongPassword || *fx.message == kEmptyPassword))
         messenger_->inform(window_, text(*fx.message));
     else if (fx.message) // "Cédulas Já …" only tells the teacher where the lock stands
         messenger_->notice(window_, text(*fx.message));
@@ -209,10 +227,8 @@ void ResultLock::apply(const LockEffects& fx)
         if (QWidget* w = lockControl(c))
             w->show();
     paint(fx.answers);
-    if (!state_.mayReveal() && setup_.passwordLabel) {
-        if (auto* label = findControl(window_, setup_.passwordLabel))
-            label->hide();
-    }
+    if (!state_.mayReveal())
+        hidePassword();
 
     QWidget* focus = nullptr;
     switch (fx.focus) {

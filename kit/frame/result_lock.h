@@ -65,6 +65,7 @@ private:
     void createPassword();
     void confirmPassword();
     void revealPressed(Qt::MouseButton button);
+    void hidePassword();
 
     void apply(const LockEffects& fx);
     void paint(AnswerPaint answers);
@@ -82,6 +83,8 @@ private:
     QHash<QWidget*, QString> designNames_;  // each answer's own accessible name
     QHash<QWidget*, QLineEdit::EchoMode> designEcho_;
     QHash<QWidget*, QString> textsAtLock_;  // each result label's text when it was locked
+    QString passwordDesign_;                // the password label's own caption and size
+    QSize passwordSize_;
     HiddenLines* lines_ = nullptr;          // the result list's lines as the list offers them
     int listSelection_ = 0;                 // the list's own selection mode, focus and scroll bars
     Qt::FocusPolicy listFocus_ = Qt::NoFocus;

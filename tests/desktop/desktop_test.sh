@@ -25,6 +25,12 @@
 #   solution-follows
 #             closing Form5 hides its open solution window, showing Form5 again
 #             brings it back
+#   screen-reader
+#             with the accessibility bus on (a session bus of its own, Qt's
+#             AT-SPI bridge, tests/desktop/atspi_read.py as the screen reader),
+#             Form2 locked after its password was shown, and again after it
+#             was shown and hidden: the reader reads the locked answers'
+#             notice, and nowhere the password
 #
 # To add a case: a line above, a branch of the `case` at the end (the program
 # is running, its main window in $main_window) and its name in the list in
@@ -46,7 +52,7 @@ for tool in Xvfb openbox xdotool xwininfo xprop timeout import identify; do
 done
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tavek-desktop.XXXXXX")
-xvfb='' wm='' app=''
+xvfb='' wm='' app='' bus=''
 
 stop() { # PID: asked to end, then killed after two seconds
     local pid=$1
@@ -61,6 +67,7 @@ stop() { # PID: asked to end, then killed after two seconds
 }
 cleanup() {
     stop "$app"
+    stop "$bus"
     stop "$wm"
     stop "$xvfb"
     rm -rf "$work"
@@ -521,6 +528,67 @@ solution-follows)
     wait_window '^Resolução - Exercício 3 - '
     echo "ok: showing Form5 again brought its solution window back"
     within 10 is_active "$form5" || fail "Form5 shown again but not active"
+    ;;
+screen-reader)
+    reader=$(dirname "$0")/atspi_read.py
+    for tool in dbus-daemon /usr/bin/python3 /usr/libexec/at-spi-bus-launcher; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (dbus, at-spi2-core)"; exit 77; }
+    done
+    /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
+        { echo "SKIP: no AT-SPI client library (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
+    stop "$app"
+    app=''
+    # A session bus of our own, from which the accessibility bus is started
+    # (at-spi-bus-launcher, by D-Bus activation) when the program asks for it.
+    dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/bus.log" 2>&1 &
+    bus=$!
+    within 10 grep -qs . "$work/bus" || fail "no session bus: $(cat "$work/bus.log")"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+    HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        "$program" >"$work/app.log" 2>&1 &
+    app=$!
+    wait_window '^TAVEK 1 - Programa de F' && main_window=$found
+    read -r main_x main_y _ main_h < <(client "$main_window")
+    menu_h=$((main_h - 463))
+    heard() { # everything the reader reads of the program, in $work/heard
+        HOME=$work/home XDG_RUNTIME_DIR=$work/runtime timeout 60 /usr/bin/python3 "$reader" "$(basename "$program")" \
+            >"$work/heard" 2>&1
+    }
+    within 30 heard || fail "the screen reader finds no program on the accessibility bus: $(cat "$work/heard")"
+    grep -q 'Movimento Retil' "$work/heard" || fail "the reader does not read the main window's links"
+    echo "ok: the screen reader reads the program ($(wc -l <"$work/heard") objects)"
+
+    password=Qxjwvk
+    click_link Label3
+    wait_window '^TAVEK 1 - Movimento Retil' && form2=$found
+    reveal=(488 8 120 12 13) # Label3 "1)", as Form2's form places it
+    teacher() { # ITEM: 1 "Desabilotar cédulas", 2 "Reabilitar cédulas", from "Opções para Professores"
+        focus "$form2"
+        if [ "$1" = 1 ]; then keys F10 Right Return Return; else keys F10 Right Return Down Return; fi
+    }
+    says() { heard && grep -q -- "$1" "$work/heard"; }
+    teacher 1
+    typed "$password"
+    keys Return # "Crie senha"; the focus goes to Edit15
+    click_control "$form2" "${reveal[@]}" 3
+    within 30 says "Senha : $password" || fail "the reveal did not show the password (or the reader does not read it)"
+    echo "ok: the password shown, and read, while the answers are readable"
+    focus "$form2"
+    typed "$password"
+    keys Return # "Redigite Senha": locked
+    within 30 says 'Resposta oculta pelo professor' || fail "the answers were not locked"
+    ! grep -n -- "$password" "$work/heard" || fail "locked, the screen reader reads the password"
+    echo "ok: locked after the password was shown: the reader reads the notice, not the password"
+
+    teacher 2
+    typed "$password"
+    keys Return # "Redigite Senha": open again
+    within 30 eval '! says "Resposta oculta pelo professor"' || fail "the answers were not unlocked"
+    click_control "$form2" "${reveal[@]}" 3
+    within 30 says "Senha : $password" || fail "the reveal did not show the password again"
+    click_control "$form2" "${reveal[@]}" 1
+    within 30 eval '! says "$password"' || fail "hidden again, the password label still reads $(grep -- "$password" "$work/heard")"
+    echo "ok: shown and hidden again, nothing reads the password"
     ;;
 *)
     fail "unknown case $what"

@@ -2,6 +2,7 @@
 // hidden panel on "Mecânica" that replaces it.
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +13,11 @@
 #include <QtTest>
 #include <QtTest/qtestspontaneevent.h>
 
+#include <algorithm>
+#include <chrono>
 #include <functional>
 
+#include "app/main_window.h"
 #include "support.h"
 
 using tavek::FormNumber;
@@ -128,7 +132,9 @@ private slots:
     void sessionEndClosesWithoutAsking();
     void passwordsShowAsDots();
     void changeAsksForTheCurrentPassword();
-    void hidingThePanelStartsOver();
+    void theAcceptedStepEnds_data();
+    void theAcceptedStepEnds();
+    void keysKeepTheAcceptedStep();
     void exerciseWindowsHideOnWindowManagerClose();
 };
 
@@ -472,26 +478,78 @@ void ExitLockTest::changeAsksForTheCurrentPassword()
     expectExitPassword(p, m, QStringLiteral("aluno"), QStringLiteral("aula"));
 }
 
-// A left press on "Mecânica" between the two steps: the next change asks
-// for the current password again.
-void ExitLockTest::hidingThePanelStartsOver()
+// Between the two steps the teacher hides the panel (a left press on
+// "Mecânica"), opens the exit lock, goes to another window or leaves the
+// panel without a key: the panel starts over at the current password, and
+// whoever comes next cannot set a new one.
+void ExitLockTest::theAcceptedStepEnds_data()
 {
+    QTest::addColumn<QString>("how");
+    for (const char* how : {"hidden", "exit lock", "other window", "idle"})
+        QTest::newRow(how) << QString::fromLatin1(how);
+}
+
+void ExitLockTest::theAcceptedStepEnds()
+{
+    QFETCH(QString, how);
     Program p;
-    FormWindow* m = p.form(1);
+    auto* m = static_cast<tavek::MainWindow*>(p.open(1));
+    m->setChangeIdle(how == QLatin1String("idle") ? std::chrono::milliseconds(100) : std::chrono::minutes(10));
     press(m, "Label4", Qt::RightButton);
     click(m, "RadioButton1");
     type(m, "Edit2", QStringLiteral("zorp"));
     click(m, "Button2");
     QCOMPARE(textOf(m, "Label10"), kAskNew);
     type(m, "Edit2", QStringLiteral("meio"));
-    press(m, "Label4", Qt::LeftButton);
-    press(m, "Label4", Qt::RightButton);
+    if (how == QLatin1String("hidden")) {
+        press(m, "Label4", Qt::LeftButton);
+        press(m, "Label4", Qt::RightButton);
+    } else if (how == QLatin1String("exit lock")) {
+        trigger(m, "FecharTAVEK1");
+    } else if (how == QLatin1String("other window")) {
+        FormWindow* other = p.open(4);
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "Label10"), kAskCurrent, 5000);
     QCOMPARE(textOf(m, "Edit2"), QString());
-    QCOMPARE(textOf(m, "Label10"), kAskCurrent);
+    QVERIFY(visible(m, "Panel2"));
     type(m, "Edit2", QStringLiteral("aluno"));
     click(m, "Button2");
     QCOMPARE(p.messenger.texts(), QStringList{kWrong});
+    if (how == QLatin1String("exit lock"))
+        click(m, "Button1"); // an empty entry: "Senha Incorreta", the lock closed again
     expectExitPassword(p, m, QStringLiteral("meio"), QStringLiteral("zorp"));
+}
+
+// Keys in the panel keep the accepted step for as long as they come; the
+// wait counts from the last one.
+void ExitLockTest::keysKeepTheAcceptedStep()
+{
+    Program p;
+    auto* m = static_cast<tavek::MainWindow*>(p.open(1));
+    constexpr int idle = 600;
+    m->setChangeIdle(std::chrono::milliseconds(idle));
+    press(m, "Label4", Qt::RightButton);
+    click(m, "RadioButton1");
+    type(m, "Edit2", QStringLiteral("zorp"));
+    QElapsedTimer sinceKey;
+    sinceKey.start();
+    click(m, "Button2");
+    auto* edit = m->control<QLineEdit>("Edit2");
+    qint64 longestGap = 0;
+    for (int i = 0; i < 6; ++i) { // twice the wait in all
+        QTest::qWait(idle / 3);
+        longestGap = std::max(longestGap, sinceKey.restart());
+        QTest::keyClick(edit, Qt::Key_A);
+    }
+    if (longestGap < idle - 50) // a machine busy elsewhere may sleep longer than asked
+        QCOMPARE(textOf(m, "Label10"), kAskNew);
+    else
+        qWarning("keys %lld ms apart: too slow a machine to tell", static_cast<long long>(longestGap));
+    QTRY_COMPARE_WITH_TIMEOUT(textOf(m, "Label10"), kAskCurrent, 5000);
+    QVERIFY(sinceKey.elapsed() >= idle - 50);
+    QCOMPARE(textOf(m, "Edit2"), QString());
 }
 
 void ExitLockTest::exerciseWindowsHideOnWindowManagerClose()

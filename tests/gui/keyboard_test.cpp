@@ -439,8 +439,10 @@ private slots:
             click(w, "RadioButton1");
         } else {
             trigger(w, form == 2 ? "Desabilotarcdulasderesultados1" : "DesabilitarcdulasdeResultados1");
-            if (cell == "Edit15")
+            if (cell == "Edit15") { // a password created first: an empty one is refused
+                type(w, "Edit14", QStringLiteral("p"));
                 click(w, "Button7");
+            }
         }
         auto* c = w->control<QLineEdit>(cell.toLatin1().constData());
         auto* b = w->control<QAbstractButton>(button.toLatin1().constData());

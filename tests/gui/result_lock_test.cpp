@@ -188,6 +188,7 @@ QListView* filledList(FormWindow* w)
 const QString kAlready = QString::fromUtf8("Cédulas Já Desabilitadas");
 const QString kNotYet = QString::fromUtf8("Cédulas Já Abilitadas");
 const QString kWrong = QStringLiteral("Senha Incorreta");
+const QString kEmpty = QString::fromUtf8("Cédula vazia. Ajuste Senha");
 
 } // namespace
 
@@ -211,6 +212,7 @@ private slots:
     void answersHeardByScreenReader();
     void form4LockedBoxKeepsItsSize();
     void form11LockedListShowsNoScrollRange();
+    void emptyPasswordRefused();
 };
 
 void ResultLockTest::sampleWalksThroughTheLock()
@@ -277,7 +279,7 @@ void ResultLockTest::sampleMessagesAndFocus()
     for (const char* other : {"segredo", "Segredo ", ""}) {
         type(&w, "Edit15", QString::fromLatin1(other));
         click(&w, "Button8");
-        QCOMPARE(p->messenger.texts().back(), kWrong);
+        QCOMPARE(p->messenger.texts().back(), *other ? kWrong : kEmpty);
         QCOMPARE(textOf(&w, "Edit15"), QString());
         QCOMPARE(focused(&w), QStringLiteral("Edit15"));
         QVERIFY(visible(&w, "Edit15") && visible(&w, "Button8"));
@@ -370,14 +372,14 @@ void ResultLockTest::sampleReveal()
     QCOMPARE(textOf(&w, "Label14"), QStringLiteral("Senha : prof 1"));
     QVERIFY(visible(&w, "Label14"));
 
-    // an empty password locks and unlocks, and reveals nothing
+    // an empty password locks nothing, and the one before stays
     press(&w, "Label3", Qt::LeftButton);
-    lock(&w, "DesabilitarcdulasdeResultados1", QString());
-    QVERIFY(isRedBox(&w, "Label8") || !visible(&w, "Label8"));
-    QVERIFY(!visible(&w, "Edit5"));
+    trigger(&w, "DesabilitarcdulasdeResultados1");
+    click(&w, "Button7");
+    QVERIFY(visible(&w, "Edit5") && visible(&w, "Edit14") && !visible(&w, "Edit15"));
+    QCOMPARE(p->messenger.texts(), QStringList{kEmpty});
     press(&w, "Label3", Qt::RightButton);
-    QVERIFY(!visible(&w, "Label14"));
-    QVERIFY(p->messenger.texts().isEmpty());
+    QCOMPARE(textOf(&w, "Label14"), QStringLiteral("Senha : prof 1"));
 }
 
 void ResultLockTest::sampleQuickSi()
@@ -861,6 +863,45 @@ void ResultLockTest::form11LockedListShowsNoScrollRange()
     QCoreApplication::processEvents();
     QVERIFY(list->horizontalScrollBar()->isVisible());
     QVERIFY(list->verticalScrollBar()->isVisible());
+}
+
+// "Crie senha" or "Redigite Senha" with nothing typed, in every window, on
+// the way to the lock and on the way back: the box, the focus back in the
+// empty cell, and the lock where it was.
+void ResultLockTest::emptyPasswordRefused()
+{
+    for (int id : {2, 4, 5, 6, 7, 8, 9, 10, 11}) {
+        FormWindow* w = p->open(static_cast<FormNumber>(id));
+        const QByteArray name = w->objectName().toLatin1();
+        const char* disable = id == 2 ? "Desabilotarcdulasderesultados1" : "DesabilitarcdulasdeResultados1";
+        const auto refused = [&](const char* cell, const char* button) {
+            p->messenger.clear();
+            click(w, button);
+            QCOMPARE(p->messenger.texts(), QStringList{kEmpty});
+            QCOMPARE(p->messenger.boxes.back().window, w->objectName());
+            QVERIFY(!p->messenger.boxes.back().notice); // something to correct: the warning icon
+            QCOMPARE(focused(w), QString::fromLatin1(cell));
+            QVERIFY2(visible(w, cell) && visible(w, button), name);
+        };
+        trigger(w, disable);
+        refused("Edit14", "Button7");
+        QVERIFY2(!visible(w, "Edit15"), name);
+        type(w, "Edit14", QStringLiteral("p"));
+        click(w, "Button7");
+        refused("Edit15", "Button8");
+        type(w, "Edit15", QStringLiteral("p"));
+        click(w, "Button8"); // locked
+        QVERIFY2(!visible(w, "Edit15"), name);
+        trigger(w, "ReabilitarcdulasdeResultados1");
+        refused("Edit15", "Button8");
+        // still locked: the answers open with the password only
+        p->messenger.clear();
+        type(w, "Edit15", QStringLiteral("p"));
+        click(w, "Button8");
+        QVERIFY2(p->messenger.texts().isEmpty(), name);
+        QVERIFY2(!visible(w, "Edit15"), name);
+        QCOMPARE(focused(w), QStringLiteral("Edit1"));
+    }
 }
 
 QTEST_MAIN(ResultLockTest)

@@ -2,15 +2,25 @@
 // exercises by window, and a PDF whose text, read back by pdftotext, holds
 // every version, its numbers and the windows' answers for them.
 #include <algorithm>
+#include <functional>
+#include <optional>
 
+#include <csignal>
+#include <sys/resource.h>
+
+#include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QFileDialog>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPointer>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -43,10 +53,17 @@ private slots:
     void previewWithoutItsModuleSaysWhy();
     void pdfReadsBack();
     void stoppedPdfLeavesNothingHalfWritten();
+    void saveAsksBeforeReplacing_data();
+    void saveAsksBeforeReplacing();
+    void failedSaveStopsAndSaysWhy();
+    void printToFileWholeOrNotAtAll_data();
+    void printToFileWholeOrNotAtAll();
 
 private:
     QDialog* askPassword();
     SheetDialog* openDialog();
+    // The dialog with `exercises` of the tree's windows checked (all: -1).
+    SheetDialog* openDialogWith(int windows, int versions);
 };
 
 namespace {
@@ -63,7 +80,104 @@ std::vector<const SheetExercise*> chosen(std::initializer_list<const char*> ids)
     return r;
 }
 
+// Answers each modal dialog as it comes up, from the event loop: `answer` is
+// given the innermost one and acts on it through queued calls, so that a
+// dialog it opens in turn is answered as well.
+class Answers : public QObject {
+public:
+    explicit Answers(std::function<void(QWidget*)> answer) : answer_(std::move(answer))
+    {
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != last_ && modal->isVisible()) {
+                last_ = modal;
+                answer_(modal);
+            } else if (!modal) {
+                last_ = nullptr;
+            }
+        });
+        timer_.start(20);
+    }
+
+private:
+    std::function<void(QWidget*)> answer_;
+    QTimer timer_;
+    QPointer<QWidget> last_;
+};
+
+template <class F>
+void later(QObject* context, F f)
+{
+    QMetaObject::invokeMethod(context, std::move(f), Qt::QueuedConnection);
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A disk that takes no more than `bytes` of any one file: the file-size limit
+// of this process, its signal ignored, so that a write past it fails (EFBIG)
+// as a write to a full disk fails.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        if (getrlimit(RLIMIT_FSIZE, &before_) != 0)
+            return;
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        oldSignal_ = std::signal(SIGXFSZ, SIG_IGN);
+        set_ = setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+    ~FileSizeLimit()
+    {
+        if (set_)
+            setrlimit(RLIMIT_FSIZE, &before_);
+        if (oldSignal_ != SIG_ERR)
+            std::signal(SIGXFSZ, oldSignal_);
+    }
+    bool set() const { return set_; }
+
+private:
+    rlimit before_{};
+    void (*oldSignal_)(int) = SIG_ERR;
+    bool set_ = false;
+};
+
+const QByteArray kOld("antiga");
+
+// The teacher types a name (here with its folder) into the save dialog,
+// the focus in the name field. (Set whole: typed key by key, it would open
+// the name completer's popup.)
+void typeName(QFileDialog* files, const QString& name)
+{
+    auto* edit = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(edit);
+    edit->setFocus();
+    edit->setText(name);
+}
+
 } // namespace
+
+SheetDialog* SheetsTest::openDialogWith(int windows, int versions)
+{
+    SheetDialog* dialog = openDialog();
+    auto* tree = dialog->findChild<QTreeWidget*>(QStringLiteral("Exercicios"));
+    const int n = windows < 0 ? tree->topLevelItemCount() : windows;
+    for (int i = 0; i < n; ++i)
+        tree->topLevelItem(i)->setCheckState(0, Qt::Checked);
+    dialog->findChild<QSpinBox*>(QStringLiteral("Versoes"))->setValue(versions);
+    return dialog;
+}
 
 QDialog* SheetsTest::askPassword()
 {
@@ -280,6 +394,145 @@ void SheetsTest::stoppedPdfLeavesNothingHalfWritten()
     QCOMPARE(writeSheetPdf(old, 1234, versions, {}, stopAtTheSecond), PdfResult::Stopped);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("antiga"));
+}
+
+// The teacher types a name without its ending where a file of that name with
+// the ending is: the save dialog itself asks before replacing it, and the
+// old file is replaced only when he says so.
+void SheetsTest::saveAsksBeforeReplacing_data()
+{
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("no") << false << QStringLiteral("lista");
+    QTest::newRow("yes") << true << QStringLiteral("lista");
+    QTest::newRow("an ending of its own") << false << QStringLiteral("lista.v2");
+}
+
+void SheetsTest::saveAsksBeforeReplacing()
+{
+    QFETCH(bool, replace);
+    QFETCH(QString, typed);
+    QTemporaryDir dir;
+    const QString old = dir.filePath(typed + QStringLiteral(".pdf"));
+    writeFile(old, kOld);
+    SheetDialog* dialog = openDialogWith(1, 1);
+    QString asked;
+    int shownFileDialog = 0;
+    Answers answers([&](QWidget* modal) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            if (++shownFileDialog == 1) {
+                typeName(files, dir.filePath(typed));
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            } else {
+                QMetaObject::invokeMethod(files, "reject", Qt::QueuedConnection); // back from "No"
+            }
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            asked = box->text();
+            QAbstractButton* button = box->button(replace ? QMessageBox::Yes : QMessageBox::No);
+            later(box, [button] { button->click(); });
+        }
+    });
+    dialog->savePdf();
+    QVERIFY2(asked.contains(typed + QStringLiteral(".pdf")), qPrintable(asked));
+    if (replace)
+        QVERIFY(contents(old).startsWith("%PDF"));
+    else
+        QCOMPARE(contents(old), kOld);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{typed + QStringLiteral(".pdf")});
+    QVERIFY(p->messenger.texts().isEmpty());
+}
+
+// A save onto a disk that cannot take the file fails at the first write
+// that does not go through: long before the last page, with the reason,
+// and the old file as it was.
+void SheetsTest::failedSaveStopsAndSaysWhy()
+{
+    QTemporaryDir dir;
+    const QString old = dir.filePath(QStringLiteral("cheio.pdf"));
+    writeFile(old, kOld);
+    const std::vector<SheetVersion> versions = make_sheet({1234, chosen({"form9.7", "form10.1", "form4.1"}), 30});
+    SheetLook look;
+    look.key = SheetKey::Solutions;
+    int steps = 0;
+    {
+        FileSizeLimit full(16 * 1024);
+        if (!full.set())
+            QSKIP("the file-size limit cannot be set here (setrlimit RLIMIT_FSIZE)");
+        QCOMPARE(writeSheetPdf(old, 1234, versions, look, [&steps] { return ++steps > 0; }), PdfResult::Failed);
+    }
+    QVERIFY2(steps < sheetPaintSteps(30, SheetKey::Solutions) / 4, qPrintable(QString::number(steps)));
+    QCOMPARE(contents(old), kOld);
+
+    // The same through "Salvar PDF…": the box says why.
+    SheetDialog* dialog = openDialogWith(-1, 10);
+    Answers answers([&](QWidget* modal) {
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            typeName(files, old);
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) { // "cheio.pdf" already exists
+            QAbstractButton* yes = box->button(QMessageBox::Yes);
+            later(box, [yes] { yes->click(); });
+        }
+    });
+    {
+        FileSizeLimit full(16 * 1024);
+        dialog->savePdf();
+    }
+    QCOMPARE(p->messenger.texts(), QStringList{u("Não foi possível salvar: o arquivo passou do tamanho máximo permitido")});
+    QCOMPARE(contents(old), kOld);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("cheio.pdf")});
+}
+
+// "Imprimir para arquivo (PDF)" from the preview over an existing file:
+// written whole, or on a disk that cannot take it the old file kept and the
+// teacher told.
+void SheetsTest::printToFileWholeOrNotAtAll_data()
+{
+    QTest::addColumn<bool>("full");
+    QTest::newRow("room") << false;
+    QTest::newRow("full") << true;
+}
+
+void SheetsTest::printToFileWholeOrNotAtAll()
+{
+    QFETCH(bool, full);
+    QTemporaryDir dir;
+    const QString keep = dir.filePath(QStringLiteral("keep.pdf"));
+    writeFile(keep, kOld);
+    SheetDialog* dialog = openDialogWith(-1, 2);
+    bool printed = false;
+    Answers answers([&](QWidget* modal) {
+        auto* preview = qobject_cast<QPrintPreviewDialog*>(modal);
+        if (!preview || printed)
+            return;
+        printed = true;
+        later(preview, [preview, keep] {
+            // what the print dialog sets for "Imprimir para arquivo (PDF)", then its "Imprimir"
+            preview->printer()->setOutputFileName(keep);
+            QCOMPARE(preview->printer()->outputFormat(), QPrinter::PdfFormat);
+            preview->findChild<QPrintPreviewWidget*>()->print();
+            preview->accept();
+        });
+    });
+    std::optional<FileSizeLimit> limit;
+    if (full) {
+        limit.emplace(16 * 1024);
+        if (!limit->set())
+            QSKIP("the file-size limit cannot be set here (setrlimit RLIMIT_FSIZE)");
+    }
+    dialog->preview();
+    limit.reset();
+    QVERIFY(printed);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("keep.pdf")});
+    if (full) {
+        QCOMPARE(contents(keep), kOld);
+        QCOMPARE(p->messenger.texts(), QStringList{u("Não foi possível imprimir: o arquivo passou do tamanho máximo permitido")});
+        return;
+    }
+    QVERIFY(p->messenger.texts().isEmpty());
+    const QByteArray pdf = contents(keep);
+    QVERIFY(pdf.startsWith("%PDF"));
+    QVERIFY(pdf.trimmed().endsWith("%%EOF"));
 }
 
 QTEST_MAIN(SheetsTest)

@@ -85,7 +85,7 @@ TEST(ExitLock, ChangeAsksForTheCurrentPasswordFirst)
     const std::string_view current = tavek::kAskCurrentPassword;
     const std::string_view next = tavek::kAskNewPassword;
     struct Press {
-        std::string entry; // "<hide>": the panel hidden instead of a press
+        std::string entry; // "<hide>": the panel hidden, "<fechar>": the exit lock opened, instead of a press
         ChangeStep shown;
         std::string_view promptAfter;
     };
@@ -102,6 +102,8 @@ TEST(ExitLock, ChangeAsksForTheCurrentPasswordFirst)
         {"new_step_takes_any_text", {{"zorp", stays, next}, {"zorp", changed, current}}, "zorp"},
         {"hidden_panel_starts_over", {{"zorp", stays, next}, {"<hide>", stays, current}, {"aluno", wrong, current}},
          "zorp"},
+        {"opened_exit_lock_starts_over", {{"zorp", stays, next}, {"<fechar>", stays, current}, {"aluno", wrong, current}},
+         "zorp"},
         {"second_change_needs_the_first", {{"zorp", stays, next}, {"um", changed, current}, {"zorp", wrong, current},
                                            {"um", stays, next}, {"dois", changed, current}},
          "dois"},
@@ -114,9 +116,12 @@ TEST(ExitLock, ChangeAsksForTheCurrentPasswordFirst)
             SCOPED_TRACE(p.entry);
             if (p.entry == "<hide>")
                 lock.restartChange();
+            else if (p.entry == "<fechar>")
+                lock.open(true);
             else
                 EXPECT_EQ(lock.confirmChange(p.entry), p.shown);
             EXPECT_EQ(lock.changePrompt(), p.promptAfter);
+            EXPECT_EQ(lock.changeAccepted(), p.promptAfter == next);
         }
         EXPECT_TRUE(lock.accepts(row.expected));
     }

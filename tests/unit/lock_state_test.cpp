@@ -50,7 +50,8 @@ const Route kUnlockingWhileConfirming{kDisable, create("abc"), kReenable};
 const Route kOpenAgain{kDisable, create("abc"), retype("abc"), kReenable, retype("abc")};
 // A second disable request after an earlier lock, abandoned before "Crie senha".
 const Route kAbandonedAfterLock{kDisable, create("abc"), retype("abc"), kReenable, retype("abc"), kDisable, kReenable};
-const Route kEmptyPasswordConfirming{kDisable, create("")};
+// An empty password refused, then a real one created.
+const Route kEmptyRefusedThenCreated{kDisable, create(""), create("abc")};
 
 using Controls = std::vector<LockControl>;
 constexpr auto E14 = LockControl::Edit14;
@@ -82,6 +83,7 @@ struct Row {
 const std::string kAlready = "Cédulas Já Desabilitadas";
 const std::string kNotYet = "Cédulas Já Abilitadas";
 const std::string kWrong = "Senha Incorreta";
+const std::string kEmpty = "Cédula vazia. Ajuste Senha";
 
 // clang-format off
 const Row kTransitions[] = {
@@ -129,9 +131,10 @@ const Row kTransitions[] = {
     {"creating_create", kCreating, LockPhase::Creating, create("abc"),
      {}, {E14}, {E14, B7}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
      LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
+    // an empty password is refused: a lock anyone opens with Enter hides nothing
     {"creating_create_empty", kCreating, LockPhase::Creating, create(""),
-     {}, {E14}, {E14, B7}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
-     LockPhase::ConfirmingLock, "FALSO", "2", "", {E15, B8}, false},
+     kEmpty, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit14,
+     LockPhase::Creating, "FALSO", "2", "", {E14, B7}, false},
     {"confirming_unlock_with_edit14_create", kUnlockingWhileCreating, LockPhase::ConfirmingUnlock, create("new"),
      {}, {E14}, {E14, B7}, {E15, B8}, AnswerPaint::Unchanged, LockFocus::Edit15,
      LockPhase::ConfirmingUnlock, "OK", "2", "new", {E15, B8}, false},
@@ -140,22 +143,27 @@ const Row kTransitions[] = {
     {"confirming_lock_retype", kConfirmingLock, LockPhase::ConfirmingLock, retype("abc"),
      {}, {E15}, {E15, B8}, {}, AnswerPaint::Locked, LockFocus::FirstCell,
      LockPhase::Locked, "FALSO", "2", "abc", {}, true},
-    {"confirming_lock_retype_empty", kEmptyPasswordConfirming, LockPhase::ConfirmingLock, retype(""),
+    {"empty_refused_then_created_retype", kEmptyRefusedThenCreated, LockPhase::ConfirmingLock, retype("abc"),
      {}, {E15}, {E15, B8}, {}, AnswerPaint::Locked, LockFocus::FirstCell,
-     LockPhase::Locked, "FALSO", "2", "", {}, true},
+     LockPhase::Locked, "FALSO", "2", "abc", {}, true},
     {"confirming_unlock_retype", kUnlockingLocked, LockPhase::ConfirmingUnlock, retype("abc"),
      {}, {E15}, {E15, B8}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
      LockPhase::OpenAgain, "OK", "", "abc", {}, false},
     {"re_enable_while_confirming_lock_retype", kUnlockingWhileConfirming, LockPhase::ConfirmingUnlock, retype("abc"),
      {}, {E15}, {E15, B8}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
      LockPhase::OpenAgain, "OK", "", "abc", {}, false},
-    // an abandoned disable request: the password never created is the empty text
+    // an abandoned disable request: the password never created is the empty
+    // text, which is refused; "Crie senha", still on screen, gives one
     {"abandoned_first_request_retype_empty", kUnlockingWhileCreating, LockPhase::ConfirmingUnlock, retype(""),
-     {}, {E15}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
-     LockPhase::OpenAgain, "OK", "", "", {}, false},
-    // ... or the one of an earlier lock
+     kEmpty, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     LockPhase::ConfirmingUnlock, "OK", "2", "", {E14, B7, E15, B8}, false},
+    {"abandoned_first_request_created_retype", {kDisable, kReenable, create("new")}, LockPhase::ConfirmingUnlock,
+     retype("new"),
+     {}, {E15}, {E15, B8}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     LockPhase::OpenAgain, "OK", "", "new", {}, false},
+    // ... or the one of an earlier lock; Edit14, left on screen, is emptied as it goes
     {"abandoned_later_request_retype_old", kAbandonedAfterLock, LockPhase::ConfirmingUnlock, retype("abc"),
-     {}, {E15}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
+     {}, {E15, E14}, {E15, B8, E14, B7}, {}, AnswerPaint::Readable, LockFocus::FirstCell,
      LockPhase::OpenAgain, "OK", "", "abc", {}, false},
 
     // "Redigite Senha", other password: Edit15 stays for another try
@@ -166,7 +174,7 @@ const Row kTransitions[] = {
      kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
      LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
     {"confirming_lock_retype_empty", kConfirmingLock, LockPhase::ConfirmingLock, retype(""),
-     kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
+     kEmpty, {}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
      LockPhase::ConfirmingLock, "FALSO", "2", "abc", {E15, B8}, false},
     {"confirming_unlock_retype_other", kUnlockingLocked, LockPhase::ConfirmingUnlock, retype("abd"),
      kWrong, {E15}, {}, {}, AnswerPaint::Unchanged, LockFocus::Edit15,
@@ -211,7 +219,7 @@ TEST(LockState, TransitionTable)
         EXPECT_EQ(s.created(), row.created);
         EXPECT_EQ(onScreen(s), row.onScreen);
         EXPECT_EQ(s.answersLocked(), row.answersLocked);
-        if (row.event.kind == Step::Retype) {
+        if (row.event.kind == Step::Retype && !row.message) {
             EXPECT_EQ(s.retyped(), row.event.text);
         }
     }
@@ -238,7 +246,7 @@ TEST(LockState, RevealShowsTheCreatedPasswordWhileAnswersAreReadable)
         {"survives_re_enabling", kOpenAgain, "Senha : abc", true},
         {"creating_again", {kDisable, create("abc"), retype("abc"), kReenable, retype("abc"), kDisable},
          "Senha : abc", true},
-        {"empty_password", {kDisable, create(""), retype("")}, std::nullopt, false},
+        {"empty_password_refused", {kDisable, create(""), retype("")}, std::nullopt, true},
         {"replaced_by_next_create", {kDisable, create("abc"), retype("abc"), kReenable, retype("abc"), kDisable,
                                      create("nova senha")}, "Senha : nova senha", true},
         {"created_while_unlocking", {kDisable, kReenable, create("nova senha")}, std::nullopt, false},
@@ -251,5 +259,45 @@ TEST(LockState, RevealShowsTheCreatedPasswordWhileAnswersAreReadable)
             run(s, step);
         EXPECT_EQ(s.reveal(), row.text);
         EXPECT_EQ(s.mayReveal(), row.mayShow);
+    }
+}
+
+// An empty Edit14 or Edit15 changes nothing of the lock in any state: the
+// box, and the focus back in the empty cell.
+TEST(LockState, EmptyPasswordIsRefusedEverywhere)
+{
+    const struct {
+        const char* name;
+        Route route;
+    } rows[] = {
+        {"open", kOpen},
+        {"creating", kCreating},
+        {"confirming_lock", kConfirmingLock},
+        {"locked", kLocked},
+        {"unlocking", kUnlockingLocked},
+        {"unlocking_while_creating", kUnlockingWhileCreating},
+        {"open_again", kOpenAgain},
+        {"after_a_wrong_retype", {kDisable, create("abc"), retype("abd")}},
+    };
+    for (const auto& row : rows) {
+        for (const Step& empty : {create(""), retype("")}) {
+            SCOPED_TRACE(std::string(row.name) + (empty.kind == Step::Create ? " create" : " retype"));
+            LockState s;
+            for (const Step& step : row.route)
+                run(s, step);
+            const LockState before = s;
+            const LockEffects fx = run(s, empty);
+            LockEffects refused;
+            refused.message = kEmpty;
+            refused.focus = empty.kind == Step::Create ? LockFocus::Edit14 : LockFocus::Edit15;
+            EXPECT_EQ(fx, refused);
+            EXPECT_EQ(tavek::phase_name(s.phase()), tavek::phase_name(before.phase()));
+            EXPECT_EQ(s.mode(), before.mode());
+            EXPECT_EQ(s.mark(), before.mark());
+            EXPECT_EQ(s.created(), before.created());
+            EXPECT_EQ(s.retyped(), before.retyped());
+            EXPECT_EQ(onScreen(s), onScreen(before));
+            EXPECT_EQ(s.answersLocked(), before.answersLocked());
+        }
     }
 }
