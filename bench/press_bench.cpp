@@ -39,6 +39,7 @@
 #include "kit/frame/messenger.h"
 #include "median.h"
 #include "offscreen.h"
+#include "tools/worked_examples.h"
 
 namespace {
 
@@ -57,41 +58,6 @@ public:
     void fault(QWidget*, const QString&) override { ++boxes; }
     int boxes = 0;
 };
-
-// The cells a student types for the worked example of each exercise.
-struct Typed {
-    FormNumber form;
-    std::vector<std::pair<const char*, const char*>> cells;
-};
-
-const Typed kTyped[] = {
-    {2, {{"Edit1", "0"}, {"Edit2", "100"}, {"Edit3", "0"}, {"Edit4", "10"},
-         {"Edit7", "1"}, {"Edit8", "2"}, {"Edit9", "3"}, {"Edit10", "2"},
-         {"Edit13", "20"}}},
-    {3, {{"Edit1", "1500"}, {"Edit3", "2"}, {"Edit5", "10"}}},
-    {4, {{"Edit1", "200"}, {"Edit2", "500"}, {"Edit3", "1.8"}}},
-    {5, {{"Edit1", "20"}, {"Edit2", "45"}}},
-    {6, {{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "98"}, {"Edit4", "20"}}},
-    {7, {{"Edit1", "98"}, {"Edit2", "98"}, {"Edit3", "98"}, {"Edit4", "30"},
-         {"Edit5", "1"}, {"Edit6", "1"}, {"Edit7", "1"}, {"Edit8", "1"}}},
-    {8, {{"Edit1", "10"}, {"Edit2", "10"}, {"Edit3", "30"}, {"Edit4", "0.5"}, {"Edit5", "10"}}},
-    {9, {{"Edit1", "0.1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"},
-         {"Edit5", "0.1"}, {"Edit6", "10"}, {"Edit7", "10"}, {"Edit8", "30"}, {"Edit9", "10"}}},
-    {10, {{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"},
-          {"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}},
-    // A short list; the 32001-line one is list_bench's.
-    {11, {{"Edit1", "2"}, {"Edit2", "10"}, {"Edit3", "60"}, {"Edit4", "3"}}},
-};
-
-const char* typedText(FormNumber form, const QString& cell)
-{
-    for (const Typed& t : kTyped)
-        if (t.form == form)
-            for (const auto& [name, text] : t.cells)
-                if (cell == QLatin1String(name))
-                    return text;
-    return nullptr;
-}
 
 double threadCpuUs()
 {
@@ -139,14 +105,16 @@ double drawUs(QWidget* widget, QSize size, qreal scale, int times)
 // Types the exercise's worked example; false if a cell has none.
 bool typeIn(FormNumber form, const tavek::Exercise& exercise)
 {
+    const auto cells = tavek::exampleCells(*exercise.record);
     for (QLineEdit* cell : exercise.inputs) {
-        const char* text = typedText(form, cell->objectName());
-        if (!text) {
+        const auto typed = std::find_if(cells.begin(), cells.end(),
+                                        [cell](const auto& c) { return cell->objectName() == QLatin1String(c.first); });
+        if (typed == cells.end()) {
             std::fprintf(stderr, "press_bench: no worked example for Form%d %s\n", form,
                          qPrintable(cell->objectName()));
             return false;
         }
-        cell->setText(QString::fromUtf8(text));
+        cell->setText(QString::fromUtf8(typed->second));
     }
     return true;
 }

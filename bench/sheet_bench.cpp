@@ -29,6 +29,7 @@
 #include "kit/frame/fonts.h"
 #include "offscreen.h"
 #include "sheets/sheet_pages.h"
+#include "topics/exercises.h"
 #include "median.h"
 
 namespace {
@@ -52,11 +53,11 @@ SheetRequest request()
 {
     SheetRequest r{kCode, {}, kVersions};
     for (const char* id : kChosen)
-        r.exercises.push_back(sheet_exercise(id));
+        r.exercises.push_back(find_exercise(id));
     return r;
 }
 
-struct Run {
+struct Timing {
     double wallMs;
     double cpuMs;
     int pages;
@@ -65,7 +66,7 @@ struct Run {
 };
 
 // Ours: the versions made by the windows' calculators, then every page.
-Run ours()
+Timing ours()
 {
     QElapsedTimer wall;
     wall.start();
@@ -87,7 +88,7 @@ Run ours()
 }
 
 // The floor: the same text, made beforehand, printed as one plain document.
-Run floor(const QString& text)
+Timing floor(const QString& text)
 {
     QElapsedTimer wall;
     wall.start();
@@ -143,7 +144,7 @@ int main(int argc, char** argv)
     ours(); // fonts, figures and code paths warmed once, as after the first list of a session
     floor(words);
     std::vector<double> oursWall, oursCpu, oursModel, floorWall, floorCpu;
-    Run o{}, f{};
+    Timing o{}, f{};
     for (int i = 0; i < runs; ++i) {
         o = ours();
         f = floor(words);

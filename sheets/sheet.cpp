@@ -1,9 +1,11 @@
 #include "sheets/sheet.h"
 
 #include <cctype>
+#include <cmath>
 #include <stdexcept>
 
-#include "topics/conversions/conversions.h"
+#include "kit/core/run.h"
+#include "sheets/sheet_random.h"
 
 namespace tavek {
 
@@ -22,7 +24,7 @@ constexpr int kConversionDigits = 9;
 constexpr std::size_t kConversionItems = 3;
 constexpr const char* kItemLetters[] = {"a)", "b)", "c)"};
 
-std::vector<std::string> answers(const Outcome& outcome, const SheetExercise& exercise)
+std::vector<std::string> answers(const Outcome& outcome, const ExerciseRecord& exercise)
 {
     std::vector<std::string> r;
     for (const Action& a : outcome.actions) {
@@ -30,9 +32,9 @@ std::vector<std::string> answers(const Outcome& outcome, const SheetExercise& ex
             r.push_back(a.text);
         } else if (a.kind == Action::Kind::Write) {
             std::string caption;
-            for (const auto& [cell, text] : exercise.captions)
-                if (a.target == cell)
-                    caption = std::string(text) + " ";
+            for (const Answer& answer : exercise.answers)
+                if (a.target == answer.control && answer.caption)
+                    caption = std::string(answer.caption) + " ";
             r.push_back(caption + a.text);
         }
     }
@@ -62,7 +64,7 @@ std::string unbroken(const std::string& text)
     return r;
 }
 
-std::string filled(const SheetExercise& exercise, const std::vector<SheetDatum>& data)
+std::string filled(const ExerciseRecord& exercise, const std::vector<SheetDatum>& data)
 {
     std::string text = exercise.statement;
     for (std::size_t i = 0; i < exercise.givens.size(); ++i) {
@@ -89,43 +91,18 @@ std::string with_unit(const std::string& value, const std::string& unit)
 
 bool definite(const Outcome& outcome, int digits)
 {
-    if (!outcome.messages().empty() || outcome.fault || !outcome.wrote_anything())
+    if (!outcome.messages().empty() || outcome.fault || outcome.answers.empty())
         return false;
-    for (const Action& a : outcome.actions) {
-        if (a.kind != Action::Kind::Write && a.kind != Action::Kind::Append)
+    const double limit = std::pow(10.0, digits);
+    for (const Quantity& q : outcome.answers) {
+        if (q.answer->isSentence())
             continue;
-        const std::string& t = a.text;
-        if (t.find("E+") != std::string::npos || t.find("E-") != std::string::npos)
+        // As the window writes it, in units of its last digit: a number a
+        // textbook prints, not one of zeros only.
+        const double scale = std::pow(10.0, q.answer->decimals);
+        const double shown = std::round(q.value * scale);
+        if (!(std::fabs(shown) < limit * scale) || shown == 0)
             return false;
-        // Each number: its whole digits, and whether any digit is not zero.
-        for (std::size_t i = 0; i < t.size();) {
-            if (!std::isdigit(static_cast<unsigned char>(t[i]))) {
-                ++i;
-                continue;
-            }
-            std::size_t end = i;
-            // A digit in a name (V0, F2, PX do bloco A) is not a number.
-            if (i > 0 && std::isalpha(static_cast<unsigned char>(t[i - 1]))) {
-                while (end < t.size() && std::isdigit(static_cast<unsigned char>(t[end])))
-                    ++end;
-                i = end;
-                continue;
-            }
-            while (end < t.size() && std::isdigit(static_cast<unsigned char>(t[end])))
-                ++end;
-            const int whole = static_cast<int>(end - i);
-            bool nonzero = t.find_first_not_of('0', i) < end;
-            if (end + 1 < t.size() && t[end] == '.' && std::isdigit(static_cast<unsigned char>(t[end + 1]))) {
-                std::size_t frac = end + 1;
-                while (frac < t.size() && std::isdigit(static_cast<unsigned char>(t[frac])))
-                    ++frac;
-                nonzero = nonzero || t.find_first_not_of('0', end + 1) < frac;
-                end = frac;
-            }
-            if (whole > digits || !nonzero)
-                return false;
-            i = end;
-        }
     }
     return true;
 }
@@ -141,27 +118,30 @@ SheetVersion SheetMaker::next()
     return v;
 }
 
-SheetItem SheetMaker::item(const SheetExercise& exercise, int version, std::set<std::string>& used) const
+SheetItem SheetMaker::item(const ExerciseRecord& exercise, int version, std::set<std::string>& used) const
 {
     SheetRandom random(request_.code, exercise.id, version);
     for (int attempt = 0; attempt < kTries; ++attempt) {
         SheetItem it;
         it.exercise = &exercise;
         bool answered = true;
-        if (!exercise.conversions.empty()) {
+        if (exercise.working().converts) {
             // Three different units of the group, each with an amount of its own.
-            std::vector<const char*> buttons = exercise.conversions;
+            std::vector<const Press*> units;
+            for (const Press& p : exercise.presses)
+                units.push_back(&p);
             std::string list;
             for (std::size_t k = 0; k < kConversionItems && answered; ++k) {
-                const auto pick = k + random.below(static_cast<std::uint32_t>(buttons.size() - k));
-                std::swap(buttons[k], buttons[pick]);
-                const Conversion& c = *conversion(buttons[k]);
-                const Drawn amount = draw(random, conversion_grid(c.button));
+                const auto pick = k + random.below(static_cast<std::uint32_t>(units.size() - k));
+                std::swap(units[k], units[pick]);
+                const Given& g = *exercise.given(units[k]->converts);
+                const Drawn amount = draw(random, g.range);
                 SheetPart part;
-                part.label = std::string(kItemLetters[k]) + " " +
-                             with_unit(amount.text, conversion_unit(c.button, amount.value));
-                part.cells = {{c.input, amount.text}};
-                part.outcome = convert(c, part.cells);
+                const char* unit = g.plural && amount.value >= 2 ? g.plural : g.unit;
+                part.label = std::string(kItemLetters[k]) + " " + with_unit(amount.text, unit);
+                part.cells = {{g.cell, amount.text}};
+                SetDraws none;
+                part.outcome = run(exercise, *units[k], part.cells, none);
                 part.answers = answers(part.outcome, exercise);
                 answered = definite(part.outcome, kConversionDigits);
                 list += (k ? "; " : " ") + part.label;
@@ -169,20 +149,21 @@ SheetItem SheetMaker::item(const SheetExercise& exercise, int version, std::set<
             }
             it.statement = unbroken(std::string(exercise.statement) + list + ".");
         } else {
-            SheetValues values;
+            std::map<std::string, double, std::less<>> values;
             SheetPart part;
-            for (const SheetGiven& g : exercise.givens) {
-                const Drawn d = draw(random, g.grid);
+            for (const Given& g : exercise.givens) {
+                const Drawn d = draw(random, g.range);
                 values.emplace(g.name, d.value);
                 it.data.push_back({g.label, d.text, g.unit, g.cell == nullptr});
                 if (g.cell)
                     part.cells.emplace(g.cell, d.text);
             }
-            if (exercise.sensible && !exercise.sensible(values))
-                continue;
-            part.outcome = exercise.calculate(part.cells, values);
-            part.answers = answers(part.outcome, exercise);
+            SetDraws drawn(std::move(values));
+            part.outcome = run(exercise, exercise.working(), part.cells, drawn);
             answered = definite(part.outcome, kAnswerDigits);
+            if (answered && exercise.sensible && !exercise.sensible(part.outcome))
+                continue;
+            part.answers = answers(part.outcome, exercise);
             it.statement = filled(exercise, it.data);
             it.parts.push_back(std::move(part));
         }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "kit/core/exercise_record.h"
 #include "kit/core/outcome.h"
-#include "sheets/catalogue.h"
 
 namespace tavek {
 
@@ -18,7 +18,7 @@ inline constexpr int kMaxVersions = 60;
 
 struct SheetRequest {
     int code = kMinSheetCode; // "Lista 4821": typed again, it gives the same sheets
-    std::vector<const SheetExercise*> exercises;
+    std::vector<const ExerciseRecord*> exercises;
     int versions = 1;
 };
 
@@ -42,7 +42,7 @@ struct SheetPart {
 };
 
 struct SheetItem {
-    const SheetExercise* exercise = nullptr;
+    const ExerciseRecord* exercise = nullptr;
     std::string statement;
     std::vector<SheetDatum> data;
     std::vector<SheetPart> parts;
@@ -62,7 +62,7 @@ public:
     SheetVersion next();
 
 private:
-    SheetItem item(const SheetExercise& exercise, int version, std::set<std::string>& used) const;
+    SheetItem item(const ExerciseRecord& exercise, int version, std::set<std::string>& used) const;
 
     SheetRequest request_;
     int next_ = 1;
@@ -76,8 +76,8 @@ std::vector<SheetVersion> make_sheet(const SheetRequest& request);
 // "12,5 m", "30°", "0,25": a value with its unit as the statements print it.
 std::string with_unit(const std::string& value, const std::string& unit);
 
-// The answers are definite: no message, no fault, something written, no
-// number beyond `digits` whole digits and none that rounds to zero.
+// The answers are definite: no message, no fault, something answered, no
+// number beyond `digits` whole digits and none the window writes as zero.
 bool definite(const Outcome& outcome, int digits);
 
 } // namespace tavek

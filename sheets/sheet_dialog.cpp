@@ -16,6 +16,7 @@
 #include "kit/frame/save_file.h"
 #include "sheets/print_preview.h"
 #include "sheets/sheet_pdf.h"
+#include "topics/exercises.h"
 #include "ui_lista_dialog.h"
 #include "ui_senha_professor.h"
 
@@ -87,18 +88,18 @@ SheetDialog::SheetDialog(Messenger& messenger, QWidget* parent)
     ui_->Versoes->setMaximum(kMaxVersions);
 
     // The exercises grouped by window, numbered as the windows number them.
-    for (const SheetWindow& w : sheet_windows()) {
+    for (const ExerciseWindow& w : exercise_windows()) {
         auto* group = new QTreeWidgetItem(ui_->Exercicios, {q(w.name)});
         group->setFlags(group->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
         group->setCheckState(0, Qt::Unchecked);
-        for (const SheetExercise& e : sheet_exercises()) {
-            if (e.form != w.form)
+        for (const ExerciseRecord* e : all_exercises()) {
+            if (e->form != w.form)
                 continue;
-            const QString text = *e.number ? q(e.number) + QLatin1Char(' ') + q(e.title) : q(e.title);
+            const QString text = *e->number ? q(e->number) + QLatin1Char(' ') + q(e->title) : q(e->title);
             auto* item = new QTreeWidgetItem(group, {text});
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(0, Qt::Unchecked);
-            item->setData(0, kExerciseId, q(e.id));
+            item->setData(0, kExerciseId, q(e->id));
         }
     }
     ui_->Exercicios->expandAll();
@@ -117,7 +118,7 @@ SheetRequest SheetDialog::request() const
     r.versions = ui_->Versoes->value();
     for (QTreeWidgetItemIterator it(ui_->Exercicios, QTreeWidgetItemIterator::Checked); *it; ++it)
         if (const QString id = (*it)->data(0, kExerciseId).toString(); !id.isEmpty())
-            r.exercises.push_back(sheet_exercise(id.toStdString()));
+            r.exercises.push_back(find_exercise(id.toStdString()));
     return r;
 }
 

@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "kit/core/last_press.h"
+#include "topics/exercises.h"
 
 namespace tavek {
 
@@ -74,7 +75,7 @@ struct Block {
     QSvgRenderer* figure = nullptr;
     QSizeF figureSize = {};
     qreal figureScale = 1; // drawn size over the picture's own
-    const std::vector<SheetMark>* marks = nullptr;
+    const std::vector<ExerciseRecord::Mark>* marks = nullptr;
     qreal figureGap = 0;
     qreal before = 0; // blank above it, unless it opens a page
     qreal room = 0;   // blank below it
@@ -119,9 +120,9 @@ public:
     // A window's picture at the statement's right, scaled as on the screen
     // unless that would leave the statement too narrow; the statement is
     // laid out again beside it.
-    void addFigure(Block& b, const SheetExercise& exercise)
+    void addFigure(Block& b, const ExerciseRecord& exercise)
     {
-        const char* figure = exercise.figure;
+        const char* figure = exercise.picture;
         if (!figure)
             return;
         const QString path = QStringLiteral(":/art/") + QString::fromUtf8(figure);
@@ -207,7 +208,7 @@ private:
         painter_.setFont(font);
         painter_.setPen(QColor(0x1f, 0x2d, 0x4f)); // the ink of the pictures' own letters
         const QFontMetricsF metrics = painter_.fontMetrics();
-        for (const SheetMark& m : *b.marks) {
+        for (const ExerciseRecord::Mark& m : *b.marks) {
             const QString text = QString::fromUtf8(m.text);
             const qreal w = metrics.horizontalAdvance(text);
             const qreal x = std::clamp(at.left() + m.x * b.figureScale, at.left(), at.right() - w);
@@ -263,9 +264,9 @@ QString headerHtml(int code, int version, const SheetLook& look)
 }
 
 // "Lançamentos - exercício 1)", "Conversões de Unidades - Unidades de Massa"
-QString origin(const SheetExercise& e)
+QString origin(const ExerciseRecord& e)
 {
-    const QString window = QString::fromUtf8(sheet_window_name(e.form));
+    const QString window = QString::fromUtf8(exercise_window_name(e.form));
     if (*e.number)
         return QStringLiteral("%1 - exercício %2 %3")
             .arg(window, QString::fromUtf8(e.number), QString::fromUtf8(e.title));

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "kit/core/exercise_record.h"
+
 namespace tavek {
 
 class SheetRandom {
@@ -21,14 +23,6 @@ private:
     std::uint64_t state_;
 };
 
-// A value a textbook would print: min, min + step, …, max. `step` is a power
-// of ten or a small multiple of one (1, 5, 0.5, 0.05), so every value has a
-// short exact decimal text.
-struct Grid {
-    double min;
-    double max;
-    double step;
-};
 
 struct Drawn {
     double value;     // as the window reads `typed`

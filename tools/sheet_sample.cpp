@@ -13,6 +13,7 @@
 
 #include "kit/frame/fonts.h"
 #include "sheets/sheet_pdf.h"
+#include "topics/exercises.h"
 
 int main(int argc, char** argv)
 {
@@ -28,7 +29,7 @@ int main(int argc, char** argv)
 
     SheetRequest request{std::atoi(argv[2]), {}, std::atoi(argv[3])};
     for (int i = 5; i < argc; ++i) {
-        const SheetExercise* e = sheet_exercise(argv[i]);
+        const ExerciseRecord* e = find_exercise(argv[i]);
         if (!e) {
             std::fprintf(stderr, "sheet_sample: no exercise %s\n", argv[i]);
             return 2;
@@ -36,8 +37,8 @@ int main(int argc, char** argv)
         request.exercises.push_back(e);
     }
     if (request.exercises.empty())
-        for (const SheetExercise& e : sheet_exercises())
-            request.exercises.push_back(&e);
+        for (const ExerciseRecord* e : all_exercises())
+            request.exercises.push_back(e);
     SheetLook look;
     look.school = QStringLiteral("Escola Estadual Exemplo");
     look.teacher = QStringLiteral("Prof. Ana Souza");

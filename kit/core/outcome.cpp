@@ -1,5 +1,7 @@
 #include "kit/core/outcome.h"
 
+#include <stdexcept>
+
 #include "kit/core/number.h"
 
 namespace tavek {
@@ -79,6 +81,40 @@ bool Outcome::wrote_anything() const
     return false;
 }
 
+const Quantity* Outcome::answered(std::string_view quantity, long line) const
+{
+    for (const Quantity& q : answers)
+        if (q.line == line && quantity == q.answer->quantity)
+            return &q;
+    return nullptr;
+}
+
+double Outcome::value(std::string_view name) const
+{
+    for (auto it = solution.values.rbegin(); it != solution.values.rend(); ++it)
+        if (it->first == name)
+            return it->second;
+    throw std::out_of_range("no value named " + std::string(name));
+}
+
+bool Outcome::has(std::string_view name) const
+{
+    for (const auto& [n, v] : solution.values)
+        if (n == name)
+            return true;
+    return false;
+}
+
+std::string answer_number(const Quantity& q)
+{
+    const Answer& a = *q.answer;
+    if (a.isSentence())
+        return a.sentences.at(static_cast<std::size_t>(q.value));
+    std::string s = write_number(q.value, a.width, a.decimals);
+    s.erase(0, s.find_first_not_of(' '));
+    return s;
+}
+
 Real CellReader::operator()(std::string_view cell)
 {
     const auto it = cells_.find(cell);
@@ -93,7 +129,7 @@ Real CellReader::operator()(std::string_view cell)
     return Real(r.value);
 }
 
-std::string answer(std::string_view prefix, Real x, int width, int decimals, std::string_view suffix)
+std::string answer_text(std::string_view prefix, Real x, int width, int decimals, std::string_view suffix)
 {
     std::string s(prefix);
     s += write_number(x.value(), width, decimals);

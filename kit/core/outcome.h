@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "kit/core/exercise_record.h"
 #include "kit/core/figure.h"
 #include "kit/core/real.h"
 #include "kit/core/solution.h"
@@ -28,6 +29,21 @@ struct Action {
     bool operator==(const Action&) const = default;
 };
 
+// An answer as a press worked it out: its record's entry (name, unit, the
+// control that shows it), its value as computed and, in a result list, the
+// line it stands on (from 1). A sentence answer's value is the index of its
+// sentence among the record's.
+struct Quantity {
+    const Answer* answer;
+    double value;
+    long line = 0;
+    bool operator==(const Quantity&) const = default;
+};
+
+// The number as the window writes it (W(x; width, decimals) without the
+// padding), or the sentence.
+std::string answer_number(const Quantity& q);
+
 // "Floating point division by zero." and its two siblings.
 std::string_view fault_text(Fault fault);
 
@@ -36,6 +52,7 @@ struct Outcome {
     std::optional<Fault> fault; // at most one, and it ends the handler
     Solution solution;          // how the answers come out of the data
     Figure figure;              // what they look like, drawn under the solution
+    std::vector<Quantity> answers; // in the order written
 
     void message(std::string text, std::string focus);
     void write(std::string target, std::string text);
@@ -50,6 +67,11 @@ struct Outcome {
     std::optional<std::string> written(std::string_view target) const; // last text written there
     std::vector<std::string> lines(std::string_view list) const;       // what the list ends up holding
     bool wrote_anything() const;
+    // The answer of that name (on that line of a list), if the press gave it.
+    const Quantity* answered(std::string_view quantity, long line = 0) const;
+    // A value given or worked out, as computed (std::out_of_range if none).
+    double value(std::string_view name) const;
+    bool has(std::string_view name) const;
 };
 
 // The texts of a window's input cells, by control name. A name that is not
@@ -89,6 +111,6 @@ private:
 inline constexpr std::string_view kInvalidValue = "Valor inválido. Ajuste seus dados";
 
 // Prefix + W(x; w, d) + suffix, the shape of every answer text.
-std::string answer(std::string_view prefix, Real x, int width, int decimals, std::string_view suffix);
+std::string answer_text(std::string_view prefix, Real x, int width, int decimals, std::string_view suffix);
 
 } // namespace tavek

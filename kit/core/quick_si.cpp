@@ -37,7 +37,7 @@ Outcome convert_speed(bool ticked, const std::string& cellText, SpeedUnit unit,
             return;
         const Real si = v * speed_factor(unit);
         out.write(note, cellText + std::string(speed_suffix(unit)));
-        out.write(cell, answer("", si, 4, 4, ""));
+        out.write(cell, answer_text("", si, 4, 4, ""));
     });
 }
 

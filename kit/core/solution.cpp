@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <stdexcept>
 
+#include "kit/core/exercise_record.h"
 #include "kit/core/formula.h"
 #include "kit/core/markup.h"
 #include "kit/core/number.h"
@@ -52,6 +54,7 @@ Real Working::fact(std::string_view name, std::string_view symbol, Real value, s
         add_markup(line, ")");
     }
     s_.data.push_back(std::move(line));
+    s_.values.emplace_back(q.name, q.value);
     quantities_.push_back(std::move(q));
     return value;
 }
@@ -244,9 +247,38 @@ Real Working::step(std::string_view name, std::string_view symbol, std::string_v
         expand(symbols, q, false);
         s_.formulas.push_back(std::move(symbols));
     }
+    s_.values.emplace_back(q.name, q.value);
     quantities_.push_back(std::move(q));
     settle(index);
     return value;
+}
+
+Real Working::given(std::string_view name, Real value)
+{
+    const Given* g = record_ ? record_->given(name) : nullptr;
+    if (!g)
+        throw std::logic_error("a given the exercise's record does not have: " + std::string(name));
+    return fact(name, g->symbol, value, g->unit, g->cell ? "" : "sorteado pelo programa");
+}
+
+Real Working::step(std::string_view name, std::string_view formula, Real value)
+{
+    const Answer* a = record_ ? record_->answer(name) : nullptr;
+    if (!a || !a->symbol)
+        throw std::logic_error("an answer the exercise's record does not have: " + std::string(name));
+    const int width = width_;
+    width_ = a->width;
+    const Real r = step(name, a->symbol, formula, value, a->unit, a->decimals);
+    width_ = width;
+    return r;
+}
+
+double Working::value(std::string_view name) const
+{
+    const std::size_t i = find(name);
+    if (i == quantities_.size())
+        throw std::logic_error("a quantity neither given nor worked out: " + std::string(name));
+    return quantities_[i].value;
 }
 
 void Working::shows(std::string_view name, std::string target)

@@ -18,6 +18,8 @@
 
 namespace tavek {
 
+struct ExerciseRecord;
+
 struct Solution {
     std::vector<Line> data;          // "Dados"
     std::vector<Line> formulas;      // "Fórmulas"
@@ -25,6 +27,9 @@ struct Solution {
     std::vector<Line> remarks;       // what the numbers mean, in words
     // Each answer target with the number text its step ended with.
     std::vector<std::pair<std::string, std::string>> shown;
+    // Every value given and worked out, by name, as computed: what the
+    // figure and a sheet's sense check read, never computing it again.
+    std::vector<std::pair<std::string, double>> values;
 };
 
 // Builds a solution as a calculator works. Every substitution line can be
@@ -37,11 +42,19 @@ struct Solution {
 // W(x; width, decimals) without the padding.
 class Working {
 public:
-    Working(Solution& solution, int width, int decimals) : s_(solution), width_(width), decimals_(decimals) {}
+    // With the exercise's record, givens and answers are worked under the
+    // symbols and units it gives them.
+    Working(Solution& solution, int width, int decimals, const ExerciseRecord* record = nullptr)
+        : s_(solution), width_(width), decimals_(decimals), record_(record)
+    {
+    }
 
     // A value as the student typed it (or as the program drew it).
     Real given(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                std::string_view note = {});
+    // A given of the record, under its symbol and unit; one the program drew
+    // says so.
+    Real given(std::string_view name, Real value);
     // A classroom value the exercise takes as known (g, π).
     Real known(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                std::string_view note = {});
@@ -52,6 +65,11 @@ public:
     // answer's decimals, or the six of a sine).
     Real step(std::string_view name, std::string_view symbol, std::string_view formula, Real value,
               std::string_view unit, int decimals = -1);
+    // An answer of the record, under its symbol and unit and with its
+    // decimals.
+    Real step(std::string_view name, std::string_view formula, Real value);
+    // What a quantity was given or worked out as.
+    double value(std::string_view name) const;
     // The quantity's number as written here is the number the window shows
     // in `target`.
     void shows(std::string_view name, std::string target);
@@ -108,6 +126,7 @@ private:
     Solution& s_;
     int width_;
     int decimals_;
+    const ExerciseRecord* record_;
     std::vector<Quantity> quantities_;
 };
 

@@ -1,12 +1,12 @@
 #pragma once
-// One exercise of a window as data: the buttons that calculate it, the cells
-// they read, the answers they write and the button that clears it. Each window
-// describes its exercises in one table; the frame wires presses, clears and the
-// teacher's lock from that table, so no list of controls is kept twice.
-#include <functional>
+// One exercise of a window wired to its controls: the buttons that press it,
+// the cells it reads, the answers it writes and the button that clears it,
+// each found by the name its record gives it. The frame wires presses,
+// clears and the teacher's lock from these, so no list of controls is kept
+// anywhere but in the records.
 #include <vector>
 
-#include "kit/core/outcome.h"
+#include "kit/core/exercise_record.h"
 
 class QAbstractButton;
 class QLineEdit;
@@ -14,16 +14,14 @@ class QWidget;
 
 namespace tavek {
 
-// A calculator over the texts of the exercise's input cells.
-using Calculator = std::function<Outcome(const Cells&)>;
-
-struct Press {
+struct WiredPress {
     QAbstractButton* button;
-    Calculator calculator;
+    const Press* press;
 };
 
 struct Exercise {
-    std::vector<Press> presses;        // calculate buttons, in the window's order
+    const ExerciseRecord* record = nullptr;
+    std::vector<WiredPress> presses;   // calculate buttons, in the window's order
     std::vector<QLineEdit*> inputs;    // read for every press, emptied by the clear button
     // The answers: result labels (hidden by the clear), result cells (back to
     // their design text) or a result list (hidden). The teacher's lock hides
@@ -34,5 +32,9 @@ struct Exercise {
     // never by the lock.
     std::vector<QWidget*> givens = {};
 };
+
+// The exercise's controls in `window`; a name the window lacks stops a debug
+// build at once and is caught by the tests that walk every record.
+Exercise wired(const ExerciseRecord& record, const QWidget* window);
 
 } // namespace tavek

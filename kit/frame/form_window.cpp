@@ -17,6 +17,7 @@
 #include <QStyleOptionMenuItem>
 #include <QWindow>
 
+#include "kit/core/run.h"
 #include "kit/frame/link_label.h"
 #include "kit/frame/messenger.h"
 #include "kit/frame/picture.h"
@@ -161,12 +162,12 @@ void FormWindow::wireExercises()
     lastPressed_.assign(exercises_.size(), nullptr);
     for (const Exercise& exercise : exercises_) {
         const std::size_t index = std::size_t(&exercise - exercises_.data());
-        for (const Press& press : exercise.presses) {
+        draws_.push_back(std::make_unique<ProgramDraws>(*context_.random));
+        for (const WiredPress& press : exercise.presses) {
             Q_ASSERT(press.button);
-            const Calculator* calculator = &press.calculator;
-            connect(press.button, &QAbstractButton::clicked, this, [this, &exercise, calculator, index, &press] {
+            connect(press.button, &QAbstractButton::clicked, this, [this, &exercise, index, &press] {
                 lastPressed_[index] = press.button;
-                calculate(exercise, *calculator);
+                calculate(exercise, *press.press);
             });
         }
         if (exercise.presses.size() == 1) {
@@ -218,7 +219,7 @@ void FormWindow::wireSolutions()
 {
     if (exercises_.empty())
         return;
-    solutions_ = new SolutionMenu(this, number_, exercises_, solutionItems_);
+    solutions_ = new SolutionMenu(this, number_, exercises_);
     if (lock_)
         connect(lock_, &ResultLock::answersLocked, solutions_, &SolutionMenu::setLocked);
 }
@@ -384,15 +385,16 @@ void FormWindow::placeOnScreen()
     move(placement_.left, placement_.top);
 }
 
-void FormWindow::calculate(const Exercise& exercise, const Calculator& calculator)
+void FormWindow::calculate(const Exercise& exercise, const Press& press)
 {
     Cells cells;
     for (QLineEdit* input : exercise.inputs)
         cells.emplace(input->objectName().toStdString(), input->text().toStdString());
-    Outcome outcome = calculator(cells);
+    const std::size_t index = std::size_t(&exercise - exercises_.data());
+    Outcome outcome = run(*exercise.record, press, cells, *draws_[index]);
     apply(outcome);
     if (solutions_)
-        solutions_->pressed(std::size_t(&exercise - exercises_.data()), std::move(outcome));
+        solutions_->pressed(index, std::move(outcome));
 }
 
 void FormWindow::apply(const Outcome& outcome)

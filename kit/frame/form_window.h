@@ -25,6 +25,7 @@ class QLineEdit;
 
 namespace tavek {
 
+class ProgramDraws;
 class RandomDraw;
 class Messenger;
 
@@ -96,7 +97,6 @@ protected:
     void setExercises(std::vector<Exercise> exercises) { exercises_ = std::move(exercises); }
     void setResultLock(ResultLockSetup setup) { resultLock_ = std::move(setup); }
     void setQuickSi(const QuickSiSetup& setup) { quickSi_ = setup; }
-    void setSolutionItems(SolutionItems items) { solutionItems_ = std::move(items); }
 
     // Plays an outcome on the window (an exercise's press, or another).
     void apply(const Outcome& outcome);
@@ -121,7 +121,7 @@ private:
     void placeOnScreen();
     void standAlone();
 
-    void calculate(const Exercise& exercise, const Calculator& calculator);
+    void calculate(const Exercise& exercise, const Press& press);
     void clear(const Exercise& exercise);
 
     FormNumber number_;
@@ -132,6 +132,9 @@ private:
     bool built_ = false;
     std::vector<std::pair<const char*, FormNumber>> links_;
     std::vector<Exercise> exercises_;
+    // Per exercise, the values the window drew for it (Form5 keeps its angle
+    // between the press that draws it and the one that works it out).
+    std::vector<std::unique_ptr<ProgramDraws>> draws_;
     // Per exercise, the button its last press came through: Enter in a cell
     // of an exercise with several buttons (a conversion group) repeats it.
     std::vector<QAbstractButton*> lastPressed_;
@@ -139,7 +142,6 @@ private:
     std::optional<ResultLockSetup> resultLock_;
     std::optional<QuickSiSetup> quickSi_;
     QuickSiMenu* quickSiMenu_ = nullptr;
-    SolutionItems solutionItems_;
     SolutionMenu* solutions_ = nullptr;
     ResultLock* lock_ = nullptr;
 };

@@ -64,18 +64,29 @@ QRect onScreen(const QWidget* control)
 ScreenRect screenRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
 } // namespace
 
-SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& table,
-                           const SolutionItems& items)
-    : QObject(window), window_(window), formNumber_(formNumber), items_(items), last_(table.size()),
-      exercises_(table)
+QString menuItemText(const ExerciseRecord& record)
+{
+    if (record.ordinal() > 0)
+        return QStringLiteral("Exercício %1").arg(record.ordinal());
+    return QString::fromUtf8(record.title);
+}
+
+QString menuItemName(const char* prefix, const ExerciseRecord& record, std::size_t index)
+{
+    if (record.ordinal() > 0)
+        return QString::fromLatin1(prefix) + QStringLiteral("Exercicio%1").arg(record.ordinal());
+    return QString::fromLatin1(prefix) + QStringLiteral("Conversao%1").arg(index + 1);
+}
+
+SolutionMenu::SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& table)
+    : QObject(window), window_(window), formNumber_(formNumber), last_(table.size()), exercises_(table)
 {
     // After the designed menus: nothing designed moves.
     QMenu* menu = window_->menuBar()->addMenu(QStringLiteral("Resolução"));
     menu->setObjectName(QStringLiteral("Resolucao"));
     for (std::size_t i = 0; i < table.size(); ++i) {
-        QAction* action = menu->addAction(i < items_.names.size() ? QString::fromUtf8(items_.names[i])
-                                                                  : QStringLiteral("Exercício %1").arg(items_.first + int(i)));
-        action->setObjectName(QString::fromLatin1(items_.objectPrefix) + QString::number(items_.first + int(i)));
+        QAction* action = menu->addAction(menuItemText(*table[i].record));
+        action->setObjectName(menuItemName("Resolucao", *table[i].record, i));
         connect(action, &QAction::triggered, this, [this, i] { open(i); });
         actions_.push_back(action);
     }
@@ -87,7 +98,7 @@ QString SolutionMenu::title(std::size_t exercise) const
 {
     // Two windows may both have an "Exercício 6": the title names the window too.
     QString title = QStringLiteral("Resolução - ") + actions_[exercise]->text();
-    if (items_.names.empty())
+    if (exercises_[exercise].record->ordinal() > 0)
         title += QStringLiteral(" - ") + windowName(window_->windowTitle());
     return title;
 }
@@ -152,7 +163,7 @@ void SolutionMenu::placeBeside(std::size_t exercise)
     std::for_each(chosen.inputs.begin(), chosen.inputs.end(), cover);
     std::for_each(chosen.results.begin(), chosen.results.end(), cover);
     std::for_each(chosen.givens.begin(), chosen.givens.end(), cover);
-    for (const Press& press : chosen.presses)
+    for (const WiredPress& press : chosen.presses)
         cover(press.button);
     if (chosen.clear)
         cover(chosen.clear);

@@ -22,19 +22,16 @@ namespace tavek {
 
 class FigureView;
 
-// How a window names its exercises in the menu: "Exercício 6" for the one a
-// statement numbers 6), or a name of its own (a conversion group).
-struct SolutionItems {
-    int first = 1;                              // the number of the window's first exercise
-    const char* objectPrefix = "ResolucaoExercicio";
-    std::vector<const char*> names = {};        // instead of "Exercício N", in order
-};
+// How a window's menus name an exercise: "Exercício 6" for the one a
+// statement numbers 6), a conversion group by its title; the object name
+// `<prefix>Exercicio6` or, for the third conversion group, `<prefix>Conversao3`.
+QString menuItemText(const ExerciseRecord& record);
+QString menuItemName(const char* prefix, const ExerciseRecord& record, std::size_t index);
 
 class SolutionMenu : public QObject {
     Q_OBJECT
 public:
-    SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& exercises,
-                 const SolutionItems& items);
+    SolutionMenu(QMainWindow* window, int formNumber, const std::vector<Exercise>& exercises);
 
     void pressed(std::size_t exercise, Outcome outcome);
     void cleared(std::size_t exercise);
@@ -56,7 +53,6 @@ private:
 
     QMainWindow* window_;
     int formNumber_;
-    SolutionItems items_;
     std::vector<QAction*> actions_;
     std::vector<std::optional<Outcome>> last_;
     const std::vector<Exercise>& exercises_; // the window's table, fixed once it is built

@@ -60,7 +60,7 @@ struct Presses {
     explicit Presses(tavek::FormWindow* w)
     {
         for (const tavek::Exercise& e : w->exercises())
-            for (const tavek::Press& press : e.presses)
+            for (const tavek::WiredPress& press : e.presses)
                 QObject::connect(press.button, &QAbstractButton::clicked,
                                  [this, b = press.button] { names << b->objectName(); });
     }

@@ -36,8 +36,7 @@
 #include "sheets/sheet_dialog.h"
 #include "sheets/sheet_pdf.h"
 #include "support.h"
-#include "topics/launches/launches.h"
-#include "topics/rectilinear/rectilinear.h"
+#include "topics/exercises.h"
 
 using namespace tavek;
 
@@ -72,11 +71,11 @@ namespace {
 QString flat(QString text) { return text.simplified(); }
 QString flat(const std::string& text) { return QString::fromStdString(text).simplified(); }
 
-std::vector<const SheetExercise*> chosen(std::initializer_list<const char*> ids)
+std::vector<const ExerciseRecord*> chosen(std::initializer_list<const char*> ids)
 {
-    std::vector<const SheetExercise*> r;
+    std::vector<const ExerciseRecord*> r;
     for (const char* id : ids)
-        r.push_back(sheet_exercise(id));
+        r.push_back(find_exercise(id));
     return r;
 }
 
@@ -364,10 +363,10 @@ void SheetsTest::pdfReadsBack()
     // The key holds what the windows write for those numbers.
     const QString key = flat(pages.mid(keyPage).join(QLatin1Char(' ')));
     for (const SheetVersion& v : versions) {
-        const Outcome missile = dropped_missile(v.items[0].parts[0].cells);
+        const Outcome missile = pressed("form4.1", v.items[0].parts[0].cells);
         QVERIFY(key.contains(flat(*missile.written("Label10"))));
         const int percent = std::stoi(v.items[1].data[1].value); // the drawn percentage
-        const Outcome launch = vertical_launch(v.items[1].parts[0].cells, percent);
+        const Outcome launch = pressed("form2.3", v.items[1].parts[0].cells, {{"p", percent}});
         QVERIFY2(key.contains(flat(*launch.written("Label36"))), launch.written("Label36")->c_str());
     }
     QVERIFY(key.contains(QStringLiteral("Resolução")));

@@ -231,9 +231,9 @@ void SolutionTest::figureDrawsOnlyInsideItsBox()
 {
     const tavek::Cells huge{{"Edit1", "1e150"}, {"Edit2", "30"}}, flat{{"Edit1", "20"}, {"Edit2", "0"}};
     const tavek::Cells atRest{{"Edit1", "1"}, {"Edit2", "10"}, {"Edit3", "10"}, {"Edit4", "30"}};
-    for (const tavek::Outcome& out : {tavek::kicked_ball(huge), tavek::kicked_ball(flat),
-                                      tavek::cubic_motion({{"Edit9", "1e307"}, {"Edit10", "2"}}),
-                                      tavek::rough_incline(atRest)}) {
+    for (const tavek::Outcome& out : {pressed("form5.4", huge), pressed("form5.4", flat),
+                                      pressed("form2.2", {{"Edit9", "1e307"}, {"Edit10", "2"}}),
+                                      pressed("form9.6", atRest)}) {
         for (const QSize box : {QSize(440, 330), QSize(120, 90), QSize(30, 20)}) {
             QImage image(box + QSize(40, 40), QImage::Format_RGB32);
             image.fill(Qt::white);

@@ -8,7 +8,15 @@
 #include <QWidget>
 #include <QtTest>
 
+#include "kit/core/run.h"
 #include "kit/frame/fonts.h"
+#include "topics/exercises.h"
+
+tavek::Outcome pressed(const char* id, const tavek::Cells& cells, std::map<std::string, double, std::less<>> drawn)
+{
+    tavek::SetDraws draws(std::move(drawn));
+    return tavek::run(*tavek::find_exercise(id), cells, draws);
+}
 
 void RecordingMessenger::inform(QWidget* parent, const QString& text)
 {

@@ -3,8 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <initializer_list>
+#include <map>
 #include <memory>
+#include <string>
 #include <utility>
 
 #include "app/registry.h"
@@ -58,6 +61,11 @@ private slots:
 // Data rows "Form1".."Form11" of an int column "form", for a test run once
 // per window.
 void addFormRows();
+
+// The exercise `id` pressed as its window presses it (its working press),
+// with the values the program would draw given.
+tavek::Outcome pressed(const char* id, const tavek::Cells& cells,
+                       std::map<std::string, double, std::less<>> drawn = {});
 
 // Helpers on a window's controls, by object name.
 void type(tavek::FormWindow* w, const char* edit, const QString& text);

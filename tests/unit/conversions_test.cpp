@@ -6,22 +6,36 @@
 
 #include "kit/core/outcome.h"
 #include "topics/conversions/conversions.h"
+#include "topics/exercises.h"
 #include "worked_solution.h"
 
 using tavek::Cells;
-using tavek::Conversion;
+using tavek::ExerciseRecord;
 using tavek::Fault;
 using tavek::Outcome;
 
 namespace {
 
+// The conversion group a unit button belongs to, and the cell it reads.
+const ExerciseRecord* groupOf(const char* button)
+{
+    for (const ExerciseRecord* r : tavek::exercises_of(3))
+        if (r->press(button))
+            return r;
+    return nullptr;
+}
+const char* inputOf(const char* button)
+{
+    const ExerciseRecord* r = groupOf(button);
+    return r ? r->given(r->press(button)->converts)->cell : "";
+}
+
 Outcome press(const char* button, const char* text)
 {
-    const Conversion* c = tavek::conversion(button);
-    EXPECT_NE(c, nullptr) << button;
-    if (!c)
+    EXPECT_NE(groupOf(button), nullptr) << button;
+    if (!groupOf(button))
         return {};
-    return tavek::convert(*c, Cells{{c->input, text}});
+    return outcome_testing::pressButton(button, Cells{{inputOf(button), text}});
 }
 
 struct Row {
@@ -62,25 +76,29 @@ std::string suffix_of(const char* result)
 TEST(Conversions, SixteenButtonsEachOnce)
 {
     std::set<std::string> buttons;
-    for (const Conversion& c : tavek::conversions())
-        buttons.insert(c.button);
+    for (const ExerciseRecord* r : tavek::exercises_of(3))
+        for (const tavek::Press& p : r->presses) {
+            buttons.insert(p.button);
+            // Every unit a button converts has its classroom factor.
+            EXPECT_NE(tavek::conversion(p.converts), nullptr) << p.button;
+        }
     EXPECT_EQ(tavek::conversions().size(), 16u);
     EXPECT_EQ(buttons.size(), 16u);
     for (const Row& r : kWorked)
         EXPECT_EQ(buttons.count(r.button), 1u) << r.button;
     // The clear buttons convert nothing.
     for (const char* clear : {"Button6", "Button13", "Button19"})
-        EXPECT_EQ(tavek::conversion(clear), nullptr) << clear;
+        EXPECT_EQ(groupOf(clear), nullptr) << clear;
 }
 
 TEST(Conversions, WorkedValues)
 {
     for (const Row& r : kWorked) {
         SCOPED_TRACE(r.button);
-        const Conversion* c = tavek::conversion(r.button);
-        ASSERT_NE(c, nullptr);
-        EXPECT_STREQ(c->input, r.input);
-        EXPECT_STREQ(c->result, r.result);
+        const ExerciseRecord* group = groupOf(r.button);
+        ASSERT_NE(group, nullptr);
+        EXPECT_STREQ(inputOf(r.button), r.input);
+        EXPECT_STREQ(group->answers.at(0).control, r.result);
         const Outcome out = press(r.button, r.typed);
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
@@ -197,11 +215,12 @@ std::vector<Worked> workedConversions()
     names.reserve(kWorked.size() * 3);
     std::vector<Worked> rows;
     for (const Row& r : kWorked) {
-        const Conversion& c = *tavek::conversion(r.button);
+        const char* button = r.button;
         for (const char* typed : {r.typed, "0.001", "1e6"}) {
             names.push_back(std::string(r.button) + " " + typed);
-            rows.push_back({names.back().c_str(), [&c](const Cells& cells) { return tavek::convert(c, cells); },
-                            Cells{{c.input, typed}}});
+            rows.push_back({names.back().c_str(),
+                            [button](const Cells& cells) { return outcome_testing::pressButton(button, cells); },
+                            Cells{{r.input, typed}}});
         }
     }
     return rows;

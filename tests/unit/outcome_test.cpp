@@ -86,11 +86,11 @@ TEST(RealArithmetic, FaultTexts)
 TEST(Calculate, KeepsWritesBeforeAFault)
 {
     const Outcome out = calculate([](Outcome& o) {
-        o.write("Label1", answer("a = ", Real(2), 4, 4, " m"));
+        o.write("Label1", answer_text("a = ", Real(2), 4, 4, " m"));
         o.message("Aviso", "Edit1");
         const Real zero = 0;
         const Real bad = Real(1) / zero;
-        o.write("Label2", answer("b = ", bad, 4, 4, " m"));
+        o.write("Label2", answer_text("b = ", bad, 4, 4, " m"));
     });
     ASSERT_TRUE(out.fault.has_value());
     EXPECT_EQ(*out.fault, Fault::DivisionByZero);
@@ -103,7 +103,7 @@ TEST(Calculate, KeepsWritesBeforeAFault)
 TEST(Calculate, NoFaultWhenAllGoesWell)
 {
     const Outcome out = calculate([](Outcome& o) {
-        o.write("Label1", answer("Tempo de chegada =", sqrt(Real(5) / 4.9), 4, 4, " s"));
+        o.write("Label1", answer_text("Tempo de chegada =", sqrt(Real(5) / 4.9), 4, 4, " s"));
     });
     EXPECT_FALSE(out.fault.has_value());
     EXPECT_EQ(out.written("Label1"), "Tempo de chegada =1.0102 s");
@@ -145,7 +145,7 @@ Outcome sum_of_three(const Cells& cells)
             return;
         if (a < 0)
             out.message("Negativo", "Edit1");
-        out.write("Label1", answer("s = ", a + b + c, 4, 2, ""));
+        out.write("Label1", answer_text("s = ", a + b + c, 4, 2, ""));
     });
 }
 

@@ -11,9 +11,74 @@
 #include <utility>
 #include <vector>
 
+#include <functional>
+#include <map>
+#include <stdexcept>
+
 #include "kit/core/outcome.h"
+#include "kit/core/random.h"
+#include "kit/core/run.h"
+#include "topics/exercises.h"
 
 namespace outcome_testing {
+
+inline const tavek::ExerciseRecord& record(const char* id)
+{
+    const tavek::ExerciseRecord* r = tavek::find_exercise(id);
+    if (!r)
+        throw std::invalid_argument(id);
+    return *r;
+}
+
+// An exercise as a calculator of its cells, pressed as its window presses it
+// (its working press; values the program would draw as given).
+inline std::function<tavek::Outcome(const tavek::Cells&)> pressing(const char* id,
+                                                                   std::map<std::string, double, std::less<>> drawn = {})
+{
+    const tavek::ExerciseRecord* r = &record(id);
+    return [r, drawn](const tavek::Cells& cells) {
+        tavek::SetDraws draws(drawn);
+        return tavek::run(*r, r->working(), cells, draws);
+    };
+}
+
+// A press of the button `button` of a window's exercise.
+inline tavek::Outcome pressButton(const char* button, const tavek::Cells& cells)
+{
+    for (const tavek::ExerciseRecord* r : tavek::all_exercises())
+        if (const tavek::Press* p = r->press(button); p && r->form == 3) {
+            tavek::SetDraws none;
+            return tavek::run(*r, *p, cells, none);
+        }
+    throw std::invalid_argument(button);
+}
+
+// Form2 exercise 3, drawing its percentage from the program's sequence, or
+// with the percentage given.
+inline tavek::Outcome vertical_launch(const tavek::Cells& cells, tavek::RandomDraw& random)
+{
+    tavek::ProgramDraws draws(random);
+    return tavek::run(record("form2.3"), cells, draws);
+}
+inline tavek::Outcome vertical_launch(const tavek::Cells& cells, int percentage)
+{
+    return pressing("form2.3", {{"p", percentage}})(cells);
+}
+
+// Form5 exercise 3: the press that draws the angle (kept in `angle`), and the
+// one that works out the speed for an angle.
+inline tavek::Outcome draw_launch_angle(tavek::RandomDraw& random, tavek::Real& angle)
+{
+    const tavek::ExerciseRecord& r = record("form5.3");
+    tavek::ProgramDraws draws(random);
+    tavek::Outcome out = tavek::run(r, r.presses.front(), {}, draws);
+    angle = draws.kept(*r.given("theta"));
+    return out;
+}
+inline tavek::Outcome drawn_angle_speed(tavek::Real angle)
+{
+    return pressing("form5.3", {{"theta", angle.value()}})({});
+}
 
 using Texts = std::vector<std::string>;
 

@@ -35,7 +35,7 @@ TEST_P(AverageVelocity, MessagesFocusAndAnswers)
 {
     const AverageCase& c = GetParam();
     const Outcome out =
-        average_motion(cellsOf({{"Edit1", c.x0}, {"Edit2", c.x}, {"Edit3", c.t0}, {"Edit4", c.t}}));
+        pressing("form2.1")(cellsOf({{"Edit1", c.x0}, {"Edit2", c.x}, {"Edit3", c.t0}, {"Edit4", c.t}}));
     EXPECT_EQ(out.messages(), c.messages);
     EXPECT_EQ(out.last_focus(), c.focus);
     EXPECT_EQ(out.written("Edit5"), c.velocity);
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 // both answers are computed before either is written, so neither cell changes.
 TEST(AverageVelocityFault, AccelerationOverflowWritesNothing)
 {
-    const Outcome out = average_motion(
+    const Outcome out = pressing("form2.1")(
         cellsOf({{"Edit1", "0"}, {"Edit2", "1e300"}, {"Edit3", "0"}, {"Edit4", "1e-5"}}));
     ASSERT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
@@ -115,7 +115,7 @@ TEST_P(CubicPosition, Derivatives)
 {
     const CubicCase& c = GetParam();
     const Outcome out =
-        cubic_motion(cellsOf({{"Edit7", c.c1}, {"Edit8", c.c2}, {"Edit9", c.c3}, {"Edit10", c.t}}));
+        pressing("form2.2")(cellsOf({{"Edit7", c.c1}, {"Edit8", c.c2}, {"Edit9", c.c3}, {"Edit10", c.t}}));
     EXPECT_EQ(out.messages(), c.messages);
     EXPECT_EQ(out.written("Edit11"), c.velocity);
     EXPECT_EQ(out.written("Edit12"), c.acceleration);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CubicPositionFocus, LastMalformedCellKeepsFocus)
 {
-    const Outcome out = cubic_motion(cellsOf({{"Edit7", "x"}, {"Edit9", "2.5 5"}}));
+    const Outcome out = pressing("form2.2")(cellsOf({{"Edit7", "x"}, {"Edit9", "2.5 5"}}));
     EXPECT_EQ(out.messages(), (std::vector<std::string>{kInvalid, kInvalid}));
     EXPECT_EQ(out.last_focus(), "Edit9");
     EXPECT_FALSE(out.wrote_anything());
@@ -202,7 +202,7 @@ TEST(VerticalLaunch, EachPressDrawsOnePercentage)
     for (int press = 0; press < 6; ++press) {
         const int p = probe.percentage();
         const Outcome out = launch("9.8", random); // hmax = 4.9 m
-        EXPECT_EQ(out.written("Label32"), answer("Altura gerada =", Real(4.9) * p / 100, 4, 4, " m")) << press;
+        EXPECT_EQ(out.written("Label32"), answer_text("Altura gerada =", Real(4.9) * p / 100, 4, 4, " m")) << press;
         EXPECT_EQ(random.seed(), probe.seed());
     }
 }
@@ -318,12 +318,12 @@ Outcome launchFirstDraw(const Cells& cells)
 }
 
 const Worked kWorkedRectilinear[] = {
-    {"average forward", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "0", "2"})},
-    {"average backwards", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"12.5", "2.5", "1", "5"})},
-    {"cubic worked", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"", "2", "1", "2"})},
-    {"cubic negatives", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"5", "-1", "-2", "-3"})},
-    {"average in thousandths", average_motion, fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.002", "0.001", "0.003"})},
-    {"cubic in millions", cubic_motion, fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1e6", "1e6", "1e6", "1e6"})},
+    {"average forward", pressing("form2.1"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "0", "2"})},
+    {"average backwards", pressing("form2.1"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"12.5", "2.5", "1", "5"})},
+    {"cubic worked", pressing("form2.2"), fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"", "2", "1", "2"})},
+    {"cubic negatives", pressing("form2.2"), fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"5", "-1", "-2", "-3"})},
+    {"average in thousandths", pressing("form2.1"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.002", "0.001", "0.003"})},
+    {"cubic in millions", pressing("form2.2"), fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1e6", "1e6", "1e6", "1e6"})},
     {"vertical launch", launchFirstDraw, fill({"Edit13"}, {"19.6"})},
     {"vertical launch slow", launchFirstDraw, fill({"Edit13"}, {"0.001"})},
     {"vertical launch fast", launchFirstDraw, fill({"Edit13"}, {"1e6"})},

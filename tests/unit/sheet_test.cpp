@@ -3,6 +3,8 @@
 // writes for them, and a list's code gives the same sheets again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <map>
 #include <set>
@@ -10,18 +12,13 @@
 #include <vector>
 
 #include "kit/core/number.h"
+#include "outcome_testing.h"
 #include "sheets/sheet.h"
-#include "topics/conversions/conversions.h"
-#include "topics/force/force.h"
-#include "topics/force/incline_friction.h"
-#include "topics/force/inclined_plane.h"
-#include "topics/force/tensions.h"
-#include "topics/launches/launches.h"
-#include "topics/power/power.h"
-#include "topics/power/power_table.h"
-#include "topics/rectilinear/rectilinear.h"
+#include "sheets/sheet_random.h"
+#include "topics/exercises.h"
 
 using namespace tavek;
+using outcome_testing::pressing;
 
 namespace {
 
@@ -41,53 +38,51 @@ const SheetDatum& datum(const SheetItem& item, const char* label)
 using Window = std::function<Outcome(const SheetItem&, const SheetPart&)>;
 const std::map<std::string, Window>& windows()
 {
-    auto cells = [](Outcome (*f)(const Cells&)) {
-        return [f](const SheetItem&, const SheetPart& p) { return f(p.cells); };
+    auto cells = [](const char* id) {
+        return [f = pressing(id)](const SheetItem&, const SheetPart& p) { return f(p.cells); };
     };
-    auto converted = [](const SheetItem&, const SheetPart& p) {
+    auto converted = [](const SheetItem& i, const SheetPart& p) {
         // "b) 3,5 km", "c) 3 anos": the unit names the button.
         const std::string unit = p.label.substr(p.label.rfind(' ') + 1);
-        for (const Conversion& c : conversions())
-            if ((unit == c.unit || unit == c.unit + std::string("s")) && p.cells.contains(c.input))
-                return convert(c, p.cells);
+        for (const Press& b : i.exercise->presses)
+            if (unit == b.converts || unit == b.converts + std::string("s"))
+                return outcome_testing::pressButton(b.button, p.cells);
         ADD_FAILURE() << "no button for " << p.label;
         return Outcome{};
     };
     static const std::map<std::string, Window> table = {
-        {"form2.1", cells(average_motion)},
-        {"form2.2", cells(cubic_motion)},
+        {"form2.1", cells("form2.1")},
+        {"form2.2", cells("form2.2")},
         {"form2.3",
          [](const SheetItem& i, const SheetPart& p) {
-             return vertical_launch(p.cells, static_cast<int>(typed(datum(i, "p"))));
+             return outcome_testing::vertical_launch(p.cells, static_cast<int>(typed(datum(i, "p"))));
          }},
         {"form3.length", converted},
         {"form3.time", converted},
         {"form3.mass", converted},
-        {"form4.1", cells(dropped_missile)},
-        {"form4.2", cells(basketball_jump)},
-        {"form5.3", [](const SheetItem& i, const SheetPart&) { return drawn_angle_speed(typed(datum(i, "ângulo"))); }},
-        {"form5.4", cells(kicked_ball)},
-        {"form6.1", cells(rope_tensions)},
-        {"form6.2", cells(pulled_block)},
-        {"form7.3", cells(pulled_blocks)},
-        {"form7.4", cells(hanging_block_pull)},
-        {"form8.5", cells(smooth_incline)},
-        {"form8.6", cells(block_on_wall)},
-        {"form9.6", cells(rough_incline)},
-        {"form9.7", cells(rough_incline_work)},
-        {"form10.1", cells(elevator_power)},
-        {"form10.2", cells(incline_power)},
-        {"form11.3", cells(power_table)},
+        {"form4.1", cells("form4.1")},
+        {"form4.2", cells("form4.2")},
+        {"form5.3", [](const SheetItem& i, const SheetPart&) { return outcome_testing::drawn_angle_speed(typed(datum(i, "ângulo"))); }},
+        {"form5.4", cells("form5.4")},
+        {"form6.1", cells("form6.1")},
+        {"form6.2", cells("form6.2")},
+        {"form7.3", cells("form7.3")},
+        {"form7.4", cells("form7.4")},
+        {"form8.5", cells("form8.5")},
+        {"form8.6", cells("form8.6")},
+        {"form9.6", cells("form9.6")},
+        {"form9.7", cells("form9.7")},
+        {"form10.1", cells("form10.1")},
+        {"form10.2", cells("form10.2")},
+        {"form11.3", cells("form11.3")},
     };
     return table;
 }
 
-std::vector<const SheetExercise*> all()
+std::vector<const ExerciseRecord*> all()
 {
-    std::vector<const SheetExercise*> r;
-    for (const SheetExercise& e : sheet_exercises())
-        r.push_back(&e);
-    return r;
+    const auto every = all_exercises();
+    return {every.begin(), every.end()};
 }
 
 std::vector<std::string> statements(const std::vector<SheetVersion>& sheet, std::size_t item)
@@ -114,9 +109,9 @@ struct Sheets : testing::Test {
 
 TEST_F(Sheets, EveryExerciseHasItsWindowsCalculator)
 {
-    ASSERT_EQ(sheet_exercises().size(), windows().size());
-    for (const SheetExercise& e : sheet_exercises())
-        EXPECT_TRUE(windows().contains(e.id)) << e.id;
+    ASSERT_EQ(all_exercises().size(), windows().size());
+    for (const ExerciseRecord* e : all_exercises())
+        EXPECT_TRUE(windows().contains(e->id)) << e->id;
 }
 
 TEST_F(Sheets, EveryVersionIsAnsweredByItsWindowWithoutAMessage)
@@ -150,17 +145,33 @@ TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
 {
     for (const SheetVersion& v : of(4821)) {
         for (const SheetItem& item : v.items) {
-            const SheetExercise& e = *item.exercise;
+            const ExerciseRecord& e = *item.exercise;
             SCOPED_TRACE(std::string(e.id) + " version " + std::to_string(v.number));
-            ASSERT_EQ(item.data.size(), e.givens.size());
-            for (std::size_t k = 0; k < item.data.size(); ++k) {
-                const SheetDatum& d = item.data[k];
-                const Grid& grid = e.givens[k].grid;
-                const double x = typed(d);
+            const auto onGrid = [](double x, const Grid& grid) {
                 EXPECT_GE(x, grid.min);
                 EXPECT_LE(x, grid.max);
                 const double steps = (x - grid.min) / grid.step;
-                EXPECT_NEAR(steps, std::round(steps), 1e-6) << d.value;
+                EXPECT_NEAR(steps, std::round(steps), 1e-6) << x;
+            };
+            if (e.working().converts) {
+                // A conversion group states its amounts in the statement, each on its unit's grid.
+                EXPECT_TRUE(item.data.empty());
+                for (const SheetPart& part : item.parts) {
+                    const std::string unit = part.label.substr(part.label.rfind(' ') + 1);
+                    const Given* g = nullptr;
+                    for (const Given& u : e.givens)
+                        if (unit == u.unit || (u.plural && unit == u.plural))
+                            g = &u;
+                    ASSERT_NE(g, nullptr) << part.label;
+                    onGrid(read_number(part.cells.at(g->cell)).value, g->range);
+                }
+                continue;
+            }
+            ASSERT_EQ(item.data.size(), e.givens.size());
+            for (std::size_t k = 0; k < item.data.size(); ++k) {
+                const SheetDatum& d = item.data[k];
+                const Grid& grid = e.givens[k].range;
+                onGrid(typed(d), grid);
                 // Decimal comma, as the class writes it, and no point at all.
                 EXPECT_EQ(d.value.find('.'), std::string::npos) << d.value;
                 EXPECT_NE(item.statement.find(d.value), std::string::npos) << d.value;
@@ -216,9 +227,12 @@ TEST_F(Sheets, TheSameCodeGivesTheSameSheet)
             EXPECT_EQ(again[i].items[k].parts.back().answers, of(4821)[i].items[k].parts.back().answers);
         }
     // An exercise keeps its numbers in a shorter list of the same code.
-    const std::vector<const SheetExercise*> two = {sheet_exercise("form9.7"), sheet_exercise("form2.1")};
+    const std::vector<const ExerciseRecord*> two = {find_exercise("form9.7"), find_exercise("form2.1")};
     const std::vector<SheetVersion> shorter = make_sheet({4821, two, 5});
-    auto place = [](const SheetExercise* e) { return static_cast<std::size_t>(e - sheet_exercises().data()); };
+    auto place = [](const ExerciseRecord* e) {
+        return static_cast<std::size_t>(std::find(all_exercises().begin(), all_exercises().end(), e) -
+                                        all_exercises().begin());
+    };
     for (std::size_t i = 0; i < shorter.size(); ++i)
         for (std::size_t k = 0; k < two.size(); ++k)
             EXPECT_EQ(shorter[i].items[k].statement, of(4821)[i].items[place(two[k])].statement);
@@ -227,10 +241,10 @@ TEST_F(Sheets, TheSameCodeGivesTheSameSheet)
 TEST_F(Sheets, VersionsDifferAndCodesDiffer)
 {
     // A class of thirty gets thirty different sets of every exercise.
-    for (std::size_t k = 0; k < sheet_exercises().size(); ++k) {
+    for (std::size_t k = 0; k < all_exercises().size(); ++k) {
         std::vector<std::string> s = statements(of(4821), k);
         s.resize(30);
-        EXPECT_EQ(std::set<std::string>(s.begin(), s.end()).size(), 30u) << sheet_exercises()[k].id;
+        EXPECT_EQ(std::set<std::string>(s.begin(), s.end()).size(), 30u) << all_exercises()[k]->id;
     }
     const std::vector<SheetVersion> other = make_sheet({4822, all(), 1});
     int same = 0;
@@ -266,29 +280,40 @@ TEST(SheetDraw, SameSeedSameSequenceOtherSeedOther)
 
 TEST(SheetDefinite, RefusesWhatNoKeyShouldHold)
 {
+    // Answers as the windows write them: four and two decimals, and a sentence.
+    const Answer four{"t", "tempo", "t", "s", "Label1", "Tempo = ", " s", 4, 4};
+    const Answer two{"W", "trabalho", "W", "J", "Label1", "W =", " J", 4, 2};
+    const Answer sentence{.quantity = "motion", .name = "sentido", .symbol = nullptr, .unit = "",
+                          .control = "Label2", .sentences = {"Sistema em equilíbrio"}};
     struct Row {
         const char* name;
-        std::vector<Action> actions;
+        std::vector<Quantity> answers;
+        std::vector<Action> messages = {};
         bool definite;
     };
-    auto wr = [](const char* text) { return Action{Action::Kind::Write, "Label1", text}; };
     const std::vector<Row> rows = {
-        {"an answer", {wr("Tempo = 12.5000 s")}, true},
-        {"six whole digits", {wr("W =123456.78 J")}, true},
-        {"a digit in a name", {wr("V0 = 2.6574m/s ->9.5665 km/h")}, true},
-        {"seven whole digits", {wr("W =1234567.00 J")}, false},
-        {"a zero answer", {wr("Aceleração do sistema = 0.0000 m/s²")}, false},
-        {"scientific form", {wr(" 1.7E+0036 m")}, false},
-        {"a message", {{Action::Kind::Message, "Edit1", "Massa inválida. Ajuste seus dados"}}, false},
-        {"nothing written", {}, false},
+        {"an answer", {{&four, 12.5}}, {}, true},
+        {"six whole digits", {{&two, 123456.78}}, {}, true},
+        {"two answers and a sentence", {{&four, 2.6574}, {&four, 9.5665}, {&sentence, 0}}, {}, true},
+        {"seven whole digits", {{&two, 1234567}}, {}, false},
+        {"a zero answer", {{&four, 0.00004}}, {}, false},
+        {"what a window writes in scientific form", {{&four, 1.7e36}}, {}, false},
+        {"no number at all", {{&four, std::nan("")}}, {}, false},
+        {"a message", {}, {{Action::Kind::Message, "Edit1", "Massa inválida. Ajuste seus dados"}}, false},
+        {"a message beside an answer",
+         {{&four, 1}},
+         {{Action::Kind::Message, "Edit1", "Massa inválida. Ajuste seus dados"}},
+         false},
+        {"nothing answered", {}, {}, false},
     };
     for (const Row& r : rows) {
         Outcome out;
-        out.actions = r.actions;
+        out.answers = r.answers;
+        out.actions = r.messages;
         EXPECT_EQ(definite(out, 6), r.definite) << r.name;
     }
     Outcome faulted;
-    faulted.actions = {wr("Tempo = 1.0000 s")};
+    faulted.answers = {{&four, 1}};
     faulted.fault = Fault::Overflow;
     EXPECT_FALSE(definite(faulted, 6));
 }

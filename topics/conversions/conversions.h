@@ -1,37 +1,34 @@
 #pragma once
-// Calculators of this topic: pure functions from cell texts to an outcome.
+// The unit conversion window's classroom factors and its calculator; the
+// window's records, in exercises.cpp, name its buttons, cells and ranges.
 #include <span>
-
-#include "kit/core/outcome.h"
+#include <string_view>
 
 namespace tavek {
 
-// One button of the unit conversion window: which cell it reads, which cell it
-// fills and how the value becomes SI. Millimetres and centimetres divide by
-// an exact 1000 or 100 rather than multiplying by 0.001 or 0.01, so that 1500 mm
-// gives exactly 1.5 m; every other unit multiplies by its factor.
+class Run;
+
+// How a unit becomes SI. Millimetres and centimetres divide by an exact 1000
+// or 100 rather than multiplying by 0.001 or 0.01, so that 1500 mm gives
+// exactly 1.5 m; every other unit multiplies by its factor.
 struct Conversion {
     enum class Op { Multiply, Divide };
-    const char* button;
-    const char* input;
-    const char* result;
-    const char* unit; // of the typed value, as its button names it
+    const char* unit; // as its button names it
     Op op;
     double factor;
-    const char* suffix;
     const char* remark = nullptr; // what the worked solution says of a classroom factor
 };
 
-// The sixteen conversions, in the window's button order.
+// The sixteen units, in the window's button order.
 std::span<const Conversion> conversions();
-// The conversion behind a button, or nullptr.
-const Conversion* conversion(std::string_view button);
+// The conversion of a unit, or nullptr.
+const Conversion* conversion(std::string_view unit);
 
 inline constexpr std::string_view kNegativeConversion = "Valor para conversão negativo, favor ajuste o valor";
 
-// Reads the group's input cell; a value of zero or more is converted and
-// written W(x; 8, 8) with its unit into the result cell, a negative one is
-// refused with a message and the focus back on the input cell.
-Outcome convert(const Conversion& conversion, const Cells& cells);
+// Reads the value of the unit the pressed button names; a value of zero or
+// more is converted and written into the group's result cell, a negative
+// one is refused with a message and the focus back on the input cell.
+void convert(Run& run);
 
 } // namespace tavek

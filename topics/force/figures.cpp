@@ -1,6 +1,7 @@
 #include "topics/force/figures.h"
 
-#include <numbers>
+#include "kit/core/classroom.h"
+#include "kit/core/outcome.h"
 
 namespace tavek {
 
@@ -35,19 +36,20 @@ Figure rope_tensions_figure(Real weight, Real ta, Real tb)
     constexpr int d = 2;
     Body knot = body("Nó");
     knot.knot = true;
-    knot.arrows = {force("TA", ta.value(), kLeft - 28, d), force("TB", tb.value(), 47, d),
+    knot.arrows = {force("TA", ta.value(), kLeft - classroom::ropeADegrees, d),
+                   force("TB", tb.value(), classroom::ropeBDegrees, d),
                    force("TC", weight.value(), kDown, d)};
     Body block = body("Bloco");
     block.arrows = {force("TC", weight.value(), kUp, d), force("P", weight.value(), kDown, d)};
     return finished({knot, block}, "sistema em repouso", "Sistema em repouso: em cada corpo as forças se equilibram.");
 }
 
-Figure pulled_block_figure(Real f1, Real weight, Real f2, Real radians, Real f2x, Real a)
+Figure pulled_block_figure(Real f1, Real weight, Real f2, Real degrees, Real f2x, Real a)
 {
     constexpr int d = 4;
     Body block = body("Bloco", Body::Support::Plane);
     block.arrows = {force("F1", f1.value(), kLeft, d),
-                    force("F2", f2.value(), radians.value() * 180 / std::numbers::pi, d),
+                    force("F2", f2.value(), degrees.value(), d),
                     component("F2x", f2x.value(), kRight, d), force("P", weight.value(), kDown, d),
                     acceleration(a.value(), kRight, d)};
     return finished({block}, "F2x > F1: o bloco acelera para a direita com " + labelled("a", a.value(), d, "m/s²"));
@@ -139,6 +141,42 @@ Figure rough_incline_figure(Real degrees, Real px, Real py, Real fat, Real pb, R
     bb.arrows.push_back(acceleration(acc, up ? kDown : kUp, d));
     const std::string how = labelled("a", acc, d, "m/s²");
     return finished({ba, bb}, up ? "B desce e puxa A plano acima com " + how : "A desce o plano e puxa B com " + how);
+}
+
+Figure rope_tensions_figure(const Outcome& out)
+{
+    return rope_tensions_figure(out.value("P"), out.value("TA"), out.value("TB"));
+}
+
+Figure pulled_block_figure(const Outcome& out)
+{
+    return pulled_block_figure(out.value("F1"), out.value("P"), out.value("F2"), classroom::pullDegrees,
+                               out.value("F2X"), out.value("a"));
+}
+
+Figure pulled_blocks_figure(const Outcome& out)
+{
+    return pulled_blocks_figure(out.value("F"), out.value("T1"), out.value("T2"), out.value("a"));
+}
+
+Figure hanging_block_pull_figure(const Outcome& out)
+{
+    return hanging_block_pull_figure(out.value("PD"), out.value("a"), out.value("T1"), out.value("T2"),
+                                     out.value("T3"));
+}
+
+Figure smooth_incline_figure(const Outcome& out)
+{
+    return smooth_incline_figure(out.value("theta"), out.value("PX"), out.value("PB"), out.value("a"),
+                                 out.value("T"));
+}
+
+Figure block_on_wall_figure(const Outcome& out) { return block_on_wall_figure(out.value("F"), out.value("P")); }
+
+Figure rough_incline_figure(const Outcome& out)
+{
+    return rough_incline_figure(out.value("theta"), out.value("PX"), out.value("PY"), out.value("Fat"),
+                                out.value("PB"), out.value("a"), out.value("T"));
 }
 
 } // namespace tavek

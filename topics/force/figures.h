@@ -7,13 +7,24 @@
 
 namespace tavek {
 
+struct Outcome;
+
+// Each exercise's figure from the values its press worked out.
+Figure rope_tensions_figure(const Outcome& out);
+Figure pulled_block_figure(const Outcome& out);
+Figure pulled_blocks_figure(const Outcome& out);
+Figure hanging_block_pull_figure(const Outcome& out);
+Figure smooth_incline_figure(const Outcome& out);
+Figure block_on_wall_figure(const Outcome& out);
+Figure rough_incline_figure(const Outcome& out);
+
 // Form6 exercise 1: the knot where ropes A (28° to the ceiling, on the left),
 // B (47°, on the right) and C meet, and the block C holds up.
 Figure rope_tensions_figure(Real weight, Real ta, Real tb);
 
-// Form6 exercise 2: the block pulled by F2 at `radians` above the horizontal
+// Form6 exercise 2: the block pulled by F2 at `degrees` above the horizontal
 // against F1, its weight P; it speeds up with a.
-Figure pulled_block_figure(Real f1, Real weight, Real f2, Real radians, Real f2x, Real a);
+Figure pulled_block_figure(Real f1, Real weight, Real f2, Real degrees, Real f2x, Real a);
 
 // Form7 exercise 3: blocks 1, 2, 3 in a row, F pulling block 3; T1 joins 2
 // and 3, T2 joins 1 and 2.

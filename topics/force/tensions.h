@@ -1,17 +1,14 @@
 #pragma once
-// Calculators of this topic: pure functions from cell texts to an outcome.
-#include "kit/core/outcome.h"
-
+// The calculators of the first window of further force exercises (Form7);
+// their records, in exercises.cpp, name their cells and answers.
 namespace tavek {
 
-// Exercise 3: three blocks on a smooth floor, weights P1..P3 (Edit1..Edit3),
-// pulled by F (Edit4). Writes the masses (Label4, Label15, Label16), the
-// acceleration (Label17) and the two rope tensions (Label18, Label19).
-Outcome pulled_blocks(const Cells& cells);
+class Run;
 
-// Exercise 4: blocks A, B, C on a smooth table (masses in Edit5..Edit7) and D
-// (Edit8) hanging over a pulley. Writes the hanging weight (Label29), the
-// acceleration (Label33) and the three rope tensions (Label30..Label32).
-Outcome hanging_block_pull(const Cells& cells);
+// Exercise 3: three blocks on a smooth floor, weights P1..P3, pulled by F.
+void pulled_blocks(Run& run);
+
+// Exercise 4: blocks A, B, C on a smooth table and D hanging over a pulley.
+void hanging_block_pull(Run& run);
 
 } // namespace tavek

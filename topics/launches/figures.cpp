@@ -2,6 +2,9 @@
 
 #include <cmath>
 
+#include "kit/core/classroom.h"
+#include "kit/core/outcome.h"
+
 namespace tavek {
 
 namespace {
@@ -125,6 +128,32 @@ Figure kicked_ball_figure(Real v0, Real radians, Real vy, Real g, Real hmax, Rea
                         figure_number(range.value(), kDecimals) + " m; tempo do percurso " +
                         figure_number(end, kDecimals) + " s.";
     return f;
+}
+
+
+Figure dropped_missile_figure(const Outcome& out)
+{
+    return dropped_missile_figure(out.value("v"), out.value("h"), out.value("g"), out.value("t"), out.value("d"));
+}
+
+Figure basketball_figure(const Outcome& out)
+{
+    // Beyond the double range the release height was never kept.
+    const double y0 = out.has("y0") ? out.value("y0") : HUGE_VAL;
+    return basketball_figure(y0, out.value("v0"), out.value("vy"), out.value("cos"), out.value("g"), out.value("up"),
+                             out.value("travel"), classroom::basketHeight, classroom::basketDistance);
+}
+
+Figure drawn_angle_figure(const Outcome& out)
+{
+    return drawn_angle_figure(out.value("theta"), out.value("rad"), out.value("sin"), out.value("v0"),
+                              classroom::g);
+}
+
+Figure kicked_ball_figure(const Outcome& out)
+{
+    return kicked_ball_figure(out.value("v0"), out.value("rad"), out.value("vy"), out.value("g"), out.value("hmax"),
+                              out.value("t"), out.value("A"));
 }
 
 } // namespace tavek

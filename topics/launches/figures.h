@@ -6,6 +6,15 @@
 
 namespace tavek {
 
+struct Outcome;
+
+// Each exercise's figure from the values its press worked out.
+Figure dropped_missile_figure(const Outcome& out);
+Figure basketball_figure(const Outcome& out);
+Figure drawn_angle_figure(const Outcome& out);
+Figure kicked_ball_figure(const Outcome& out);
+
+
 // Launches, exercise 1: the missile's path from the aircraft's height h at
 // speed v down to the target it reaches after t, d ahead.
 Figure dropped_missile_figure(Real v, Real h, Real g, Real t, Real d);

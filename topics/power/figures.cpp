@@ -1,6 +1,6 @@
 #include "topics/power/figures.h"
 
-#include <numbers>
+#include "kit/core/outcome.h"
 
 namespace tavek {
 
@@ -18,9 +18,9 @@ Figure elevator_figure(Real weight)
     return f;
 }
 
-Figure incline_power_figure(Real radians, Real px, Real py, Real friction)
+Figure incline_power_figure(Real degrees, Real px, Real py, Real friction)
 {
-    const double slope = radians.value() * 180 / std::numbers::pi;
+    const double slope = degrees.value();
     // Up the plane at constant speed: the pull balances friction and the
     // weight's pull along the plane.
     const double pull = friction.value() + py.value();
@@ -64,6 +64,23 @@ Figure power_table_figure(const std::vector<double>& powers)
         f.description = "Potência × tempo, de t = 1 s a " + figure_number(n, 0) + " s: em t = " + figure_number(n, 0) +
                         " s, " + labelled("Pot", powers.back(), kDecimals, "W") + ".";
     return f;
+}
+
+
+Figure elevator_figure(const Outcome& out) { return elevator_figure(out.value("P")); }
+
+Figure incline_power_figure(const Outcome& out)
+{
+    return incline_power_figure(out.value("theta"), out.value("PX"), out.value("PY"), out.value("Fat"));
+}
+
+Figure power_table_figure(const Outcome& out)
+{
+    std::vector<double> powers; // each second's
+    for (const Quantity& q : out.answers)
+        if (std::string_view(q.answer->quantity) == "Pot")
+            powers.push_back(q.value);
+    return power_table_figure(powers);
 }
 
 } // namespace tavek

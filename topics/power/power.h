@@ -1,16 +1,15 @@
 #pragma once
-// Calculators of this topic: pure functions from cell texts to an outcome.
-#include "kit/core/outcome.h"
-
+// The calculators of the power window (Form10); their records, in
+// exercises.cpp, name their cells and answers.
 namespace tavek {
 
-// Exercise 1: mean power of the cable lifting a full elevator.
-// Cells Edit1 (mass, kg), Edit2 (time of the climb, s), Edit3 (height, m).
-Outcome elevator_power(const Cells& cells);
+class Run;
 
-// Exercise 2: power of the machine pulling a block up an inclined plane with
-// friction. Cells Edit8 (velocity, m/s), Edit4 (friction coefficient),
-// Edit5 (mass, kg), Edit6 (CO, m), Edit7 (CA, m).
-Outcome incline_power(const Cells& cells);
+// Exercise 1: the average power of the cable lifting an elevator at constant speed.
+void elevator_power(Run& run);
+
+// Exercise 2: the power of a device pulling a block up an incline with
+// friction, at constant speed.
+void incline_power(Run& run);
 
 } // namespace tavek

@@ -1,13 +1,13 @@
 #pragma once
-// Calculators of this topic: pure functions from cell texts to an outcome.
-#include "kit/core/outcome.h"
-
+// The calculator of the more power exercises window (Form11); its record, in
+// exercises.cpp, names its cells and its list.
 namespace tavek {
 
-// Exercise 3: work and mean power of a force F1 pulling a block at constant
-// velocity, one line of ListBox1 per whole second up to the chosen time.
-// Cells Edit1 (velocity, m/s), Edit2 (F1, N), Edit3 (angle, degrees),
-// Edit4 (last second T, s).
-Outcome power_table(const Cells& cells);
+class Run;
+
+// Exercise 3: a force at an angle pulls a block at constant speed; for each
+// whole second from 1 s to T, a line of the work done since the start and
+// the average power, in watts and in horsepower.
+void power_table(Run& run);
 
 } // namespace tavek

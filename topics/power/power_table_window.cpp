@@ -4,7 +4,7 @@
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 
-#include "topics/power/power_table.h"
+#include "topics/power/exercises.h"
 #include "topics/power/windows.h"
 #include "ui_form11.h"
 
@@ -30,7 +30,8 @@ public:
 
 FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QWidget* owner)
 {
-    return designed<Ui::PowerTableWindow>(number, context, owner, [](auto& u, Design& d, const Context&) {
+    return designed<Ui::PowerTableWindow>(number, context, owner, exercises_of(power_exercises(), number),
+                                          [](auto& u, Design& d, const Context&) {
         // Plain text lines in one model, painted by one delegate: no widget per
         // line, so a list of 32001 lines fills and scrolls as fast as a short one.
         QListView* list = u.ListBox1;
@@ -39,8 +40,6 @@ FormWindow* createPowerTableWindow(FormNumber number, const Context& context, QW
         list->setUniformItemSizes(true);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-        d.exercises = {{{{u.Button1, power_table}}, {u.Edit1, u.Edit2, u.Edit3, u.Edit4}, {u.ListBox1}, u.Button2}};
-        d.solutions.first = 3; // as the statements number them
         d.lock = ResultLockSetup{};
         d.quickSi = {u.Edit1, u.Label27, u.CheckBox1, u.Kmhms1, u.mihms1, u.cmsms1};
     });

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "kit/core/outcome.h"
+
 namespace tavek {
 
 namespace {
@@ -108,6 +110,24 @@ Figure vertical_launch_figure(Real v0, Real g, Real top, Real hmax, Real h, Real
                         " m é cruzada em t1 = " + number(rise) + " s, na subida, e em t2 = " + number(fall) +
                         " s, na descida.";
     return f;
+}
+
+
+Figure average_motion_figure(const Outcome& out)
+{
+    return average_motion_figure(out.value("x0"), out.value("t0"), out.value("t"), out.value("v"), out.value("a"));
+}
+
+Figure cubic_motion_figure(const Outcome& out)
+{
+    return cubic_motion_figure(out.value("c1"), out.value("c2"), out.value("c3"), out.value("t"), out.value("v"),
+                               out.value("a"));
+}
+
+Figure vertical_launch_figure(const Outcome& out)
+{
+    return vertical_launch_figure(out.value("v0"), out.value("g"), out.value("top"), out.value("hmax"),
+                                  out.value("h"), out.value("t1"), out.value("t2"), out.value("total"));
 }
 
 } // namespace tavek

@@ -6,6 +6,14 @@
 
 namespace tavek {
 
+struct Outcome;
+
+// Each exercise's figure from the values its press worked out.
+Figure average_motion_figure(const Outcome& out);
+Figure cubic_motion_figure(const Outcome& out);
+Figure vertical_launch_figure(const Outcome& out);
+
+
 // Exercise 1: x(t) and v(t) of the particle starting from rest at (t0, x0)
 // with the acceleration a, up to the final instant t; vm, the mean velocity.
 Figure average_motion_figure(Real x0, Real t0, Real t, Real vm, Real a);
