@@ -163,53 +163,53 @@ Outcome drawn(double angle) { return outcome_testing::drawn_angle_speed(tavek::R
 INSTANTIATE_TEST_SUITE_P(
     Presses, EveryFigure,
     testing::Values(
-        Press{"average", outcome_testing::pressing("form2.1"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "100", "0", "10"})},
-        Press{"average_backwards", outcome_testing::pressing("form2.1"),
+        Press{"average", pressing("form2.1"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "100", "0", "10"})},
+        Press{"average_backwards", pressing("form2.1"),
               fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "3", "1"})},
-        Press{"average_huge", outcome_testing::pressing("form2.1"),
+        Press{"average_huge", pressing("form2.1"),
               fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "1e300", "0", "1"})},
-        Press{"cubic", outcome_testing::pressing("form2.2"), fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1", "2", "3", "2"})},
-        Press{"cubic_empty", outcome_testing::pressing("form2.2"), {}},
-        Press{"cubic_before_zero", outcome_testing::pressing("form2.2"),
+        Press{"cubic", pressing("form2.2"), fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1", "2", "3", "2"})},
+        Press{"cubic_empty", pressing("form2.2"), {}},
+        Press{"cubic_before_zero", pressing("form2.2"),
               fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"5", "-1", "2", "-3"})},
         Press{"vertical", launch, cellsOf({{"Edit13", "19.6"}})}, Press{"vertical_at_rest", launch, {}},
         Press{"vertical_tiny", launch, cellsOf({{"Edit13", "1e-300"}})},
-        Press{"missile", outcome_testing::pressing("form4.1"), cellsOf({{"Edit1", "200"}, {"Edit2", "500"}})},
-        Press{"missile_huge", outcome_testing::pressing("form4.1"), cellsOf({{"Edit1", "1e300"}, {"Edit2", "1"}})},
-        Press{"basket", outcome_testing::pressing("form4.2"), cellsOf({{"Edit3", "2"}})},
-        Press{"basket_above", outcome_testing::pressing("form4.2"), cellsOf({{"Edit3", "3"}})},
+        Press{"missile", pressing("form4.1"), cellsOf({{"Edit1", "200"}, {"Edit2", "500"}})},
+        Press{"missile_huge", pressing("form4.1"), cellsOf({{"Edit1", "1e300"}, {"Edit2", "1"}})},
+        Press{"basket", pressing("form4.2"), cellsOf({{"Edit3", "2"}})},
+        Press{"basket_above", pressing("form4.2"), cellsOf({{"Edit3", "3"}})},
         Press{"drawn_26", [](const tavek::Cells&) { return drawn(26); }, {}},
         Press{"drawn_88", [](const tavek::Cells&) { return drawn(88); }, {}},
-        Press{"kick", outcome_testing::pressing("form5.4"), cellsOf({{"Edit1", "20"}, {"Edit2", "45"}})},
-        Press{"kick_zero_angle", outcome_testing::pressing("form5.4"), cellsOf({{"Edit1", "20"}, {"Edit2", "0"}})},
-        Press{"kick_upright", outcome_testing::pressing("form5.4"), cellsOf({{"Edit1", "10"}, {"Edit2", "90"}})},
-        Press{"kick_huge", outcome_testing::pressing("form5.4"), cellsOf({{"Edit1", "1e150"}, {"Edit2", "30"}})},
-        Press{"ropes", outcome_testing::pressing("form6.1"), cellsOf({{"Edit1", "10"}})},
-        Press{"pulled", outcome_testing::pressing("form6.2"), fill({"Edit2", "Edit3", "Edit4"}, {"10", "98", "20"})},
-        Press{"pulled_tiny_f1", outcome_testing::pressing("form6.2"), fill({"Edit2", "Edit3", "Edit4"}, {"1e-300", "98", "20"})},
-        Press{"three", outcome_testing::pressing("form7.3"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"98", "98", "98", "30"})},
-        Press{"three_at_rest", outcome_testing::pressing("form7.3"),
+        Press{"kick", pressing("form5.4"), cellsOf({{"Edit1", "20"}, {"Edit2", "45"}})},
+        Press{"kick_zero_angle", pressing("form5.4"), cellsOf({{"Edit1", "20"}, {"Edit2", "0"}})},
+        Press{"kick_upright", pressing("form5.4"), cellsOf({{"Edit1", "10"}, {"Edit2", "90"}})},
+        Press{"kick_huge", pressing("form5.4"), cellsOf({{"Edit1", "1e150"}, {"Edit2", "30"}})},
+        Press{"ropes", pressing("form6.1"), cellsOf({{"Edit1", "10"}})},
+        Press{"pulled", pressing("form6.2"), fill({"Edit2", "Edit3", "Edit4"}, {"10", "98", "20"})},
+        Press{"pulled_tiny_f1", pressing("form6.2"), fill({"Edit2", "Edit3", "Edit4"}, {"1e-300", "98", "20"})},
+        Press{"three", pressing("form7.3"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"98", "98", "98", "30"})},
+        Press{"three_at_rest", pressing("form7.3"),
               fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"98", "98", "98", "0"})},
-        Press{"hanging", outcome_testing::pressing("form7.4"), fill({"Edit5", "Edit6", "Edit7", "Edit8"}, {"1", "1", "1", "1"})},
-        Press{"hanging_huge", outcome_testing::pressing("form7.4"),
+        Press{"hanging", pressing("form7.4"), fill({"Edit5", "Edit6", "Edit7", "Edit8"}, {"1", "1", "1", "1"})},
+        Press{"hanging_huge", pressing("form7.4"),
               fill({"Edit5", "Edit6", "Edit7", "Edit8"}, {"1e300", "1", "1", "1e300"})},
-        Press{"smooth_up", outcome_testing::pressing("form8.5"), fill({"Edit1", "Edit2", "Edit3"}, {"10", "10", "30"})},
-        Press{"smooth_down", outcome_testing::pressing("form8.5"), fill({"Edit1", "Edit2", "Edit3"}, {"20", "5", "60"})},
-        Press{"smooth_upright", outcome_testing::pressing("form8.5"), fill({"Edit1", "Edit2", "Edit3"}, {"10", "10", "90"})},
-        Press{"wall", outcome_testing::pressing("form8.6"), cellsOf({{"Edit4", "0.5"}, {"Edit5", "10"}})},
-        Press{"rough_up", outcome_testing::pressing("form9.6"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"})},
-        Press{"rough_down", outcome_testing::pressing("form9.6"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.2", "20", "5", "60"})},
-        Press{"rough_at_rest", outcome_testing::pressing("form9.6"),
+        Press{"smooth_up", pressing("form8.5"), fill({"Edit1", "Edit2", "Edit3"}, {"10", "10", "30"})},
+        Press{"smooth_down", pressing("form8.5"), fill({"Edit1", "Edit2", "Edit3"}, {"20", "5", "60"})},
+        Press{"smooth_upright", pressing("form8.5"), fill({"Edit1", "Edit2", "Edit3"}, {"10", "10", "90"})},
+        Press{"wall", pressing("form8.6"), cellsOf({{"Edit4", "0.5"}, {"Edit5", "10"}})},
+        Press{"rough_up", pressing("form9.6"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"})},
+        Press{"rough_down", pressing("form9.6"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.2", "20", "5", "60"})},
+        Press{"rough_at_rest", pressing("form9.6"),
               fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "10", "10", "30"})},
-        Press{"climb", outcome_testing::pressing("form9.7"),
+        Press{"climb", pressing("form9.7"),
               fill({"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"}, {"0.1", "10", "10", "30", "10"})},
-        Press{"elevator", outcome_testing::pressing("form10.1"), fill({"Edit1", "Edit2", "Edit3"}, {"100", "5", "10"})},
-        Press{"incline_power", outcome_testing::pressing("form10.2"),
+        Press{"elevator", pressing("form10.1"), fill({"Edit1", "Edit2", "Edit3"}, {"100", "5", "10"})},
+        Press{"incline_power", pressing("form10.2"),
               fill({"Edit8", "Edit4", "Edit5", "Edit6", "Edit7"}, {"2", "0.5", "10", "3", "4"})},
-        Press{"incline_power_steep", outcome_testing::pressing("form10.2"),
+        Press{"incline_power_steep", pressing("form10.2"),
               fill({"Edit8", "Edit4", "Edit5", "Edit6", "Edit7"}, {"2", "0.5", "10", "1e6", "1"})},
-        Press{"table", outcome_testing::pressing("form11.3"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "60", "3"})},
-        Press{"table_long", outcome_testing::pressing("form11.3"),
+        Press{"table", pressing("form11.3"), fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "60", "3"})},
+        Press{"table_long", pressing("form11.3"),
               fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "90", "32000"})}),
     caseName);
 
@@ -269,31 +269,31 @@ TEST(FigureThroughTheAnswers, VerticalLaunchPassesTheTopAndTheHeightTwice)
 TEST(FigureThroughTheAnswers, MotionFromRestAndTheCubic)
 {
     // From rest at t0 with the answer's acceleration; its mean velocity drawn.
-    Outcome out = outcome_testing::pressing("form2.1")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "100", "0", "10"}));
+    Outcome out = pressing("form2.1")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "100", "0", "10"}));
     EXPECT_NEAR(out.figure.plots.at(0).curves.at(0).points.back().y, value(out, "Edit6") * 100 / 2, 1e-9);
     // ... and so it ends at X, the final position given, backwards in time too.
     EXPECT_NEAR(out.figure.plots.at(0).curves.at(0).points.back().y, 100, 1e-9);
-    const Outcome back = outcome_testing::pressing("form2.1")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "3", "1"}));
+    const Outcome back = pressing("form2.1")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0", "10", "3", "1"}));
     EXPECT_EQ(back.figure.plots.at(0).curves.at(0).points.back().x, 1);
     EXPECT_NEAR(back.figure.plots.at(0).curves.at(0).points.back().y, 10, 1e-9);
     EXPECT_NEAR(through(out.figure.plots.at(1).curves.at(0), 10), value(out, "Edit6") * 10, 1e-9);
     EXPECT_EQ(out.figure.plots.at(1).curves.at(1).points.front().y, value(out, "Edit5"));
 
-    out = outcome_testing::pressing("form2.2")(fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1", "2", "3", "2"}));
+    out = pressing("form2.2")(fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"1", "2", "3", "2"}));
     EXPECT_NEAR(through(out.figure.plots.at(1).curves.at(0), 2), value(out, "Edit11"), 1e-9);
     EXPECT_NEAR(through(out.figure.plots.at(2).curves.at(0), 2), value(out, "Edit12"), 1e-9);
 }
 
 TEST(FigureThroughTheAnswers, PathsReachTheirRangeTargetAndBasket)
 {
-    Outcome out = outcome_testing::pressing("form5.4")(cellsOf({{"Edit1", "20"}, {"Edit2", "45"}}));
+    Outcome out = pressing("form5.4")(cellsOf({{"Edit1", "20"}, {"Edit2", "45"}}));
     EXPECT_EQ(out.figure.description, "Trajetória: altura máxima 10.20 m em x = 20.41 m; alcance 40.82 m; "
                                       "tempo do percurso 2.89 s.");
     const Curve& kick = out.figure.plots.at(0).curves.at(0);
     EXPECT_NEAR(through(kick, value(out, "Label16") / 2), value(out, "Label12"), 0.005);
     EXPECT_NEAR(kick.points.back().x, value(out, "Label16"), 0.005);
 
-    out = outcome_testing::pressing("form4.1")(cellsOf({{"Edit1", "200"}, {"Edit2", "500"}}));
+    out = pressing("form4.1")(cellsOf({{"Edit1", "200"}, {"Edit2", "500"}}));
     const Curve& fall = out.figure.plots.at(0).curves.at(0);
     EXPECT_NEAR(fall.points.back().x, value(out, "Label10"), 1e-4);
     EXPECT_NEAR(fall.points.back().y, 0, 1e-9);
@@ -302,7 +302,7 @@ TEST(FigureThroughTheAnswers, PathsReachTheirRangeTargetAndBasket)
     // through the rim 3.1 m up.
     for (const char* height : {"2", "1.8", "3"}) {
         SCOPED_TRACE(height);
-        out = outcome_testing::pressing("form4.2")(cellsOf({{"Edit3", height}}));
+        out = pressing("form4.2")(cellsOf({{"Edit3", height}}));
         const Plot& basket = out.figure.plots.at(0);
         EXPECT_NEAR(basket.curves.at(0).points.back().x, 4.39, 1e-9);
         EXPECT_NEAR(basket.curves.at(0).points.back().y, 3.1, 1e-9);
@@ -318,7 +318,7 @@ TEST(FigureThroughTheAnswers, PathsReachTheirRangeTargetAndBasket)
 
 TEST(FigureThroughTheAnswers, ForcesAreTheAnswersNumbers)
 {
-    Outcome out = outcome_testing::pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"}));
+    Outcome out = pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"}));
     EXPECT_EQ(arrow(out.figure, "Bloco A", "T")->label, "T = " + shown(out, "Label10") + " N");
     EXPECT_EQ(arrow(out.figure, "Bloco A", "Fat")->label, "Fat = " + shown(out, "Label13") + " N");
     EXPECT_EQ(arrow(out.figure, "Bloco A", "PX")->label, "PX = " + shown(out, "Label18") + " N");
@@ -326,7 +326,7 @@ TEST(FigureThroughTheAnswers, ForcesAreTheAnswersNumbers)
     EXPECT_EQ(arrow(out.figure, "Bloco B", "PB")->label, "PB = " + shown(out, "Label8") + " N");
     EXPECT_EQ(arrow(out.figure, "Bloco B", "a")->direction, 270); // B goes down
 
-    out = outcome_testing::pressing("form6.1")(cellsOf({{"Edit1", "10"}}));
+    out = pressing("form6.1")(cellsOf({{"Edit1", "10"}}));
     EXPECT_EQ(out.figure.description, "Forças no nó: TA = 69.50 N, TB = 89.43 N e TC = 98.00 N; no bloco: "
                                       "TC = 98.00 N e P = 98.00 N; sistema em repouso.");
 }
@@ -336,7 +336,7 @@ TEST(FigureThroughTheAnswers, ForcesAreTheAnswersNumbers)
 // balance; a press answered by a message alone draws nothing.
 TEST(FigureThroughTheAnswers, RestBalanceAndRefusalAsTheWindowSaysThem)
 {
-    Outcome out = outcome_testing::pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "10", "10", "30"}));
+    Outcome out = pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "10", "10", "30"}));
     const Arrow* fat = arrow(out.figure, "Bloco A", "Fat");
     ASSERT_TRUE(fat);
     EXPECT_EQ(fat->label, "Fat = " + shown(out, "Label13") + " N");
@@ -352,7 +352,7 @@ TEST(FigureThroughTheAnswers, RestBalanceAndRefusalAsTheWindowSaysThem)
     };
     for (const Balance b : {Balance{"10", "10", "90", true}, {"10", "5", "30", false}}) {
         SCOPED_TRACE(b.theta);
-        out = outcome_testing::pressing("form8.5")(fill({"Edit1", "Edit2", "Edit3"}, {b.mA, b.mB, b.theta}));
+        out = pressing("form8.5")(fill({"Edit1", "Edit2", "Edit3"}, {b.mA, b.mB, b.theta}));
         EXPECT_EQ(out.figure.note.rfind("Sistema em equilíbrio", 0) == 0, b.balanced);
         EXPECT_EQ(arrow(out.figure, "Bloco B", "a") == nullptr, b.balanced);
         EXPECT_EQ(arrow(out.figure, "Bloco B", "T")->label, "T = " + shown(out, "Label10") + " N");
@@ -360,14 +360,14 @@ TEST(FigureThroughTheAnswers, RestBalanceAndRefusalAsTheWindowSaysThem)
 
     // Block A sliding down, or held by friction: the climb worked out does not happen.
     for (const Texts& data : {Texts{"0.1", "20", "5", "60", "10"}, Texts{"0.5", "20", "8", "30", "10"}}) {
-        out = outcome_testing::pressing("form9.7")(fill({"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"}, data));
+        out = pressing("form9.7")(fill({"Edit5", "Edit6", "Edit7", "Edit8", "Edit9"}, data));
         EXPECT_EQ(tavek::figure_of(&out), nullptr) << data[0];
     }
 }
 
 TEST(FigureThroughTheAnswers, AZeroForceHasNoArrowAndRestIsSaid)
 {
-    const Outcome out = outcome_testing::pressing("form7.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"98", "98", "98", "0"}));
+    const Outcome out = pressing("form7.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"98", "98", "98", "0"}));
     for (const char* name : {"F", "T1", "T2", "a"})
         EXPECT_EQ(arrow(out.figure, "Bloco 3", name), nullptr) << name;
     EXPECT_EQ(out.figure.note.rfind("Sistema em repouso", 0), 0u);
@@ -382,12 +382,12 @@ TEST(FigureThroughTheAnswers, AZeroForceHasNoArrowAndRestIsSaid)
 
 TEST(FigureThroughTheAnswers, PowerOfEverySecond)
 {
-    Outcome out = outcome_testing::pressing("form11.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "60", "3"}));
+    Outcome out = pressing("form11.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "60", "3"}));
     const Curve& dots = out.figure.plots.at(0).curves.at(0);
     ASSERT_EQ(dots.points.size(), 3u);
     EXPECT_EQ(tavek::write_number(dots.points.back().y, 6, 6), afterEquals(out.lines("ListBox1").back(), 3));
     // 32000 seconds keep their outline in a drawable number of points.
-    out = outcome_testing::pressing("form11.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "60", "32000"}));
+    out = pressing("form11.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"2", "10", "60", "32000"}));
     EXPECT_LE(out.figure.plots.at(0).curves.at(0).points.size(), 1000u);
     EXPECT_EQ(out.figure.plots.at(0).curves.at(0).points.back().x, 32000);
 }
@@ -399,11 +399,11 @@ TEST(FigureOf, OnlyAnAnsweredPressWithoutFaultHasOne)
     const Outcome refused = launch(cellsOf({{"Edit13", "-1"}}));
     EXPECT_EQ(tavek::figure_of(&refused), nullptr);
     const Outcome fault =
-        outcome_testing::pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "1e308", "10", "30"}));
+        pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "1e308", "10", "30"}));
     ASSERT_TRUE(fault.fault);
     EXPECT_EQ(tavek::figure_of(&fault), nullptr);
     // Numbers beyond the double range on the way to the figure: none drawn, and why.
-    const Outcome huge = outcome_testing::pressing("form2.2")(fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"0", "0", "1e307", "2"}));
+    const Outcome huge = pressing("form2.2")(fill({"Edit7", "Edit8", "Edit9", "Edit10"}, {"0", "0", "1e307", "2"}));
     ASSERT_TRUE(tavek::figure_of(&huge));
     EXPECT_TRUE(huge.figure.plots.empty());
     EXPECT_EQ(huge.figure.note, tavek::kTooLarge);

@@ -75,7 +75,7 @@ class RopeTensions : public testing::TestWithParam<Case> {};
 
 TEST_P(RopeTensions, Press)
 {
-    expectOutcome(GetParam(), outcome_testing::pressing("form6.1")(GetParam().cells));
+    expectOutcome(GetParam(), pressing("form6.1")(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -119,7 +119,7 @@ class PulledBlock : public testing::TestWithParam<Case> {};
 
 TEST_P(PulledBlock, Press)
 {
-    expectOutcome(GetParam(), outcome_testing::pressing("form6.2")(GetParam().cells));
+    expectOutcome(GetParam(), pressing("form6.2")(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -152,17 +152,17 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ForcePulledBlock, EqualComponentAndF1DoNothing)
 {
     const double f2x = tavek::Real(std::cos(0.6628)).value(); // F2 = 1
-    const Outcome equal = outcome_testing::pressing("form6.2")(pulled(exactText(f2x), "9.8", "1"));
+    const Outcome equal = pressing("form6.2")(pulled(exactText(f2x), "9.8", "1"));
     EXPECT_TRUE(equal.actions.empty());
     EXPECT_FALSE(equal.fault);
 
-    const Outcome below = outcome_testing::pressing("form6.2")(pulled(exactText(std::nextafter(f2x, 0.0)), "9.8", "1"));
+    const Outcome below = pressing("form6.2")(pulled(exactText(std::nextafter(f2x, 0.0)), "9.8", "1"));
     EXPECT_TRUE(below.messages().empty());
     ASSERT_TRUE(below.written("Label16"));
     EXPECT_EQ(*below.written("Label16"), "Aceleração = 0.0000 m/s²");
     EXPECT_EQ(*below.written("Label17"), "Componente do vetor F2 em X = 0.7883 N");
 
-    const Outcome above = outcome_testing::pressing("form6.2")(pulled(exactText(std::nextafter(f2x, 1.0)), "9.8", "1"));
+    const Outcome above = pressing("form6.2")(pulled(exactText(std::nextafter(f2x, 1.0)), "9.8", "1"));
     EXPECT_EQ(above.messages(), std::vector<std::string>{kF2BelowF1});
     EXPECT_EQ(above.last_focus(), "Edit2");
     EXPECT_FALSE(above.wrote_anything());
@@ -175,7 +175,7 @@ TEST(ForcePulledBlock, ResultsBalanceTheForces)
         double f1, weight, f2;
     };
     for (const In in : {In{1, 9.8, 50}, In{12.5, 200, 40}, In{0.25, 3, 7}, In{100, 1000, 500}}) {
-        const Outcome out = outcome_testing::pressing("form6.2")(pulled(tavek::write_number(in.f1, 0, 4),
+        const Outcome out = pressing("form6.2")(pulled(tavek::write_number(in.f1, 0, 4),
                                                             tavek::write_number(in.weight, 0, 4),
                                                             tavek::write_number(in.f2, 0, 4)));
         ASSERT_TRUE(out.written("Label16")) << in.f1;
@@ -219,7 +219,7 @@ class ThreeBlocks : public testing::TestWithParam<Case> {};
 
 TEST_P(ThreeBlocks, Press)
 {
-    expectOutcome(GetParam(), outcome_testing::pressing("form7.3")(GetParam().cells));
+    expectOutcome(GetParam(), pressing("form7.3")(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -279,7 +279,7 @@ class HangingBlock : public testing::TestWithParam<Case> {};
 
 TEST_P(HangingBlock, Press)
 {
-    expectOutcome(GetParam(), outcome_testing::pressing("form7.4")(GetParam().cells));
+    expectOutcome(GetParam(), pressing("form7.4")(GetParam().cells));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -308,7 +308,7 @@ TEST(ForceHangingBlock, TensionsMatchEachPartOfTheChain)
         double ma, mb, mc, md;
     };
     for (const In in : {In{1, 1, 1, 1}, In{3, 0.5, 7, 2}, In{10, 20, 30, 0.1}, In{0.2, 0.3, 0.4, 50}}) {
-        const Outcome out = outcome_testing::pressing("form7.4")(
+        const Outcome out = pressing("form7.4")(
             table(tavek::write_number(in.ma, 0, 4), tavek::write_number(in.mb, 0, 4),
                   tavek::write_number(in.mc, 0, 4), tavek::write_number(in.md, 0, 4)));
         ASSERT_TRUE(out.written("Label32")) << in.ma;
@@ -335,7 +335,7 @@ TEST(ForceThreeBlocks, TensionsMatchEachPartOfTheRow)
         double p1, p2, p3, f;
     };
     for (const In in : {In{9.8, 9.8, 9.8, 3}, In{50, 10, 25, 17}, In{1000, 1, 1, 250}}) {
-        const Outcome out = outcome_testing::pressing("form7.3")(
+        const Outcome out = pressing("form7.3")(
             row(tavek::write_number(in.p1, 0, 4), tavek::write_number(in.p2, 0, 4),
                 tavek::write_number(in.p3, 0, 4), tavek::write_number(in.f, 0, 4)));
         ASSERT_TRUE(out.written("Label19")) << in.p1;
@@ -353,26 +353,26 @@ TEST(ForceThreeBlocks, TensionsMatchEachPartOfTheRow)
 // ---------------------------------------------------------------- worked solutions
 
 const Worked kWorked[] = {
-    {"ropes of a 10 kg block", outcome_testing::pressing("form6.1"), {{"Edit1", "10"}}},
-    {"ropes of a gram", outcome_testing::pressing("form6.1"), {{"Edit1", "0.001"}}},
-    {"ropes of a thousand tonnes", outcome_testing::pressing("form6.1"), {{"Edit1", "1e6"}}},
-    {"block pulled by F2", outcome_testing::pressing("form6.2"), pulled("10", "98", "20")},
-    {"block pulled in thousandths", outcome_testing::pressing("form6.2"), pulled("0.001", "0.001", "0.002")},
-    {"block pulled in millions", outcome_testing::pressing("form6.2"), pulled("1e6", "1e6", "2e6")},
-    {"three blocks pulled", outcome_testing::pressing("form7.3"), row("10", "20", "30", "5")},
-    {"three light blocks pulled", outcome_testing::pressing("form7.3"), row("1", "2", "3", "10")},
-    {"three blocks in thousandths", outcome_testing::pressing("form7.3"), row("0.001", "0.001", "0.001", "0.001")},
-    {"three blocks in millions", outcome_testing::pressing("form7.3"), row("1e6", "1e6", "1e6", "1e6")},
-    {"block D hanging", outcome_testing::pressing("form7.4"), table("1", "2", "3", "4")},
-    {"blocks in grams", outcome_testing::pressing("form7.4"), table("0.001", "0.001", "0.001", "0.001")},
-    {"blocks in thousand tonnes", outcome_testing::pressing("form7.4"), table("1e6", "1", "1e6", "3")},
+    {"ropes of a 10 kg block", pressing("form6.1"), {{"Edit1", "10"}}},
+    {"ropes of a gram", pressing("form6.1"), {{"Edit1", "0.001"}}},
+    {"ropes of a thousand tonnes", pressing("form6.1"), {{"Edit1", "1e6"}}},
+    {"block pulled by F2", pressing("form6.2"), pulled("10", "98", "20")},
+    {"block pulled in thousandths", pressing("form6.2"), pulled("0.001", "0.001", "0.002")},
+    {"block pulled in millions", pressing("form6.2"), pulled("1e6", "1e6", "2e6")},
+    {"three blocks pulled", pressing("form7.3"), row("10", "20", "30", "5")},
+    {"three light blocks pulled", pressing("form7.3"), row("1", "2", "3", "10")},
+    {"three blocks in thousandths", pressing("form7.3"), row("0.001", "0.001", "0.001", "0.001")},
+    {"three blocks in millions", pressing("form7.3"), row("1e6", "1e6", "1e6", "1e6")},
+    {"block D hanging", pressing("form7.4"), table("1", "2", "3", "4")},
+    {"blocks in grams", pressing("form7.4"), table("0.001", "0.001", "0.001", "0.001")},
+    {"blocks in thousand tonnes", pressing("form7.4"), table("1e6", "1", "1e6", "3")},
 };
 INSTANTIATE_TEST_SUITE_P(Force, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 
 // The cosine has decimals enough for F2X to come out of it again by hand.
 TEST(ForcePulledBlock, SolutionGivesTheComponentByHand)
 {
-    EXPECT_TRUE(substitutes(outcome_testing::pressing("form6.2")(pulled("5", "49", "100")),
+    EXPECT_TRUE(substitutes(pressing("form6.2")(pulled("5", "49", "100")),
                             "F2X = F2 × cos θ = 100 × 0.788272 = 78.8272 N"));
 }
 

@@ -50,7 +50,7 @@ TEST(LaunchesCalculator1, Answers)
     };
     for (const Missile& r : rows) {
         SCOPED_TRACE(std::string(r.v) + " / " + r.h);
-        const Outcome out = outcome_testing::pressing("form4.1")(Cells{{"Edit1", r.v}, {"Edit2", r.h}});
+        const Outcome out = pressing("form4.1")(Cells{{"Edit1", r.v}, {"Edit2", r.h}});
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
         EXPECT_EQ(out.written("Label8"), r.label8);
@@ -86,7 +86,7 @@ TEST(LaunchesCalculator1, ChecksAndSilentGuard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.v) + " / " + c.h);
-        const Outcome out = outcome_testing::pressing("form4.1")(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
+        const Outcome out = pressing("form4.1")(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
         expectRefused(out, c.messages, c.focus);
     }
 }
@@ -109,7 +109,7 @@ TEST(LaunchesCalculator1, MalformedCellsStopBeforeTheChecks)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.v) + " / " + c.h);
-        const Outcome out = outcome_testing::pressing("form4.1")(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
+        const Outcome out = pressing("form4.1")(Cells{{"Edit1", c.v}, {"Edit2", c.h}});
         expectRefused(out, c.messages, c.focus);
     }
 }
@@ -117,19 +117,19 @@ TEST(LaunchesCalculator1, MalformedCellsStopBeforeTheChecks)
 TEST(LaunchesCalculator1, Faults)
 {
     // v * t overflows after the time was written.
-    Outcome out = outcome_testing::pressing("form4.1")(Cells{{"Edit1", "1e308"}, {"Edit2", "490"}});
+    Outcome out = pressing("form4.1")(Cells{{"Edit1", "1e308"}, {"Edit2", "490"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_EQ(out.written("Label8"), time1("10.0000"));
     EXPECT_EQ(out.written("Label10"), std::nullopt);
     EXPECT_EQ(tavek::fault_text(*out.fault), "Floating point overflow.");
 
     // A typed number beyond the double range is an overflow of the reading.
-    out = outcome_testing::pressing("form4.1")(Cells{{"Edit1", "100"}, {"Edit2", "1e400"}});
+    out = pressing("form4.1")(Cells{{"Edit1", "100"}, {"Edit2", "1e400"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 
     // The largest height still gives a time, and a small speed a distance.
-    out = outcome_testing::pressing("form4.1")(Cells{{"Edit1", "1e-100"}, {"Edit2", "1.7e308"}});
+    out = pressing("form4.1")(Cells{{"Edit1", "1e-100"}, {"Edit2", "1.7e308"}});
     EXPECT_FALSE(out.fault);
     EXPECT_TRUE(out.written("Label10"));
 }
@@ -176,7 +176,7 @@ TEST(LaunchesCalculator2, Answers)
     };
     for (const Jump& r : rows) {
         SCOPED_TRACE(r.height);
-        const Outcome out = outcome_testing::pressing("form4.2")(Cells{{"Edit3", r.height}});
+        const Outcome out = pressing("form4.2")(Cells{{"Edit3", r.height}});
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
         EXPECT_EQ(out.written("Label16"), std::string("V0 = ") + r.v0 + "m/s ->" + r.kmh + " km/h");
@@ -196,7 +196,7 @@ TEST(LaunchesCalculator2, ReleaseExactlyAtTheRimHeight)
     // V0² = g Δx / sen 2θ (the design's speed came out 0 here).
     const double height = 2.1232876712328768;
     ASSERT_EQ(height + height * 46 / 100, 3.1);
-    const Outcome out = outcome_testing::pressing("form4.2")(Cells{{"Edit3", "2.1232876712328768"}});
+    const Outcome out = pressing("form4.2")(Cells{{"Edit3", "2.1232876712328768"}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.written("Label16"), "V0 = 6.5591m/s ->23.6128 km/h");
     EXPECT_EQ(out.written("Label17"), "Tempo de subida = 0.4731s ");
@@ -224,14 +224,14 @@ TEST(LaunchesCalculator2, ChecksAndSilentGuard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.height);
-        const Outcome out = outcome_testing::pressing("form4.2")(Cells{{"Edit3", c.height}});
+        const Outcome out = pressing("form4.2")(Cells{{"Edit3", c.height}});
         expectRefused(out, c.messages, c.focus);
     }
 }
 
 TEST(LaunchesCalculator2, Faults)
 {
-    const Outcome out = outcome_testing::pressing("form4.2")(Cells{{"Edit3", "1e400"}});
+    const Outcome out = pressing("form4.2")(Cells{{"Edit3", "1e400"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }
@@ -243,13 +243,13 @@ TEST(LaunchesCalculator2, HugeAthleteStillHasAnswers)
     // every line is written, no fault.
     for (const char* height : {"1e306", "4e306", "1e307", "1.7976931348623157e308"}) {
         SCOPED_TRACE(height);
-        const Outcome out = outcome_testing::pressing("form4.2")(Cells{{"Edit3", height}});
+        const Outcome out = pressing("form4.2")(Cells{{"Edit3", height}});
         EXPECT_FALSE(out.fault);
         ASSERT_EQ(out.actions.size(), 3u);
         EXPECT_EQ(out.written("Label16"), "V0 = 0.0000m/s ->0.0000 km/h");
         EXPECT_NE(out.written("Label18")->find("E+015"), std::string::npos) << *out.written("Label18");
     }
-    EXPECT_EQ(outcome_testing::pressing("form4.2")(Cells{{"Edit3", "1e308"}}).written("Label18"),
+    EXPECT_EQ(pressing("form4.2")(Cells{{"Edit3", "1e308"}}).written("Label18"),
               "Tempo do percurso =  5.5E+0153s ");
 }
 
@@ -349,7 +349,7 @@ TEST(LaunchesCalculator4, Answers)
     };
     for (const Kick& r : rows) {
         SCOPED_TRACE(std::string(r.v0) + " / " + r.alpha);
-        const Outcome out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", r.v0}, {"Edit2", r.alpha}});
+        const Outcome out = pressing("form5.4")(Cells{{"Edit1", r.v0}, {"Edit2", r.alpha}});
         EXPECT_TRUE(out.messages().empty());
         EXPECT_FALSE(out.fault);
         EXPECT_EQ(out.written("Label12"), std::string("Altura máxima atingida pela bola = ") + r.height + " m");
@@ -389,7 +389,7 @@ TEST(LaunchesCalculator4, ChecksAndSilentGuard)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.v0) + " / " + c.alpha);
-        const Outcome out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", c.v0}, {"Edit2", c.alpha}});
+        const Outcome out = pressing("form5.4")(Cells{{"Edit1", c.v0}, {"Edit2", c.alpha}});
         expectRefused(out, c.messages, c.focus);
     }
 }
@@ -397,24 +397,24 @@ TEST(LaunchesCalculator4, ChecksAndSilentGuard)
 TEST(LaunchesCalculator4, Faults)
 {
     // Vy squared overflows before anything is written.
-    Outcome out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", "1e200"}, {"Edit2", "45"}});
+    Outcome out = pressing("form5.4")(Cells{{"Edit1", "1e200"}, {"Edit2", "45"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 
     // At 30 degrees V0 squared is beyond the double range on the way, but
     // the range itself fits: every line is written.
-    out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", "1.5e154"}, {"Edit2", "30"}});
+    out = pressing("form5.4")(Cells{{"Edit1", "1.5e154"}, {"Edit2", "30"}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.written("Label16"), "Alcance horizontal =  2.0E+0307 m");
 
     // At 10 degrees the height and the time fit, the range does not.
-    out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", "8e154"}, {"Edit2", "10"}});
+    out = pressing("form5.4")(Cells{{"Edit1", "8e154"}, {"Edit2", "10"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_TRUE(out.written("Label12"));
     EXPECT_TRUE(out.written("Label17"));
     EXPECT_EQ(out.written("Label16"), std::nullopt);
 
-    out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", "1e400"}, {"Edit2", "45"}});
+    out = pressing("form5.4")(Cells{{"Edit1", "1e400"}, {"Edit2", "45"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }
@@ -439,25 +439,25 @@ Outcome secondDraw(const Cells&)
 }
 
 const Worked kWorkedLaunches[] = {
-    {"missile", outcome_testing::pressing("form4.1"), fill({"Edit1", "Edit2"}, {"100", "490"})},
-    {"missile in thirds", outcome_testing::pressing("form4.1"), fill({"Edit1", "Edit2"}, {"50", "10"})},
-    {"missile in thousandths", outcome_testing::pressing("form4.1"), fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
-    {"jump below the basket", outcome_testing::pressing("form4.2"), fill({"Edit3"}, {"2"})},
-    {"jump of a shorter athlete", outcome_testing::pressing("form4.2"), fill({"Edit3"}, {"1.8"})},
-    {"jump above the basket", outcome_testing::pressing("form4.2"), fill({"Edit3"}, {"3"})},
-    {"jump of a tiny athlete", outcome_testing::pressing("form4.2"), fill({"Edit3"}, {"0.001"})},
-    {"jump of a giant", outcome_testing::pressing("form4.2"), fill({"Edit3"}, {"1e6"})},
+    {"missile", pressing("form4.1"), fill({"Edit1", "Edit2"}, {"100", "490"})},
+    {"missile in thirds", pressing("form4.1"), fill({"Edit1", "Edit2"}, {"50", "10"})},
+    {"missile in thousandths", pressing("form4.1"), fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
+    {"jump below the basket", pressing("form4.2"), fill({"Edit3"}, {"2"})},
+    {"jump of a shorter athlete", pressing("form4.2"), fill({"Edit3"}, {"1.8"})},
+    {"jump above the basket", pressing("form4.2"), fill({"Edit3"}, {"3"})},
+    {"jump of a tiny athlete", pressing("form4.2"), fill({"Edit3"}, {"0.001"})},
+    {"jump of a giant", pressing("form4.2"), fill({"Edit3"}, {"1e6"})},
     {"angle drawn", firstDraw, {}},
     {"angle drawn again", secondDraw, {}},
     {"speed at 45", [](const Cells&) { return outcome_testing::drawn_angle_speed(Real(45)); }, {}},
     {"speed at 61", [](const Cells&) { return outcome_testing::drawn_angle_speed(Real(61)); }, {}},
     {"speed at 26", [](const Cells&) { return outcome_testing::drawn_angle_speed(Real(26)); }, {}},
     {"speed at 88", [](const Cells&) { return outcome_testing::drawn_angle_speed(Real(88)); }, {}},
-    {"kick at 45", outcome_testing::pressing("form5.4"), fill({"Edit1", "Edit2"}, {"20", "45"})},
-    {"kick at 30", outcome_testing::pressing("form5.4"), fill({"Edit1", "Edit2"}, {"15", "30"})},
-    {"kick at 90", outcome_testing::pressing("form5.4"), fill({"Edit1", "Edit2"}, {"10", "90"})},
-    {"kick in thousandths", outcome_testing::pressing("form5.4"), fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
-    {"kick in millions", outcome_testing::pressing("form5.4"), fill({"Edit1", "Edit2"}, {"1e6", "45"})},
+    {"kick at 45", pressing("form5.4"), fill({"Edit1", "Edit2"}, {"20", "45"})},
+    {"kick at 30", pressing("form5.4"), fill({"Edit1", "Edit2"}, {"15", "30"})},
+    {"kick at 90", pressing("form5.4"), fill({"Edit1", "Edit2"}, {"10", "90"})},
+    {"kick in thousandths", pressing("form5.4"), fill({"Edit1", "Edit2"}, {"0.001", "0.001"})},
+    {"kick in millions", pressing("form5.4"), fill({"Edit1", "Edit2"}, {"1e6", "45"})},
 };
 
 } // namespace
@@ -468,7 +468,7 @@ INSTANTIATE_TEST_SUITE_P(Launches, WorkedSolution, testing::ValuesIn(kWorkedLaun
 // sine shown.
 TEST(LaunchesSolution, SineOfTheWrittenRadians)
 {
-    const Outcome out = outcome_testing::pressing("form5.4")(Cells{{"Edit1", "15"}, {"Edit2", "30"}});
+    const Outcome out = pressing("form5.4")(Cells{{"Edit1", "15"}, {"Edit2", "30"}});
     EXPECT_EQ(tavek::to_plain(out.solution.substitutions.at(1)), "sen θ = sen(θrad) = sen(0.523333) = 0.499770");
 }
 
@@ -477,8 +477,8 @@ TEST(LaunchesSolution, SineOfTheWrittenRadians)
 TEST(LaunchesSolution, ClosingSentencesAreTrue)
 {
     auto last = [](const Outcome& out) { return tavek::to_plain(out.solution.remarks.back()); };
-    EXPECT_NE(last(outcome_testing::pressing("form4.2")(Cells{{"Edit3", "2"}})).find("já descendo"), std::string::npos);
+    EXPECT_NE(last(pressing("form4.2")(Cells{{"Edit3", "2"}})).find("já descendo"), std::string::npos);
     // A short athlete's ball still rises through the rim: its top lies beyond.
-    EXPECT_NE(last(outcome_testing::pressing("form4.2")(Cells{{"Edit3", "0.5"}})).find("ainda subindo"), std::string::npos);
+    EXPECT_NE(last(pressing("form4.2")(Cells{{"Edit3", "0.5"}})).find("ainda subindo"), std::string::npos);
     EXPECT_TRUE(substitutes(outcome_testing::drawn_angle_speed(Real(45)), "d = 2 × Δy / tg θ = 2 × 1.37 / 0.999204 = 2.74 m"));
 }

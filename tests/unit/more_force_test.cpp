@@ -94,7 +94,7 @@ class MoreForce2Calculator5 : public ::testing::TestWithParam<Incline5> {};
 TEST_P(MoreForce2Calculator5, Answers)
 {
     const Incline5& c = GetParam();
-    const Outcome out = outcome_testing::pressing("form8.5")(fill(kCells5, c.inputs));
+    const Outcome out = pressing("form8.5")(fill(kCells5, c.inputs));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, c.lines);
@@ -152,7 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce2Calculator5Order, WeightsThenAccelerationThenDirectionAndTension)
 {
-    const Outcome out = outcome_testing::pressing("form8.5")(fill(kCells5, {"10", "10", "30"}));
+    const Outcome out = pressing("form8.5")(fill(kCells5, {"10", "10", "30"}));
     EXPECT_EQ(writtenTargets(out), (std::vector<std::string>{"Label18", "Label8", "Label9", "Label17", "Label10"}));
 }
 
@@ -167,7 +167,7 @@ class MoreForce2Calculator5Checks : public ::testing::TestWithParam<Refusal> {};
 TEST_P(MoreForce2Calculator5Checks, Refused)
 {
     const Refusal& r = GetParam();
-    expectRefused(outcome_testing::pressing("form8.5")(fill(kCells5, r.inputs)), r);
+    expectRefused(pressing("form8.5")(fill(kCells5, r.inputs)), r);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -202,7 +202,7 @@ class MoreForce2Calculator6 : public ::testing::TestWithParam<Wall> {};
 TEST_P(MoreForce2Calculator6, Answers)
 {
     const Wall& c = GetParam();
-    const Outcome out = outcome_testing::pressing("form8.6")(fill(kCells6Wall, c.inputs));
+    const Outcome out = pressing("form8.6")(fill(kCells6Wall, c.inputs));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_EQ(writtenTargets(out), (std::vector<std::string>{"Label21", "Label22"}));
     EXPECT_EQ(out.written("Label21"), "Força miníma que deve ser exercida = " + c.force + " N");
@@ -221,7 +221,7 @@ class MoreForce2Calculator6Checks : public ::testing::TestWithParam<Refusal> {};
 TEST_P(MoreForce2Calculator6Checks, Refused)
 {
     const Refusal& r = GetParam();
-    expectRefused(outcome_testing::pressing("form8.6")(fill(kCells6Wall, r.inputs)), r);
+    expectRefused(pressing("form8.6")(fill(kCells6Wall, r.inputs)), r);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce2Calculator6Fault, HugeForceOverflowsBeforeAnyLine)
 {
-    const Outcome out = outcome_testing::pressing("form8.6")(fill(kCells6Wall, {"1e-300", "1e10"}));
+    const Outcome out = pressing("form8.6")(fill(kCells6Wall, {"1e-300", "1e10"}));
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }
@@ -258,7 +258,7 @@ class MoreForce3Calculator6 : public ::testing::TestWithParam<Friction6> {};
 TEST_P(MoreForce3Calculator6, Answers)
 {
     const Friction6& c = GetParam();
-    const Outcome out = outcome_testing::pressing("form9.6")(fill(kCells6Friction, c.inputs));
+    const Outcome out = pressing("form9.6")(fill(kCells6Friction, c.inputs));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, c.lines);
@@ -309,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MoreForce3Calculator6Order, DirectionFirstThenFrictionComponentsWeightAccelerationTension)
 {
-    const Outcome out = outcome_testing::pressing("form9.6")(fill(kCells6Friction, {"0.1", "10", "10", "30"}));
+    const Outcome out = pressing("form9.6")(fill(kCells6Friction, {"0.1", "10", "10", "30"}));
     EXPECT_EQ(writtenTargets(out),
               (std::vector<std::string>{"Label17", "Label13", "Label18", "Label8", "Label9", "Label10"}));
 }
@@ -319,7 +319,7 @@ class MoreForce3Calculator6Checks : public ::testing::TestWithParam<Refusal> {};
 TEST_P(MoreForce3Calculator6Checks, Refused)
 {
     const Refusal& r = GetParam();
-    expectRefused(outcome_testing::pressing("form9.6")(fill(kCells6Friction, r.inputs)), r);
+    expectRefused(pressing("form9.6")(fill(kCells6Friction, r.inputs)), r);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -344,7 +344,7 @@ const std::vector<const char*> kCells7 = {"Edit5", "Edit6", "Edit7", "Edit8", "E
 
 TEST(MoreForce3Calculator7, ClimbUpThePlane)
 {
-    const Outcome out = outcome_testing::pressing("form9.7")(fill(kCells7, {"0.1", "10", "10", "30", "10"}));
+    const Outcome out = pressing("form9.7")(fill(kCells7, {"0.1", "10", "10", "30", "10"}));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, {{"Label24", "Comprimento CO =5.77 m"},
@@ -368,7 +368,7 @@ TEST(MoreForce3Calculator7, ClimbUpThePlane)
 TEST(MoreForce3Calculator7, SteepLightPlane)
 {
     // μ = 1 is accepted; a heavy B still drags A up a 45-degree plane.
-    const Outcome out = outcome_testing::pressing("form9.7")(fill(kCells7, {"1", "1", "10", "45", "2"}));
+    const Outcome out = pressing("form9.7")(fill(kCells7, {"1", "1", "10", "45", "2"}));
     EXPECT_TRUE(out.messages().empty());
     EXPECT_FALSE(out.fault.has_value());
     expectLines(out, {{"Label24", "Comprimento CO =2.00 m"},
@@ -399,7 +399,7 @@ class MoreForce3Calculator7Halts : public ::testing::TestWithParam<Halt7> {};
 TEST_P(MoreForce3Calculator7Halts, NothingWritten)
 {
     const Halt7& h = GetParam();
-    const Outcome out = outcome_testing::pressing("form9.7")(fill(kCells7, h.inputs));
+    const Outcome out = pressing("form9.7")(fill(kCells7, h.inputs));
     EXPECT_EQ(out.messages(), h.messages);
     EXPECT_EQ(out.last_focus(), h.focus);
     EXPECT_EQ(out.fault, h.fault);
@@ -446,28 +446,28 @@ TEST(MoreForce3Calculator7, StallingMassReallyStalls)
 // ---------------------------------------------------------------- worked solutions
 
 const Worked kWorked[] = {
-    {"smooth incline moving right", outcome_testing::pressing("form8.5"), fill(kCells5, {"10", "10", "30"})},
-    {"smooth incline moving left", outcome_testing::pressing("form8.5"), fill(kCells5, {"20", "5", "60"})},
-    {"smooth incline balanced", outcome_testing::pressing("form8.5"), fill(kCells5, {"1", kBalancingMassB, "30"})},
-    {"block on the wall", outcome_testing::pressing("form8.6"), fill(kCells6Wall, {"0.5", "10"})},
-    {"gram on the wall", outcome_testing::pressing("form8.6"), fill(kCells6Wall, {"0.001", "0.001"})},
-    {"smooth incline in thousandths", outcome_testing::pressing("form8.5"), fill(kCells5, {"0.001", "0.002", "0.001"})},
-    {"smooth incline in millions", outcome_testing::pressing("form8.5"), fill(kCells5, {"1e6", "3", "60"})},
-    {"incline in thousandths", outcome_testing::pressing("form9.6"), fill(kCells6Friction, {"0.001", "0.001", "0.002", "30"})},
-    {"incline moving right", outcome_testing::pressing("form9.6"), fill(kCells6Friction, {"0.1", "10", "10", "30"})},
-    {"incline moving left", outcome_testing::pressing("form9.6"), fill(kCells6Friction, {"0.2", "20", "5", "60"})},
-    {"incline at rest", outcome_testing::pressing("form9.6"), fill(kCells6Friction, {"1", "10", "10", "30"})},
-    {"incline work", outcome_testing::pressing("form9.7"), fill(kCells7, {"0.1", "5", "10", "30", "10"})},
-    {"incline work of the statement", outcome_testing::pressing("form9.7"), fill(kCells7, {"0.1", "10", "10", "30", "10"})},
-    {"incline work in thousandths", outcome_testing::pressing("form9.7"), fill(kCells7, {"0.001", "0.001", "0.002", "30", "0.001"})},
-    {"incline work in millions", outcome_testing::pressing("form9.7"), fill(kCells7, {"0.5", "1e6", "2e6", "45", "1e6"})},
+    {"smooth incline moving right", pressing("form8.5"), fill(kCells5, {"10", "10", "30"})},
+    {"smooth incline moving left", pressing("form8.5"), fill(kCells5, {"20", "5", "60"})},
+    {"smooth incline balanced", pressing("form8.5"), fill(kCells5, {"1", kBalancingMassB, "30"})},
+    {"block on the wall", pressing("form8.6"), fill(kCells6Wall, {"0.5", "10"})},
+    {"gram on the wall", pressing("form8.6"), fill(kCells6Wall, {"0.001", "0.001"})},
+    {"smooth incline in thousandths", pressing("form8.5"), fill(kCells5, {"0.001", "0.002", "0.001"})},
+    {"smooth incline in millions", pressing("form8.5"), fill(kCells5, {"1e6", "3", "60"})},
+    {"incline in thousandths", pressing("form9.6"), fill(kCells6Friction, {"0.001", "0.001", "0.002", "30"})},
+    {"incline moving right", pressing("form9.6"), fill(kCells6Friction, {"0.1", "10", "10", "30"})},
+    {"incline moving left", pressing("form9.6"), fill(kCells6Friction, {"0.2", "20", "5", "60"})},
+    {"incline at rest", pressing("form9.6"), fill(kCells6Friction, {"1", "10", "10", "30"})},
+    {"incline work", pressing("form9.7"), fill(kCells7, {"0.1", "5", "10", "30", "10"})},
+    {"incline work of the statement", pressing("form9.7"), fill(kCells7, {"0.1", "10", "10", "30", "10"})},
+    {"incline work in thousandths", pressing("form9.7"), fill(kCells7, {"0.001", "0.001", "0.002", "30", "0.001"})},
+    {"incline work in millions", pressing("form9.7"), fill(kCells7, {"0.5", "1e6", "2e6", "45", "1e6"})},
 };
 INSTANTIATE_TEST_SUITE_P(MoreForce, WorkedSolution, testing::ValuesIn(kWorked), caseName);
 
 // The sine has decimals enough for PX to come out of it again by hand.
 TEST(MoreForce2Calculator5Solution, GivesPXByHand)
 {
-    EXPECT_TRUE(substitutes(outcome_testing::pressing("form8.5")(fill(kCells5, {"20", "5", "60"})),
+    EXPECT_TRUE(substitutes(pressing("form8.5")(fill(kCells5, {"20", "5", "60"})),
                             "PX = mA × g × sen θ = 20 × 9.8 × 0.86576 = 169.689 N ≈ 169.69 N"));
 }
 
@@ -475,7 +475,7 @@ TEST(MoreForce2Calculator5Solution, GivesPXByHand)
 // there could be.
 TEST(MoreForce3Calculator6Solution, AtRestNamesTheMostFrictionCouldDo)
 {
-    const Outcome out = outcome_testing::pressing("form9.6")(fill(kCells6Friction, {"1", "10", "10", "30"}));
+    const Outcome out = pressing("form9.6")(fill(kCells6Friction, {"1", "10", "10", "30"}));
     EXPECT_TRUE(substitutes(out, "Fat,máx = μ × PY = 1 × 84.88 = 84.88 N"));
     EXPECT_TRUE(substitutes(out, "Fat = |PX − PB| = |48.98 − 98.00| = 49.02 N"));
 }

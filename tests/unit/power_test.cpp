@@ -47,7 +47,7 @@ class PowerElevator : public testing::TestWithParam<ElevatorCase> {};
 TEST_P(PowerElevator, MessagesFocusAndResults)
 {
     const ElevatorCase& c = GetParam();
-    const Outcome out = outcome_testing::pressing("form10.1")({{"Edit1", c.m}, {"Edit2", c.t}, {"Edit3", c.h}});
+    const Outcome out = pressing("form10.1")({{"Edit1", c.m}, {"Edit2", c.t}, {"Edit3", c.h}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.messages(), c.messages);
     EXPECT_EQ(out.last_focus(), c.focus);
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PowerElevatorFault, OverflowStopsBeforeAnyAnswer)
 {
-    const Outcome out = outcome_testing::pressing("form10.1")({{"Edit1", "1e308"}, {"Edit2", "1"}, {"Edit3", "1"}});
+    const Outcome out = pressing("form10.1")({{"Edit1", "1e308"}, {"Edit2", "1"}, {"Edit3", "1"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
     EXPECT_TRUE(out.messages().empty());
@@ -89,14 +89,14 @@ TEST(PowerElevatorFault, OverflowStopsBeforeAnyAnswer)
 
 TEST(PowerElevatorFault, NumberTooLargeForADoubleIsAnOverflow)
 {
-    const Outcome out = outcome_testing::pressing("form10.1")({{"Edit1", "1e400"}, {"Edit2", "1"}, {"Edit3", "1"}});
+    const Outcome out = pressing("form10.1")({{"Edit1", "1e400"}, {"Edit2", "1"}, {"Edit3", "1"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
 }
 
 TEST(PowerElevatorOrder, LabelsWrittenWeightWorkPower)
 {
-    const Outcome out = outcome_testing::pressing("form10.1")({{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}});
+    const Outcome out = pressing("form10.1")({{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}});
     EXPECT_EQ(actionTargets(out), (Texts{"Label18", "Label8", "Label6"}));
 }
 
@@ -120,7 +120,7 @@ class PowerIncline : public testing::TestWithParam<InclineCase> {};
 TEST_P(PowerIncline, MessagesFocusAndResults)
 {
     const InclineCase& c = GetParam();
-    const Outcome out = outcome_testing::pressing("form10.2")(
+    const Outcome out = pressing("form10.2")(
         {{"Edit8", c.v}, {"Edit4", c.mu}, {"Edit5", c.m}, {"Edit6", c.co}, {"Edit7", c.ca}});
     EXPECT_FALSE(out.fault);
     EXPECT_EQ(out.messages(), c.messages);
@@ -177,14 +177,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PowerInclineOrder, LabelsWrittenPxPyFrictionPowerAngle)
 {
-    const Outcome out = outcome_testing::pressing("form10.2")(
+    const Outcome out = pressing("form10.2")(
         {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}});
     EXPECT_EQ(actionTargets(out), (Texts{"Label20", "Label22", "Label23", "Label24", "Label19"}));
 }
 
 TEST(PowerInclineFault, OverflowOfTheWeightStopsBeforeAnyAnswer)
 {
-    const Outcome out = outcome_testing::pressing("form10.2")(
+    const Outcome out = pressing("form10.2")(
         {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "1e308"}, {"Edit6", "3"}, {"Edit7", "4"}});
     EXPECT_EQ(out.fault, Fault::Overflow);
     EXPECT_FALSE(out.wrote_anything());
@@ -194,7 +194,7 @@ TEST(PowerInclineFault, OverflowOfTheWeightStopsBeforeAnyAnswer)
 
 Outcome perSecond(const char* v, const char* f1, const char* alpha, const char* t)
 {
-    return outcome_testing::pressing("form11.3")({{"Edit1", v}, {"Edit2", f1}, {"Edit3", alpha}, {"Edit4", t}});
+    return pressing("form11.3")({{"Edit1", v}, {"Edit2", f1}, {"Edit3", alpha}, {"Edit4", t}});
 }
 
 bool shows(const Outcome& out)
@@ -332,20 +332,20 @@ TEST(MorePowerFault, OverflowKeepsTheLinesBeforeIt)
 // ---------------------------------------------------------------- worked solutions
 
 const Worked kWorked[] = {
-    {"elevator", outcome_testing::pressing("form10.1"), {{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}},
-    {"elevator in thousandths", outcome_testing::pressing("form10.1"), {{"Edit1", "0.001"}, {"Edit2", "0.001"}, {"Edit3", "0.001"}}},
-    {"elevator in millions", outcome_testing::pressing("form10.1"), {{"Edit1", "1e6"}, {"Edit2", "3"}, {"Edit3", "1e6"}}},
-    {"block pulled up the incline", outcome_testing::pressing("form10.2"),
+    {"elevator", pressing("form10.1"), {{"Edit1", "100"}, {"Edit2", "5"}, {"Edit3", "10"}}},
+    {"elevator in thousandths", pressing("form10.1"), {{"Edit1", "0.001"}, {"Edit2", "0.001"}, {"Edit3", "0.001"}}},
+    {"elevator in millions", pressing("form10.1"), {{"Edit1", "1e6"}, {"Edit2", "3"}, {"Edit3", "1e6"}}},
+    {"block pulled up the incline", pressing("form10.2"),
      {{"Edit8", "2"}, {"Edit4", "0.5"}, {"Edit5", "10"}, {"Edit6", "3"}, {"Edit7", "4"}}},
-    {"block up the incline in thousandths", outcome_testing::pressing("form10.2"),
+    {"block up the incline in thousandths", pressing("form10.2"),
      {{"Edit8", "0.001"}, {"Edit4", "0.001"}, {"Edit5", "0.001"}, {"Edit6", "0.001"}, {"Edit7", "0.001"}}},
-    {"block up the incline in millions", outcome_testing::pressing("form10.2"),
+    {"block up the incline in millions", pressing("form10.2"),
      {{"Edit8", "1e6"}, {"Edit4", "1"}, {"Edit5", "1e6"}, {"Edit6", "1e6"}, {"Edit7", "3"}}},
-    {"work and power each second", outcome_testing::pressing("form11.3"),
+    {"work and power each second", pressing("form11.3"),
      {{"Edit1", "2"}, {"Edit2", "10"}, {"Edit3", "60"}, {"Edit4", "3"}}},
-    {"work and power in thousandths", outcome_testing::pressing("form11.3"),
+    {"work and power in thousandths", pressing("form11.3"),
      {{"Edit1", "0.001"}, {"Edit2", "0.001"}, {"Edit3", "0.001"}, {"Edit4", "2"}}},
-    {"work and power in millions", outcome_testing::pressing("form11.3"),
+    {"work and power in millions", pressing("form11.3"),
      {{"Edit1", "1e6"}, {"Edit2", "1e6"}, {"Edit3", "89"}, {"Edit4", "5"}}},
 };
 INSTANTIATE_TEST_SUITE_P(Power, WorkedSolution, testing::ValuesIn(kWorked), caseName);

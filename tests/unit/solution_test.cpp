@@ -77,7 +77,7 @@ TEST_P(WorkedSolution, answersComeOutOfTheirSteps)
 
 TEST(SolutionText, readsAsTheTextbookWritesIt)
 {
-    const Outcome out = outcome_testing::pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"}));
+    const Outcome out = pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"}));
     // a carries the digit T = PB − mB × a needs: 98.00 − 10 × 2.03 would not give T's 77.73.
     EXPECT_TRUE(substitutes(
         out, "a = (|PX − PB| − Fat) / (mA + mB) = (|48.98 − 98.00| − 8.49) / (10 + 10) = 2.027 m/s² ≈ 2.03 m/s²"));
@@ -99,7 +99,7 @@ TEST(SolutionText, numbersAndMessagesAreNeverMarkup)
     EXPECT_EQ(tavek::solution_html(&refused), "<p>a &lt; b</p><p>" + std::string(tavek::kNoAnswer) + "</p>");
     EXPECT_EQ(tavek::solution_html(nullptr), "<p>" + std::string(tavek::kNothingYet) + "</p>");
     // a fault part-way keeps the steps before it and says where it stopped
-    const Outcome fault = outcome_testing::pressing("form4.1")(fill({"Edit1", "Edit2"}, {"1e308", "490"}));
+    const Outcome fault = pressing("form4.1")(fill({"Edit1", "Edit2"}, {"1e308", "490"}));
     ASSERT_TRUE(fault.fault);
     const std::string html = tavek::solution_html(&fault);
     EXPECT_NE(html.find("= 10.0000 s"), std::string::npos) << html;
@@ -122,12 +122,12 @@ TEST(SolutionText, substitutionsBracketNegativesAndGiveAnAliasOnce)
 // the answer the window shows stands after them.
 TEST(SolutionText, IntermediatesCarryTheDigitsTheNextLineNeeds)
 {
-    const Outcome out = outcome_testing::pressing("form7.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "2", "3", "10"}));
+    const Outcome out = pressing("form7.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"1", "2", "3", "10"}));
     EXPECT_TRUE(substitutes(out, "m3 = P3 / g = 3 / 9.8 = 0.306122 kg ≈ 0.31 kg"));
     EXPECT_TRUE(substitutes(out, "a = F / (m1 + m2 + m3) = 10 / (0.102041 + 0.204082 + 0.306122) = 16.3333 m/s²"));
     EXPECT_TRUE(substitutes(out, "T1 = F − m3 × a = 10 − 0.306122 × 16.3333 = 5.0000 N"));
     // Never a printed zero to divide by.
-    const Outcome tiny = outcome_testing::pressing("form7.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.001", "0.001", "0.001"}));
+    const Outcome tiny = pressing("form7.3")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.001", "0.001", "0.001", "0.001"}));
     EXPECT_TRUE(substitutes(tiny, "a = F / (m1 + m2 + m3) = 0.001 / (0.00010204 + 0.00010204 + 0.00010204) = 3.2667 m/s²"));
 }
 
@@ -167,14 +167,14 @@ TEST(SolutionText, ALineThatCannotCheckOutKeepsNoNumbers)
 // why; one that stops silently at a zero says which value stopped it.
 TEST(SolutionText, AStoppedPressSaysWhy)
 {
-    const Outcome smaller = outcome_testing::pressing("form6.2")(fill({"Edit2", "Edit3", "Edit4"}, {"20", "98", "20"}));
+    const Outcome smaller = pressing("form6.2")(fill({"Edit2", "Edit3", "Edit4"}, {"20", "98", "20"}));
     const std::string html = tavek::solution_html(&smaller);
     for (const char* part : {"F2 &lt; F1 - Ajuste seus dados", "= 20 × 0.788272 = 15.7654 N",
                              "compara a componente horizontal de F<sub>2</sub> com F<sub>1</sub>, e ela é a menor",
                              tavek::kNoAnswer.data()})
         EXPECT_NE(html.find(part), std::string::npos) << part << "\n" << html;
 
-    const Outcome silent = outcome_testing::pressing("form6.1")(fill({"Edit1"}, {"0"}));
+    const Outcome silent = pressing("form6.1")(fill({"Edit1"}, {"0"}));
     EXPECT_TRUE(silent.messages().empty());
     EXPECT_NE(tavek::solution_html(&silent).find("A massa m é 0"), std::string::npos);
 }
