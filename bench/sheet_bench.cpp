@@ -116,10 +116,10 @@ QString plainWords()
 {
     QString text;
     for (const SheetVersion& v : make_sheet(request())) {
-        for (const SheetItem& item : v.items)
+        for (const DrawnExercise& item : v.items)
             text += QString::fromStdString(item.statement) + QStringLiteral("\n\n");
-        for (const SheetItem& item : v.items)
-            for (const SheetPart& part : item.parts) {
+        for (const DrawnExercise& item : v.items)
+            for (const DrawnPart& part : item.parts) {
                 for (const std::string& a : part.answers)
                     text += QString::fromStdString(a) + QLatin1Char('\n');
                 for (const auto* lines : {&part.outcome.solution.data, &part.outcome.solution.formulas,

@@ -59,10 +59,10 @@ QString statementHtml(const std::string& s)
 }
 
 // Room to work an exercise out: more for more answers.
-qreal roomMm(const SheetItem& item)
+qreal roomMm(const DrawnExercise& item)
 {
     std::size_t answers = 0;
-    for (const SheetPart& p : item.parts)
+    for (const DrawnPart& p : item.parts)
         answers += p.answers.size();
     return std::clamp(15.0 + 4.0 * static_cast<qreal>(answers), 25.0, 55.0);
 }
@@ -273,7 +273,7 @@ QString origin(const ExerciseRecord& e)
     return QStringLiteral("%1 - %2").arg(window, QString::fromUtf8(e.title));
 }
 
-QString keyHtml(const SheetItem& item, int index, bool first, int version, SheetKey key)
+QString keyHtml(const DrawnExercise& item, int index, bool first, int version, SheetKey key)
 {
     QString r;
     if (first)
@@ -281,13 +281,13 @@ QString keyHtml(const SheetItem& item, int index, bool first, int version, Sheet
     r += QStringLiteral("<p><b>%1.</b> %2</p>").arg(index).arg(origin(*item.exercise).toHtmlEscaped());
     if (!item.data.empty()) {
         QStringList data;
-        for (const SheetDatum& d : item.data)
+        for (const DrawnDatum& d : item.data)
             data << html(d.label + " = " + with_unit(d.value, d.unit)) +
                         (d.drawn ? QStringLiteral(" (sorteado)") : QString());
         r += QStringLiteral("<p>Dados: %1</p>").arg(data.join(QStringLiteral("; ")));
     }
     QStringList answers;
-    for (const SheetPart& part : item.parts)
+    for (const DrawnPart& part : item.parts)
         for (const std::string& a : part.answers)
             answers << html(part.label.empty() ? a : part.label + ": " + a)
                            .replace(QStringLiteral("-&gt;"), QStringLiteral("-\u2060&gt;")); // an arrow stays whole
@@ -296,7 +296,7 @@ QString keyHtml(const SheetItem& item, int index, bool first, int version, Sheet
              .arg(kSans, answers.join(QStringLiteral("<br>")));
     if (key == SheetKey::Solutions) {
         r += QStringLiteral("<p><i>Resolução</i></p><div style=\"font-size:%1pt\">").arg(kSolutionPoints);
-        for (const SheetPart& part : item.parts) {
+        for (const DrawnPart& part : item.parts) {
             if (!part.label.empty())
                 r += QStringLiteral("<p><i>%1</i></p>").arg(html(part.label));
             r += q(solution_html(&part.outcome));
@@ -349,7 +349,7 @@ int paintSheet(QPagedPaintDevice& device, QPainter& painter, int code, const std
         std::vector<Block> blocks;
         blocks.push_back({.text = pages.text(headerHtml(code, v.number, look)), .room = pages.mm(2)});
         int index = 0;
-        for (const SheetItem& item : v.items) {
+        for (const DrawnExercise& item : v.items) {
             Block b{.text = pages.text(QStringLiteral("<p><b>%1.</b> %2</p>")
                                            .arg(++index)
                                            .arg(statementHtml(item.statement))),

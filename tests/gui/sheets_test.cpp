@@ -356,7 +356,7 @@ void SheetsTest::pdfReadsBack()
         QVERIFY2(first >= 0 && first < keyPage, qPrintable(title));
         QVERIFY(pages[first].contains(QStringLiteral("Escola: Escola Estadual Exemplo")));
         QVERIFY(pages[first].contains(QStringLiteral("Nome:")));
-        for (const SheetItem& item : v.items)
+        for (const DrawnExercise& item : v.items)
             QVERIFY2(all.contains(flat(item.statement)), item.statement.c_str());
     }
 

@@ -14,7 +14,7 @@
 #include "kit/core/number.h"
 #include "outcome_testing.h"
 #include "sheets/sheet.h"
-#include "sheets/sheet_random.h"
+#include "kit/core/drawn_exercise.h"
 #include "topics/exercises.h"
 
 using namespace tavek;
@@ -23,11 +23,11 @@ using outcome_testing::pressing;
 namespace {
 
 // The value of a datum as the window reads what is typed.
-double typed(const SheetDatum& d) { return read_number(d.value).value; }
+double typed(const DrawnDatum& d) { return read_number(d.value).value; }
 
-const SheetDatum& datum(const SheetItem& item, const char* label)
+const DrawnDatum& datum(const DrawnExercise& item, const char* label)
 {
-    for (const SheetDatum& d : item.data)
+    for (const DrawnDatum& d : item.data)
         if (d.label == label)
             return d;
     throw std::out_of_range(label);
@@ -35,13 +35,13 @@ const SheetDatum& datum(const SheetItem& item, const char* label)
 
 // Each exercise's window calculator, called here on its own, so that the
 // sheet cannot answer with anything but what the window writes.
-using Window = std::function<Outcome(const SheetItem&, const SheetPart&)>;
+using Window = std::function<Outcome(const DrawnExercise&, const DrawnPart&)>;
 const std::map<std::string, Window>& windows()
 {
     auto cells = [](const char* id) {
-        return [f = pressing(id)](const SheetItem&, const SheetPart& p) { return f(p.cells); };
+        return [f = pressing(id)](const DrawnExercise&, const DrawnPart& p) { return f(p.cells); };
     };
-    auto converted = [](const SheetItem& i, const SheetPart& p) {
+    auto converted = [](const DrawnExercise& i, const DrawnPart& p) {
         // "b) 3,5 km", "c) 3 anos": the unit names the button.
         const std::string unit = p.label.substr(p.label.rfind(' ') + 1);
         for (const Press& b : i.exercise->presses)
@@ -54,7 +54,7 @@ const std::map<std::string, Window>& windows()
         {"form2.1", cells("form2.1")},
         {"form2.2", cells("form2.2")},
         {"form2.3",
-         [](const SheetItem& i, const SheetPart& p) {
+         [](const DrawnExercise& i, const DrawnPart& p) {
              return outcome_testing::vertical_launch(p.cells, static_cast<int>(typed(datum(i, "p"))));
          }},
         {"form3.length", converted},
@@ -62,7 +62,7 @@ const std::map<std::string, Window>& windows()
         {"form3.mass", converted},
         {"form4.1", cells("form4.1")},
         {"form4.2", cells("form4.2")},
-        {"form5.3", [](const SheetItem& i, const SheetPart&) { return outcome_testing::drawn_angle_speed(typed(datum(i, "ângulo"))); }},
+        {"form5.3", [](const DrawnExercise& i, const DrawnPart&) { return outcome_testing::drawn_angle_speed(typed(datum(i, "ângulo"))); }},
         {"form5.4", cells("form5.4")},
         {"form6.1", cells("form6.1")},
         {"form6.2", cells("form6.2")},
@@ -118,10 +118,10 @@ TEST_F(Sheets, EveryVersionIsAnsweredByItsWindowWithoutAMessage)
 {
     for (int code : {4821, kMaxSheetCode}) {
         for (const SheetVersion& v : of(code)) {
-            for (const SheetItem& item : v.items) {
+            for (const DrawnExercise& item : v.items) {
                 SCOPED_TRACE(std::string(item.exercise->id) + " code " + std::to_string(code) + " version " +
                              std::to_string(v.number));
-                for (const SheetPart& part : item.parts) {
+                for (const DrawnPart& part : item.parts) {
                     const Outcome window = windows().at(item.exercise->id)(item, part);
                     EXPECT_TRUE(window.messages().empty());
                     EXPECT_FALSE(window.fault);
@@ -144,7 +144,7 @@ TEST_F(Sheets, EveryVersionIsAnsweredByItsWindowWithoutAMessage)
 TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
 {
     for (const SheetVersion& v : of(4821)) {
-        for (const SheetItem& item : v.items) {
+        for (const DrawnExercise& item : v.items) {
             const ExerciseRecord& e = *item.exercise;
             SCOPED_TRACE(std::string(e.id) + " version " + std::to_string(v.number));
             const auto onGrid = [](double x, const Grid& grid) {
@@ -156,7 +156,7 @@ TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
             if (e.working().converts) {
                 // A conversion group states its amounts in the statement, each on its unit's grid.
                 EXPECT_TRUE(item.data.empty());
-                for (const SheetPart& part : item.parts) {
+                for (const DrawnPart& part : item.parts) {
                     const std::string unit = part.label.substr(part.label.rfind(' ') + 1);
                     const Given* g = nullptr;
                     for (const Given& u : e.givens)
@@ -169,7 +169,7 @@ TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
             }
             ASSERT_EQ(item.data.size(), e.givens.size());
             for (std::size_t k = 0; k < item.data.size(); ++k) {
-                const SheetDatum& d = item.data[k];
+                const DrawnDatum& d = item.data[k];
                 const Grid& grid = e.givens[k].range;
                 onGrid(typed(d), grid);
                 // Decimal comma, as the class writes it, and no point at all.
@@ -189,10 +189,10 @@ TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
 TEST_F(Sheets, DrawnValuesAreStatedAsData)
 {
     const SheetVersion& v = of(4821).front();
-    for (const SheetItem& item : v.items) {
+    for (const DrawnExercise& item : v.items) {
         const bool draws = item.exercise->id == std::string("form2.3") || item.exercise->id == std::string("form5.3");
         bool drawnDatum = false;
-        for (const SheetDatum& d : item.data)
+        for (const DrawnDatum& d : item.data)
             drawnDatum = drawnDatum || d.drawn;
         EXPECT_EQ(drawnDatum, draws) << item.exercise->id;
         if (draws) {
@@ -206,7 +206,7 @@ TEST_F(Sheets, SystemsThatMoveMoveClearly)
     // The incline exercises ask which way the system moves: never a balance,
     // never friction holding it, whatever the window would say there.
     for (const SheetVersion& v : of(kMaxSheetCode)) {
-        for (const SheetItem& item : v.items) {
+        for (const DrawnExercise& item : v.items) {
             const std::string id = item.exercise->id;
             if (id == "form8.5" || id == "form9.6") {
                 EXPECT_NE(item.parts[0].outcome.written("Label17")->find("Sistema se move"), std::string::npos);
@@ -255,7 +255,7 @@ TEST_F(Sheets, VersionsDifferAndCodesDiffer)
 
 TEST(SheetDraw, ValuesAreExactDecimalsOnTheGrid)
 {
-    SheetRandom random(4821, "form9.6", 1);
+    SeededRandom random(4821, "form9.6", 1);
     std::set<std::string> seen;
     for (int i = 0; i < 2000; ++i) {
         const Drawn d = draw(random, {0.1, 0.5, 0.05});
@@ -268,7 +268,7 @@ TEST(SheetDraw, ValuesAreExactDecimalsOnTheGrid)
 
 TEST(SheetDraw, SameSeedSameSequenceOtherSeedOther)
 {
-    SheetRandom a(4821, "form4.1", 3), b(4821, "form4.1", 3), c(4821, "form4.1", 4);
+    SeededRandom a(4821, "form4.1", 3), b(4821, "form4.1", 3), c(4821, "form4.1", 4);
     int differ = 0;
     for (int i = 0; i < 20; ++i) {
         const std::uint32_t x = a.below(1000);
