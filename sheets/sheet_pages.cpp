@@ -4,7 +4,6 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -12,8 +11,10 @@
 #include <algorithm>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "kit/core/last_press.h"
+#include "kit/frame/statement_figure.h"
 #include "topics/exercises.h"
 
 namespace tavek {
@@ -72,10 +73,8 @@ qreal roomMm(const DrawnExercise& item)
 // solution) is cut between two lines.
 struct Block {
     std::unique_ptr<QTextDocument> text;
-    QSvgRenderer* figure = nullptr;
+    std::optional<StatementFigure> figure = {};
     QSizeF figureSize = {};
-    qreal figureScale = 1; // drawn size over the picture's own
-    const std::vector<ExerciseRecord::Mark>* marks = nullptr;
     qreal figureGap = 0;
     qreal before = 0; // blank above it, unless it opens a page
     qreal room = 0;   // blank below it
@@ -117,27 +116,19 @@ public:
         return doc;
     }
 
-    // A window's picture at the statement's right, scaled as on the screen
-    // unless that would leave the statement too narrow; the statement is
-    // laid out again beside it.
-    void addFigure(Block& b, const ExerciseRecord& exercise)
+    // The statement's figure at its right, at its size on the screen unless
+    // that would leave the statement too narrow; the statement is laid out
+    // again beside it.
+    void addFigure(Block& b, const DrawnExercise& item)
     {
-        const char* figure = exercise.picture;
-        if (!figure)
+        StatementFigure figure(item);
+        if (figure.isNull())
             return;
-        const QString path = QStringLiteral(":/art/") + QString::fromUtf8(figure);
-        auto& renderer = figures_[path];
-        if (!renderer)
-            renderer = std::make_unique<QSvgRenderer>(path);
-        if (!renderer->isValid())
-            return;
-        QSizeF size = QSizeF(renderer->defaultSize()) * (dpi_ / kWindowDpi);
+        QSizeF size = figure.naturalSize() * (dpi_ / kWindowDpi);
         const QSizeF most(std::min(size.width(), width_ * kFigureWidth), std::min(size.height(), mm(kFigureMaxMm)));
         size = size.scaled(most, Qt::KeepAspectRatio);
-        b.figure = renderer.get();
+        b.figure.emplace(std::move(figure));
         b.figureSize = size;
-        b.figureScale = size.width() / renderer->defaultSize().width();
-        b.marks = &exercise.marks;
         b.figureGap = mm(kFigureGapMm);
         b.text->setTextWidth(width_ - size.width() - b.figureGap);
     }
@@ -199,22 +190,13 @@ public:
     int painted() const { return painted_; }
 
 private:
-    // The picture, and over it the names the window writes there.
-    void drawFigure(const Block& b, const QRectF& at)
+    void drawFigure(const Block& b, const QRectF& at) { b.figure->paint(painter_, at, markFont()); }
+
+    static QFont markFont()
     {
-        b.figure->render(&painter_, at);
         QFont font = printed(kSans, kMarkPoints);
         font.setBold(true);
-        painter_.setFont(font);
-        painter_.setPen(QColor(0x1f, 0x2d, 0x4f)); // the ink of the pictures' own letters
-        const QFontMetricsF metrics = painter_.fontMetrics();
-        for (const ExerciseRecord::Mark& m : *b.marks) {
-            const QString text = QString::fromUtf8(m.text);
-            const qreal w = metrics.horizontalAdvance(text);
-            const qreal x = std::clamp(at.left() + m.x * b.figureScale, at.left(), at.right() - w);
-            const qreal baseline = at.top() + m.y * b.figureScale + (metrics.ascent() - metrics.descent()) / 2;
-            painter_.drawText(QPointF(x, baseline), text);
-        }
+        return font;
     }
 
     // The lowest line bottom of the text that still fits below `from`.
@@ -244,7 +226,6 @@ private:
     qreal height_;
     qreal content_;
     int painted_ = 0;
-    std::map<QString, std::unique_ptr<QSvgRenderer>> figures_;
 };
 
 QString headerHtml(int code, int version, const SheetLook& look)
@@ -355,7 +336,7 @@ int paintSheet(QPagedPaintDevice& device, QPainter& painter, int code, const std
                                            .arg(statementHtml(item.statement))),
                     .before = pages.mm(kGapMm),
                     .room = pages.mm(roomMm(item))};
-            pages.addFigure(b, *item.exercise);
+            pages.addFigure(b, item);
             blocks.push_back(std::move(b));
         }
         const std::vector<Page> planned = pages.plan(blocks);

@@ -234,4 +234,11 @@ DrawnExercise draw_exercise(const ExerciseRecord& exercise, SeededRandom& random
     throw std::logic_error(std::string("no definite set of numbers for ") + exercise.id);
 }
 
+Figure statement_figure(const DrawnExercise& drawn)
+{
+    if (!drawn.exercise || !drawn.exercise->statementFigure || drawn.parts.empty())
+        return {};
+    return drawn.exercise->statementFigure(drawn.parts.front().outcome);
+}
+
 } // namespace tavek

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "kit/core/exercise_record.h"
+#include "kit/core/figure.h"
 #include "kit/core/outcome.h"
 
 namespace tavek {
@@ -63,6 +64,10 @@ struct DrawnExercise {
     std::vector<DrawnDatum> data;
     std::vector<DrawnPart> parts;
 };
+
+// The figure beside the statement, drawn for these numbers; empty where the
+// window's picture stands there instead.
+Figure statement_figure(const DrawnExercise& drawn);
 
 // Draws the exercise's values until the window answers them definitely, the
 // record's sense check holds and, while the ranges allow, the statement is

@@ -99,6 +99,10 @@ struct ExerciseRecord {
     // A set a teacher would give: what the checks alone do not ensure (a
     // system that clearly moves), from the values the press worked out.
     bool (*sensible)(const Outcome& out) = nullptr;
+    // Drawn beside the statement for its own numbers (a plane at its angle),
+    // from the values the press worked out but showing none of its answers;
+    // nullptr where the window's picture, whose numbers are fixed, will do.
+    Figure (*statementFigure)(const Outcome& out) = nullptr;
     Example example = {};
     // Shown by a press but given data, not answers (besides where the window
     // shows a value it drew): hidden by the clear, never by the teacher's lock.

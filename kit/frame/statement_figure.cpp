@@ -1,0 +1,97 @@
+#include "kit/frame/statement_figure.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "kit/frame/figure_view.h"
+
+namespace tavek {
+
+namespace {
+
+// A drawn figure reads well at the size of a window's picture.
+constexpr QSizeF kDrawnSize(320, 240);
+constexpr qreal kMarkPoints = 8;
+
+// One renderer a picture, for every sheet, practice and export of the run:
+// a 60-version sheet prints the same picture sixty times.
+QSvgRenderer* renderer(const QString& path)
+{
+    static std::map<QString, std::unique_ptr<QSvgRenderer>> renderers;
+    auto& r = renderers[path];
+    if (!r)
+        r = std::make_unique<QSvgRenderer>(path);
+    return r->isValid() ? r.get() : nullptr;
+}
+
+} // namespace
+
+StatementFigure::StatementFigure(const DrawnExercise& drawn) : drawn_(statement_figure(drawn))
+{
+    if (!drawn_.empty() || !drawn.exercise || !drawn.exercise->picture)
+        return;
+    pictureName_ = QString::fromUtf8(drawn.exercise->title);
+    picture_ = renderer(QStringLiteral(":/art/") + QString::fromUtf8(drawn.exercise->picture));
+    marks_ = &drawn.exercise->marks;
+}
+
+QSizeF StatementFigure::naturalSize() const
+{
+    if (!drawn_.empty())
+        return kDrawnSize;
+    return picture_ ? QSizeF(picture_->defaultSize()) : QSizeF();
+}
+
+QFont StatementFigure::markFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPointSizeF(kMarkPoints);
+    font.setBold(true);
+    // Letters as drawn, unshaped (copied text stays letter by letter) and
+    // not fitted to a screen's pixels.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+void StatementFigure::paint(QPainter& painter, const QRectF& at, const QFont& marks) const
+{
+    if (isNull() || at.isEmpty())
+        return;
+    const QSizeF size = naturalSize().scaled(at.size(), Qt::KeepAspectRatio);
+    const QRectF box(at.topLeft() + QPointF((at.width() - size.width()) / 2, 0), size);
+    if (!drawn_.empty()) {
+        paintFigure(painter, box, drawn_);
+        return;
+    }
+    picture_->render(&painter, box);
+    // Over the picture, the names the window writes there.
+    const qreal scale = box.width() / naturalSize().width();
+    painter.save();
+    painter.setFont(marks);
+    painter.setPen(QColor(0x1f, 0x2d, 0x4f)); // the ink of the pictures' own letters
+    const QFontMetricsF metrics = painter.fontMetrics();
+    for (const ExerciseRecord::Mark& m : *marks_) {
+        const QString text = QString::fromUtf8(m.text);
+        const qreal w = metrics.horizontalAdvance(text);
+        const qreal x = std::clamp(box.left() + m.x * scale, box.left(), box.right() - w);
+        const qreal baseline = box.top() + m.y * scale + (metrics.ascent() - metrics.descent()) / 2;
+        painter.drawText(QPointF(x, baseline), text);
+    }
+    painter.restore();
+}
+
+QString StatementFigure::description() const
+{
+    if (!drawn_.empty())
+        return QString::fromStdString(drawn_.description);
+    return picture_ ? QStringLiteral("Figura do exercício: %1").arg(pictureName_) : QString();
+}
+
+} // namespace tavek
