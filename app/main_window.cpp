@@ -14,7 +14,7 @@
 
 #include "kit/frame/link_label.h"
 #include "kit/frame/mouse.h"
-#include "sheets/sheet_dialog.h"
+#include "sheets/frame/sheet_dialog.h"
 #include "ui_form1.h"
 
 namespace tavek {

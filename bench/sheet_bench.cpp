@@ -28,7 +28,7 @@
 #include "kit/core/markup.h"
 #include "kit/frame/fonts.h"
 #include "offscreen.h"
-#include "sheets/sheet_pages.h"
+#include "sheets/frame/sheet_pages.h"
 #include "topics/exercises.h"
 #include "median.h"
 

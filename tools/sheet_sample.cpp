@@ -12,7 +12,7 @@
 #include <cstring>
 
 #include "kit/frame/fonts.h"
-#include "sheets/sheet_pdf.h"
+#include "sheets/frame/sheet_pdf.h"
 #include "topics/exercises.h"
 
 int main(int argc, char** argv)

@@ -32,9 +32,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "sheets/print_preview.h"
-#include "sheets/sheet_dialog.h"
-#include "sheets/sheet_pdf.h"
+#include "sheets/frame/print_preview.h"
+#include "sheets/frame/sheet_dialog.h"
+#include "sheets/frame/sheet_pdf.h"
 #include "support.h"
 #include "topics/exercises.h"
 

@@ -13,7 +13,7 @@
 
 #include "kit/core/number.h"
 #include "outcome_testing.h"
-#include "sheets/sheet.h"
+#include "sheets/core/sheet.h"
 #include "kit/core/drawn_exercise.h"
 #include "topics/exercises.h"
 

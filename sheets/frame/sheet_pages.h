@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "sheets/sheet.h"
+#include "sheets/core/sheet.h"
 
 class QPagedPaintDevice;
 class QPainter;

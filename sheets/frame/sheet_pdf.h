@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "sheets/sheet_pages.h"
+#include "sheets/frame/sheet_pages.h"
 
 class QPageLayout;
 

@@ -1,4 +1,4 @@
-#include "sheets/sheet_pdf.h"
+#include "sheets/frame/sheet_pdf.h"
 
 #include <QPageLayout>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "sheets/print_preview.h"
+#include "sheets/frame/print_preview.h"
 
 #include <QCoreApplication>
 #include <QDir>

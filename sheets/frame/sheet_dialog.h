@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "sheets/sheet_pages.h"
+#include "sheets/frame/sheet_pages.h"
 
 class QProgressDialog;
 

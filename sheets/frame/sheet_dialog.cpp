@@ -1,4 +1,4 @@
-#include "sheets/sheet_dialog.h"
+#include "sheets/frame/sheet_dialog.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -14,8 +14,8 @@
 #include "kit/core/lock_state.h"
 #include "kit/frame/messenger.h"
 #include "kit/frame/save_file.h"
-#include "sheets/print_preview.h"
-#include "sheets/sheet_pdf.h"
+#include "sheets/frame/print_preview.h"
+#include "sheets/frame/sheet_pdf.h"
 #include "topics/exercises.h"
 #include "ui_lista_dialog.h"
 #include "ui_senha_professor.h"

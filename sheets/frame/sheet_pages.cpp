@@ -1,4 +1,4 @@
-#include "sheets/sheet_pages.h"
+#include "sheets/frame/sheet_pages.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "sheets/sheet.h"
+#include "sheets/core/sheet.h"
 
 namespace tavek {
 

@@ -5,7 +5,7 @@
 #include <QPrinter>
 #include <QScreen>
 
-#include "sheets/print_preview.h"
+#include "sheets/frame/print_preview.h"
 
 extern "C" Q_DECL_EXPORT void tavekShowPrintPreview(const tavek::PrintPreview& preview)
 {
