@@ -27,10 +27,11 @@ namespace {
 
 constexpr int kWidth = 520;
 constexpr int kHeight = 700;
-constexpr int kNarrowest = 380; // narrower, an answer's name and its cell would not share a line
+constexpr int kNarrowest = 460; // narrower, an answer's name would wrap word by word beside its cell
 constexpr int kLowest = 480;
 
-constexpr int kVerdictWidth = 150;
+constexpr int kVerdictWidth = 140;
+constexpr int kNameWidth = 130; // "Tensão na corda (T):" on one line, a long name on two or three
 
 const QString kChoose = QStringLiteral("(escolha)");
 
@@ -168,6 +169,7 @@ void PracticeMenu::showExercise()
         name->setTextFormat(Qt::RichText);
         name->setWordWrap(true);
         name->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        name->setMinimumWidth(kNameWidth);
         QWidget* cell;
         if (!a.choices.empty()) {
             auto* choice = new QComboBox(ui_->Respostas);
@@ -181,7 +183,7 @@ void PracticeMenu::showExercise()
             cell = choice;
         } else {
             auto* edit = new QLineEdit(ui_->Respostas);
-            edit->setMinimumWidth(110);
+            edit->setMinimumWidth(100);
             connect(edit, &QLineEdit::returnPressed, this, [this] { check(); });
             cell = edit;
         }

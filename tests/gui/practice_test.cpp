@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
@@ -120,6 +121,18 @@ void PracticeTest::everyExerciseTriedWrongThenRight()
     auto* hint = in<QPushButton>(o.view, QStringLiteral("Dica"));
     auto* solution = in<QPushButton>(o.view, QStringLiteral("VerResolucao"));
     QVERIFY(!hint->isEnabled() && !solution->isEnabled());
+    // The keyboard reads the answers in their order, then the buttons.
+    QStringList order;
+    for (QWidget* at = answer(o.view, 0); order.size() < int(asked.size()) + 4; at = at->nextInFocusChain())
+        if (QRegularExpression(QStringLiteral("^Resposta[0-9]+$")).match(at->objectName()).hasMatch() ||
+            qobject_cast<QPushButton*>(at))
+            order << at->objectName();
+    QStringList expected;
+    for (std::size_t i = 0; i < asked.size(); ++i)
+        expected << QStringLiteral("Resposta%1").arg(i + 1);
+    expected << QStringLiteral("Verificar") << QStringLiteral("Dica") << QStringLiteral("VerResolucao")
+             << QStringLiteral("OutroExercicio");
+    QCOMPARE(order, expected);
 
     // Wrong: every answer says so, the focus on the first, the hint offered.
     answerWith(o.view, asked, false);
