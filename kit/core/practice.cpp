@@ -238,10 +238,12 @@ void Practice::another()
     scored_ = false;
 }
 
-std::string Practice::score() const
+std::string score_text(int right, int tried)
 {
-    return "Nesta sessão: " + std::to_string(right_) + (right_ == 1 ? " certo de " : " certos de ") +
-           std::to_string(tried_) + (tried_ == 1 ? " exercício" : " exercícios");
+    return "Nesta sessão: " + std::to_string(right) + (right == 1 ? " certo de " : " certos de ") +
+           std::to_string(tried) + (tried == 1 ? " exercício" : " exercícios");
 }
+
+std::string Practice::score() const { return score_text(right_, tried_); }
 
 } // namespace tavek

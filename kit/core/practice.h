@@ -66,6 +66,9 @@ struct Checked {
 // the teacher only "Correto" or "Incorreto" is said.
 Verdict judge(const Asked& asked, double typedInItsUnit, bool locked);
 
+// "Nesta sessão: 4 certos de 6 exercícios".
+std::string score_text(int right, int tried);
+
 class Practice {
 public:
     // `seed` picks this run's numbers; each "Outro exercício" draws anew.

@@ -22,7 +22,8 @@ void convert(Run& r)
     Working& w = r.work(8, 8);
     w.given(name, x);
     const Real factor(unit.factor);
-    // Appended piece by piece: GCC 12 at -O3 sees a false overlap in "@" + name + ….
+    // Appended piece by piece: GCC 12 at -O3 takes a chain of + here for an
+    // overlapping copy (a false -Wrestrict).
     std::string formula = "@";
     formula += name;
     formula += unit.op == Unit::Op::Divide ? " ÷ " : " × ";
