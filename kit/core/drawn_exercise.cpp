@@ -1,11 +1,16 @@
 #include "kit/core/drawn_exercise.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <stdexcept>
 
+#include "kit/core/classroom.h"
+#include "kit/core/markup.h"
 #include "kit/core/number.h"
 #include "kit/core/run.h"
+#include "kit/core/units.h"
+#include "kit/core/worked_number.h"
 
 namespace tavek {
 
@@ -91,7 +96,38 @@ constexpr int kDistinctTries = 200;
 constexpr int kAnswerDigits = 6;
 constexpr int kConversionDigits = 9;
 constexpr std::size_t kConversionItems = 3;
-constexpr const char* kItemLetters[] = {"a)", "b)", "c)"};
+
+// The classroom's constants a statement gives, {$name}, each with its unit:
+// the numbers the calculators use, written once in classroom.h.
+struct Constant {
+    std::string_view name;
+    double value;
+    const char* unit;
+};
+constexpr Constant kConstants[] = {
+    {"g", classroom::g, "m/s²"},
+    {"pi", classroom::pi, ""},
+    {"rad45", classroom::fortyFiveRadians, "rad"},
+    {"pull", classroom::pullDegrees, "°"},
+    {"rad38", classroom::pullRadians, "rad"},
+    {"ropeA", classroom::ropeADegrees, "°"},
+    {"ropeB", classroom::ropeBDegrees, "°"},
+    {"sinA", classroom::sinRopeA, ""},
+    {"sinB", classroom::sinRopeB, ""},
+    {"ropes", classroom::ropeFactor, ""},
+    {"rim", classroom::basketHeight, "m"},
+    {"basket", classroom::basketDistance, "m"},
+    {"release", classroom::releasePercent, "%"},
+    {"rise", classroom::rimRise, "m"},
+    {"rise2g", classroom::twiceGRimRise, "m²/s²"},
+    {"kmh", classroom::kmhPerMs, "km/h"},
+    {"hp", classroom::horsepowerPerWatt, "hp"},
+};
+
+// A number of the program's (a factor, a constant) as paper prints it.
+std::string printed(double x) { return paper_number(given_text(x)); }
+
+std::string letter(std::size_t k) { return std::string(1, static_cast<char>('a' + k)) + ")"; }
 
 std::vector<std::string> answers(const Outcome& outcome, const ExerciseRecord& exercise)
 {
@@ -112,8 +148,8 @@ std::vector<std::string> answers(const Outcome& outcome, const ExerciseRecord& e
 
 constexpr const char* kNbsp = "\u00a0";
 
-// Keeps "Xo = 12 m" and "9,8 m/s²" on one line: no break around an equals
-// sign nor between a number and the word after it.
+// Keeps "x_{0} = 12 m" and "9,8 m/s²" on one line: no break around an
+// equals sign nor between a number and the word after it.
 std::string unbroken(const std::string& text)
 {
     std::string r;
@@ -124,7 +160,7 @@ std::string unbroken(const std::string& text)
             r += kNbsp;
             i += 2;
         } else if (text[i] == ' ' && i > 0 && std::isdigit(static_cast<unsigned char>(text[i - 1])) &&
-                   i + 1 < text.size() && std::isalpha(static_cast<unsigned char>(text[i + 1]))) {
+                   i + 1 < text.size() && !std::isspace(static_cast<unsigned char>(text[i + 1]))) {
             r += kNbsp;
         } else {
             r += text[i];
@@ -133,18 +169,106 @@ std::string unbroken(const std::string& text)
     return r;
 }
 
+// "a, b e c"
+std::string listed(const std::vector<std::string>& items)
+{
+    std::string r;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i)
+            r += i + 1 == items.size() ? " e " : ", ";
+        r += items[i];
+    }
+    return r;
+}
+
+// The statement's marks filled in: {name}, {#name} and {=name} from the
+// data, {$name} from the classroom's constants.
 std::string filled(const ExerciseRecord& exercise, const std::vector<DrawnDatum>& data)
 {
-    std::string text = exercise.statement;
-    for (std::size_t i = 0; i < exercise.givens.size(); ++i) {
-        const std::string name = exercise.givens[i].name;
-        for (const auto& [mark, value] : {std::pair{"{" + name + "}", with_unit(data[i].value, data[i].unit)},
-                                          std::pair{"{#" + name + "}", data[i].value}}) {
-            for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
-                text.replace(at, mark.size(), value);
+    const std::string_view text = exercise.statement;
+    std::string r;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t open = text.find('{', at);
+        r += text.substr(at, open == std::string_view::npos ? open : open - at);
+        if (open == std::string_view::npos)
+            break;
+        const std::size_t close = text.find('}', open);
+        if (close == std::string_view::npos)
+            throw std::logic_error(std::string(exercise.id) + ": a statement's mark is not closed");
+        std::string_view mark = text.substr(open + 1, close - open - 1);
+        at = close + 1;
+        const char kind = mark.empty() || std::isalpha(static_cast<unsigned char>(mark[0])) ? ' ' : mark[0];
+        if (kind != ' ')
+            mark.remove_prefix(1);
+        if (kind == '$') {
+            const auto c = std::find_if(std::begin(kConstants), std::end(kConstants),
+                                        [&](const Constant& k) { return k.name == mark; });
+            if (c == std::end(kConstants))
+                throw std::logic_error(std::string(exercise.id) + ": no classroom constant " + std::string(mark));
+            r += with_unit(printed(c->value), c->unit);
+            continue;
         }
+        const Given* g = exercise.given(mark);
+        if (!g)
+            throw std::logic_error(std::string(exercise.id) + ": a statement names no given " + std::string(mark));
+        const DrawnDatum& d = data[static_cast<std::size_t>(g - exercise.givens.data())];
+        if (kind == '#')
+            r += d.value;
+        else if (kind == '=')
+            r += d.symbol + " = " + with_unit(d.value, d.unit);
+        else if (kind == ' ')
+            r += with_unit(d.value, d.unit);
+        else
+            throw std::logic_error(std::string(exercise.id) + ": an unknown statement mark " + std::string(mark));
     }
-    return unbroken(text);
+    return unbroken(r);
+}
+
+// "1 mi = 1609 m", "1 m = 1000 mm", "1 ton = 907,18474 kg (tonelada curta)"
+std::string factorOf(const Unit& unit)
+{
+    const Unit& si = si_unit(unit.kind);
+    std::string r = unit.op == Unit::Op::Multiply
+                        ? "1 " + std::string(unit.name) + " = " + with_unit(printed(unit.factor), si.name)
+                        : "1 " + std::string(si.name) + " = " + with_unit(printed(unit.factor), unit.name);
+    if (unit.called)
+        r += std::string(" (") + unit.called + ")";
+    return r;
+}
+
+// The key's text of an answer: its number with its unit, or its sentence as
+// the statement words it.
+std::string keyText(const Quantity& q)
+{
+    const Answer& a = *q.answer;
+    if (a.isSentence()) {
+        const auto i = static_cast<std::size_t>(q.value);
+        return i < a.stated.size() ? a.stated[i] : a.sentences.at(i);
+    }
+    return with_unit(paper_number(answer_number(q)), a.unit);
+}
+
+// What the sheet asks of an exercise that is not a conversion, lettered in
+// its record's order, with the key's answers.
+std::vector<DrawnQuestion> questions(const ExerciseRecord& exercise, const Outcome& outcome)
+{
+    std::vector<DrawnQuestion> r;
+    for (const Answer& a : exercise.answers) {
+        if (a.heading)
+            continue;
+        DrawnQuestion question{letter(r.size()), &a, {}, {}};
+        for (const Quantity& q : outcome.answers) {
+            if (q.answer != &a)
+                continue;
+            std::string line;
+            for (const Quantity& h : outcome.answers)
+                if (h.line == q.line && q.line > 0 && h.answer->heading)
+                    line = std::string(h.answer->symbol) + " = " + keyText(h);
+            question.key.push_back({line, keyText(q)});
+        }
+        r.push_back(std::move(question));
+    }
+    return r;
 }
 
 } // namespace
@@ -153,9 +277,21 @@ std::string with_unit(const std::string& value, const std::string& unit)
 {
     if (unit.empty())
         return value;
-    if (unit == "°" || unit == "%")
+    if (unit == "°")
         return value + unit;
     return value + " " + unit;
+}
+
+std::string conversion_statement(const ExerciseRecord& group, const std::vector<const DrawnPart*>& parts)
+{
+    std::string text = group.statement;
+    std::vector<std::string> factors;
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const std::string& label = parts[k]->label;
+        text += (k ? "; " : " ") + (parts.size() > 1 ? label : label.substr(label.find(' ') + 1));
+        factors.push_back(factorOf(*unit_named(parts[k]->press->converts)));
+    }
+    return unbroken(text + ". Considere " + listed(factors) + ".");
 }
 
 bool definite(const Outcome& outcome, int digits)
@@ -187,7 +323,6 @@ DrawnExercise draw_exercise(const ExerciseRecord& exercise, SeededRandom& random
             std::vector<const Press*> units;
             for (const Press& p : exercise.presses)
                 units.push_back(&p);
-            std::string list;
             for (std::size_t k = 0; k < kConversionItems && answered; ++k) {
                 const auto pick = k + random.below(static_cast<std::uint32_t>(units.size() - k));
                 std::swap(units[k], units[pick]);
@@ -195,33 +330,42 @@ DrawnExercise draw_exercise(const ExerciseRecord& exercise, SeededRandom& random
                 const Drawn amount = draw(random, g.range);
                 DrawnPart part;
                 const char* unit = g.plural && amount.value >= 2 ? g.plural : g.unit;
-                part.label = std::string(kItemLetters[k]) + " " + with_unit(amount.text, unit);
+                const std::string stated = with_unit(amount.text, unit);
+                part.label = letter(k) + " " + stated;
+                part.press = units[k];
                 part.cells = {{g.cell, amount.text}};
                 SetDraws none;
                 part.outcome = run(exercise, *units[k], part.cells, none);
                 part.answers = answers(part.outcome, exercise);
                 answered = definite(part.outcome, kConversionDigits);
-                list += (k ? "; " : " ") + part.label;
+                if (answered)
+                    it.questions.push_back(
+                        {letter(k), &exercise.answers.front(), stated, {{"", keyText(part.outcome.answers.front())}}});
                 it.parts.push_back(std::move(part));
             }
-            it.statement = unbroken(std::string(exercise.statement) + list + ".");
+            std::vector<const DrawnPart*> parts;
+            for (const DrawnPart& p : it.parts)
+                parts.push_back(&p);
+            it.statement = conversion_statement(exercise, parts);
         } else {
             std::map<std::string, double, std::less<>> values;
             DrawnPart part;
+            part.press = &exercise.working();
             for (const Given& g : exercise.givens) {
                 const Drawn d = draw(random, g.range);
                 values.emplace(g.name, d.value);
-                it.data.push_back({g.label, d.text, g.unit, g.cell == nullptr});
+                it.data.push_back({g.label, g.symbol, d.text, g.unit, g.cell == nullptr});
                 if (g.cell)
                     part.cells.emplace(g.cell, d.text);
             }
-            SetDraws drawn(std::move(values));
+            SetDraws drawn(std::move(values), true);
             part.outcome = run(exercise, exercise.working(), part.cells, drawn);
             answered = definite(part.outcome, kAnswerDigits);
             if (answered && exercise.sensible && !exercise.sensible(part.outcome))
                 continue;
             part.answers = answers(part.outcome, exercise);
             it.statement = filled(exercise, it.data);
+            it.questions = questions(exercise, part.outcome);
             it.parts.push_back(std::move(part));
         }
         if (!answered || (attempt < kDistinctTries && used.contains(it.statement)))

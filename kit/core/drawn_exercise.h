@@ -42,6 +42,7 @@ Drawn draw(SeededRandom& random, const Grid& grid);
 // A given quantity as the window names it and as it is typed there ("12,5").
 struct DrawnDatum {
     std::string label;
+    std::string symbol; // as the statement, the key and the worked solution write it: "v_{0}"
     std::string value;
     std::string unit;
     bool drawn = false; // the window draws it itself: stated, not typed
@@ -51,6 +52,7 @@ struct DrawnDatum {
 // has one for each.
 struct DrawnPart {
     std::string label; // "a) 350 mm", or empty
+    const Press* press = nullptr;
     Cells cells;
     Outcome outcome;
     // The texts the window writes, in its order; a result cell's text after
@@ -58,11 +60,28 @@ struct DrawnPart {
     std::vector<std::string> answers;
 };
 
+// One quantity the sheet asks, lettered as the statement lists it, and what
+// the key answers: the number as the window writes it, on paper ("12,5 m/s"),
+// or the sentence in the statement's words; in a result list, one answer for
+// each of its lines.
+struct DrawnQuestion {
+    std::string letter;   // "a)"
+    const Answer* answer; // its name in words, symbol and SI unit
+    std::string amount;   // what a conversion converts, "350 mm"; else empty
+    struct Entry {
+        std::string line; // a list's line, "t = 2 s"; else empty
+        std::string text; // in markup, on paper
+    };
+    std::vector<Entry> key;
+};
+
 struct DrawnExercise {
     const ExerciseRecord* exercise = nullptr;
+    // In the program's markup (kit/core/markup.h), its numbers on paper.
     std::string statement;
     std::vector<DrawnDatum> data;
     std::vector<DrawnPart> parts;
+    std::vector<DrawnQuestion> questions;
 };
 
 // The figure beside the statement, drawn for these numbers; empty where the
@@ -77,6 +96,11 @@ DrawnExercise draw_exercise(const ExerciseRecord& exercise, SeededRandom& random
 
 // "12,5 m", "30°", "0,25": a value with its unit as the statements print it.
 std::string with_unit(const std::string& value, const std::string& unit);
+
+// A conversion group's statement for the units its parts convert: their
+// amounts (lettered as the parts are, or alone) and the factor of each unit
+// ("Considere 1 mi = 1609 m.").
+std::string conversion_statement(const ExerciseRecord& group, const std::vector<const DrawnPart*>& parts);
 
 // The answers are definite: no message, no fault, something answered, no
 // number beyond `digits` whole digits and none the window writes as zero.

@@ -62,6 +62,12 @@ struct Answer {
     const char* caption = nullptr;
     // A sentence the window writes (which way a system moves): what it can say.
     std::vector<const char*> sentences = {};
+    // The same sentences as a sheet's key says them, in the statement's
+    // words and symbols (the window's "PA" is the sheet's P_{X}).
+    std::vector<const char*> stated = {};
+    // What a line of a result list is for (its second), written by the
+    // window but not a quantity the exercise asks.
+    bool heading = false;
     bool isSentence() const { return !sentences.empty(); }
 };
 
@@ -88,9 +94,15 @@ struct ExerciseRecord {
     const char* number; // as the window numbers it, "7)"; empty where it does not
     const char* title;  // what it asks, in a few words; a conversion group's menu name
     const char* picture; // the window's picture of it under :/art/, or nullptr
-    const char* statement; // a sheet's, with {name} for each given (its value and unit) or {#name} (the value)
+    // A sheet's, in the program's markup (kit/core/markup.h), ending where
+    // the quantities it asks are listed: {name} for a given's value and unit,
+    // {#name} its value, {=name} its symbol, value and unit ("v_{0} = 20 m/s"),
+    // {$name} a classroom constant's value and unit ({$g}: "9,8 m/s²").
+    const char* statement;
     std::vector<Given> givens;
-    std::vector<Answer> answers; // in the order the window writes them
+    // In the order a sheet asks them, lettered a), b), …; the calculator's
+    // writes decide the order the window writes them in.
+    std::vector<Answer> answers;
     std::vector<Press> presses;
     const char* clear;  // "Limpar Campos"
     // Drawn under the worked solution, from the values the press worked out;
@@ -108,7 +120,8 @@ struct ExerciseRecord {
     // shows a value it drew): hidden by the clear, never by the teacher's lock.
     std::vector<const char*> data = {};
     // A name the window writes over its picture beside a cell, drawn on the
-    // printed picture: x where the text starts, y its middle, in the picture's pixels.
+    // printed picture as the statement writes it (the window's "Vo" is the
+    // sheet's v₀): x where the text starts, y its middle, in the picture's pixels.
     struct Mark {
         const char* text;
         double x;

@@ -8,25 +8,25 @@ namespace tavek {
 
 namespace {
 
-std::string lines(const std::vector<Line>& ls)
+std::string lines(const std::vector<Line>& ls, Notation notation)
 {
     std::string r;
     for (const Line& l : ls) {
         if (!r.empty())
             r += "<br>";
-        r += to_html(l);
+        r += to_html(l, notation);
     }
     return r;
 }
 
-void section(std::string& html, std::string_view title, const std::vector<Line>& ls)
+void section(std::string& html, std::string_view title, const std::vector<Line>& ls, Notation notation)
 {
     if (ls.empty())
         return;
     html += "<p><b>";
     html += title;
     html += "</b><br>";
-    html += lines(ls);
+    html += lines(ls, notation);
     html += "</p>";
 }
 
@@ -39,7 +39,7 @@ void paragraph(std::string& html, std::string_view text)
 
 } // namespace
 
-std::string solution_html(const Outcome* last)
+std::string solution_html(const Outcome* last, Notation notation)
 {
     std::string html;
     if (!last) {
@@ -52,7 +52,7 @@ std::string solution_html(const Outcome* last)
         for (std::size_t i = 0; i < messages.size(); ++i) {
             if (i)
                 html += "<br>";
-            html += escaped(messages[i]);
+            html += escaped(notation == Notation::Paper ? paper_decimals(messages[i]) : messages[i]);
         }
         html += "</p>";
     }
@@ -61,11 +61,11 @@ std::string solution_html(const Outcome* last)
     const bool answered = last->wrote_anything();
     const Solution& s = last->solution;
     if (answered || !s.data.empty() || !s.remarks.empty()) {
-        section(html, "Dados:", s.data);
-        section(html, "Fórmulas:", s.formulas);
-        section(html, "Substituição:", s.substitutions);
+        section(html, "Dados:", s.data, notation);
+        section(html, "Fórmulas:", s.formulas, notation);
+        section(html, "Substituição:", s.substitutions, notation);
         if (!s.remarks.empty())
-            html += "<p>" + lines(s.remarks) + "</p>";
+            html += "<p>" + lines(s.remarks, notation) + "</p>";
     }
     if (last->fault) {
         std::string stop = "O cálculo parou com o erro \"";

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "kit/core/figure.h"
+#include "kit/core/markup.h"
 #include "kit/core/outcome.h"
 
 namespace tavek {
@@ -15,8 +16,9 @@ inline constexpr std::string_view kNoAnswer = "Nenhuma resposta foi calculada.";
 
 // The whole solution window's text for the last press of an exercise (none
 // yet: nullptr). A refused press shows its messages and that nothing was
-// computed; a fault shows where the working stopped.
-std::string solution_html(const Outcome* last);
+// computed; a fault shows where the working stopped. A key printed with a
+// sheet writes the same solution on paper, with the decimal comma.
+std::string solution_html(const Outcome* last, Notation notation = Notation::Screen);
 
 // The figure the solution window shows for the last press of an exercise:
 // none before a press, after a refused one or after a fault.

@@ -93,15 +93,58 @@ std::string superscript(std::string_view text)
     return r;
 }
 
-std::string to_html(const Line& line)
+namespace {
+
+bool digit(char c) { return c >= '0' && c <= '9'; }
+
+// A piece's text as the notation writes it.
+std::string noted(const Piece& p, Notation notation)
+{
+    if (notation == Notation::Screen)
+        return p.text;
+    return p.kind == Piece::Kind::Number ? paper_number(p.text) : paper_decimals(p.text);
+}
+
+} // namespace
+
+std::string paper_decimals(std::string_view text)
+{
+    std::string r(text);
+    for (std::size_t i = 1; i + 1 < r.size(); ++i)
+        if (r[i] == '.' && digit(r[i - 1]) && digit(r[i + 1]))
+            r[i] = ',';
+    return r;
+}
+
+std::string paper_number(std::string_view text)
+{
+    std::size_t start = 0;
+    while (start < text.size() && !digit(text[start]))
+        ++start;
+    std::size_t end = start;
+    while (end < text.size() && digit(text[end]))
+        ++end;
+    std::string r(text.substr(0, start));
+    const std::size_t whole = end - start;
+    for (std::size_t i = start; i < end; ++i) {
+        // No-break spaces before each group of three but the first.
+        if (whole >= 5 && i > start && (end - i) % 3 == 0)
+            r += "\u00a0";
+        r += text[i];
+    }
+    r += paper_decimals(text.substr(end == 0 ? 0 : end - 1)).substr(end == 0 ? 0 : 1);
+    return r;
+}
+
+std::string to_html(const Line& line, Notation notation)
 {
     std::string r;
     for (const Piece& p : line) {
         if (p.kind == Piece::Kind::Number) {
-            r += escaped(p.text);
+            r += escaped(noted(p, notation));
             continue;
         }
-        walkMarkup(p.text, [&r](const std::string& run, int tag) {
+        walkMarkup(noted(p, notation), [&r](const std::string& run, int tag) {
             r += escaped(run);
             switch (tag) {
             case 1: r += "<sub>"; break;
@@ -113,14 +156,14 @@ std::string to_html(const Line& line)
     return r;
 }
 
-std::string to_plain(const Line& line)
+std::string to_plain(const Line& line, Notation notation)
 {
     std::string r;
     for (const Piece& p : line) {
         if (p.kind == Piece::Kind::Number)
-            r += p.text;
+            r += noted(p, notation);
         else
-            walkMarkup(p.text, [&r](const std::string& run, int) { r += run; });
+            walkMarkup(noted(p, notation), [&r](const std::string& run, int) { r += run; });
     }
     return r;
 }

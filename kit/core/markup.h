@@ -23,11 +23,24 @@ void add_number(Line& line, std::string text);
 // " m/s²" after a number, "30°" without the blank; nothing for a pure number.
 void add_unit(Line& line, std::string_view unit);
 
+// Where a line is read. The windows write numbers with the decimal point
+// they were designed with; paper, what the class hands in and is graded
+// on, writes them as the students do: "9,8", "31 560 000".
+enum class Notation { Screen, Paper };
+
 // Rich text of a line: markup escaped and its sub- and superscripts made tags,
-// numbers escaped as they are.
-std::string to_html(const Line& line);
+// numbers escaped as they are. On paper every number takes the decimal comma,
+// those in its markup too ("1.41" of a remark).
+std::string to_html(const Line& line, Notation notation = Notation::Screen);
 // The same line as plain text, as a screen reader or a test reads it.
-std::string to_plain(const Line& line);
+std::string to_plain(const Line& line, Notation notation = Notation::Screen);
+
+// A number text as a program writes it ("-1234567.5", "1.5 × 10⁶") as paper
+// prints it: the decimal comma, and the whole part of five digits or more in
+// groups of three held together by no-break spaces ("-1 234 567,5").
+std::string paper_number(std::string_view text);
+// Every decimal point between two digits of a text made a comma.
+std::string paper_decimals(std::string_view text);
 
 // Text made safe inside rich text: & < > " as entities.
 std::string escaped(std::string_view text);

@@ -161,8 +161,7 @@ void Practice::draw()
     part_ = 0;
     if (exercise_.working().converts) {
         // One conversion of the group: its amount after the group's statement.
-        const std::string& label = drawn_.parts[part_].label; // "a) 350 mm"
-        statement_ = std::string(exercise_.statement) + " " + label.substr(label.find(' ') + 1) + ".";
+        statement_ = conversion_statement(exercise_, {&drawn_.parts[part_]});
     } else {
         statement_ = drawn_.statement;
     }

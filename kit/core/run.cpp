@@ -85,10 +85,12 @@ void Run::refuse(std::string_view name, std::string text) { out_.message(std::mo
 
 Working& Run::work(int width, int decimals)
 {
-    if (!working_)
+    if (!working_) {
         working_.emplace(out_.solution, width, decimals, &record_);
-    else
+        working_->stateDraws(draws_.stated());
+    } else {
         working_->format(width, decimals);
+    }
     return *working_;
 }
 

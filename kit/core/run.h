@@ -28,18 +28,27 @@ public:
     virtual double draw(const Given& given) = 0;
     // The one drawn last; 0 before any.
     virtual double kept(const Given& given) = 0;
+    // The values are data stated beside the others (a sheet's numbers), not
+    // what the program drew: the worked solution does not call them drawn.
+    virtual bool stated() const { return false; }
 };
 
 // Values set beforehand by name: a sheet's version, a practice's set, a test.
 class SetDraws final : public Draws {
 public:
     SetDraws() = default;
-    explicit SetDraws(std::map<std::string, double, std::less<>> values) : values_(std::move(values)) {}
+    // `stated`: printed as data, as a sheet prints them.
+    explicit SetDraws(std::map<std::string, double, std::less<>> values, bool stated = false)
+        : values_(std::move(values)), stated_(stated)
+    {
+    }
     double draw(const Given& given) override { return kept(given); }
     double kept(const Given& given) override;
+    bool stated() const override { return stated_; }
 
 private:
     std::map<std::string, double, std::less<>> values_;
+    bool stated_ = false;
 };
 
 // The window's: drawn from the program's one sequence as the given says, and

@@ -68,6 +68,7 @@ Real Working::given(std::string_view name, std::string_view symbol, Real value, 
 Real Working::known(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                     std::string_view note)
 {
+    s_.known.emplace_back(name, value.value());
     return fact(name, symbol, value, unit, note);
 }
 
@@ -258,7 +259,7 @@ Real Working::given(std::string_view name, Real value)
     const Given* g = record_ ? record_->given(name) : nullptr;
     if (!g)
         throw std::logic_error("a given the exercise's record does not have: " + std::string(name));
-    return fact(name, g->symbol, value, g->unit, g->cell ? "" : "sorteado pelo programa");
+    return fact(name, g->symbol, value, g->unit, g->cell || drawsStated_ ? "" : "sorteado pelo programa");
 }
 
 Real Working::step(std::string_view name, std::string_view formula, Real value)

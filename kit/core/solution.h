@@ -30,6 +30,9 @@ struct Solution {
     // Every value given and worked out, by name, as computed: what the
     // figure and a sheet's sense check read, never computing it again.
     std::vector<std::pair<std::string, double>> values;
+    // The classroom values taken as known (g, π, 0.785 rad for 45°), by
+    // name: what a statement must give for a student to get the answers.
+    std::vector<std::pair<std::string, double>> known;
 };
 
 // Builds a solution as a calculator works. Every substitution line can be
@@ -53,8 +56,9 @@ public:
     Real given(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                std::string_view note = {});
     // A given of the record, under its symbol and unit; one the program drew
-    // says so.
+    // says so, unless the values are stated as data (a sheet's).
     Real given(std::string_view name, Real value);
+    void stateDraws(bool stated) { drawsStated_ = stated; }
     // A classroom value the exercise takes as known (g, π).
     Real known(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                std::string_view note = {});
@@ -127,6 +131,7 @@ private:
     int width_;
     int decimals_;
     const ExerciseRecord* record_;
+    bool drawsStated_ = false;
     std::vector<Quantity> quantities_;
 };
 

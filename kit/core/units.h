@@ -18,6 +18,7 @@ struct Unit {
     Op op;           // into SI
     double factor;
     const char* remark = nullptr; // what a worked solution says of a classroom factor
+    const char* called = nullptr; // what a statement calls it where its symbol alone misleads
 };
 
 std::span<const Unit> units();

@@ -43,10 +43,15 @@ std::function<std::uint64_t()>& seeds()
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
+// Text in the program's markup ("v_{0} = 20 m/s") as rich text, and as a
+// screen reader reads it.
+QString markupHtml(const std::string& s) { return q(to_html(Line{{Piece::Kind::Markup, s}})); }
+QString markupPlain(const std::string& s) { return q(to_plain(Line{{Piece::Kind::Markup, s}})); }
+
 // "Tensão da corda (T)" with the symbol's sub- and superscripts.
 QString labelHtml(const Asked& a)
 {
-    QString html = q(a.label).toHtmlEscaped();
+    QString html = markupHtml(a.label);
     if (a.expected.answer->symbol) {
         Line symbol;
         add_markup(symbol, a.expected.answer->symbol);
@@ -57,7 +62,7 @@ QString labelHtml(const Asked& a)
 
 QString plainLabel(const Asked& a)
 {
-    QString text = q(a.label);
+    QString text = markupPlain(a.label);
     if (a.expected.answer->symbol) {
         Line symbol;
         add_markup(symbol, a.expected.answer->symbol);
@@ -146,9 +151,9 @@ void PracticeMenu::showExercise()
 {
     const Practice& p = *practices_[showing_];
     view_->setWindowTitle(companionTitle(QStringLiteral("Treino"), p.exercise(), window_->windowTitle()));
-    ui_->Enunciado->setText(q(p.statement()));
+    ui_->Enunciado->setText(markupHtml(p.statement()));
     // Read out under its name, as the statement it is.
-    ui_->Enunciado->setAccessibleDescription(q(p.statement()));
+    ui_->Enunciado->setAccessibleDescription(markupPlain(p.statement()));
     ui_->FiguraEnunciado->setExercise(&p.drawn());
     ui_->Ajuda->clear();
     ui_->Ajuda->hide();

@@ -1,8 +1,13 @@
 #pragma once
-// The printed sheet: every version from a new page (header, name line, the
-// list's code and version, the exercises with their figures and room to
-// work, none split across pages), then the key. Laid out with Qt's rich text
-// in points on A4, the figures drawn from the windows' own SVGs as vectors.
+// The printed sheet: every version from a new page (the student's name line
+// at the top of each of its pages; header, the list's code and version; the
+// exercises numbered 1, 2, 3…, each asking its quantities as a), b), c)… on
+// lines that name their units, with its figure and room to work, none split
+// across pages), then the key: the grading grid (an item after another, a
+// row per version, a column per question, the final answers) and, with the
+// solutions, every version's worked solutions in the same numbering. Every
+// number on paper with the decimal comma. Laid out with Qt's rich text in
+// points on A4, the figures drawn from the windows' own SVGs as vectors.
 #include <QString>
 
 #include <functional>
@@ -15,6 +20,7 @@ class QPainter;
 
 namespace tavek {
 
+// Answers: the grading grid; Solutions: the grid and the worked solutions.
 enum class SheetKey { None, Answers, Solutions };
 
 struct SheetLook {

@@ -616,8 +616,8 @@ practice)
     read -r t d < <(grep -m1 -- '| Enunciado |' "$work/heard" | sed 's/\xc2\xa0/ /g' | /usr/bin/python3 -c '
 import math, re, sys
 line = sys.stdin.read().replace(",", ".")
-h = float(re.search(r"Yo = ([0-9.]+) m", line).group(1))
-v = float(re.search(r"Vo = ([0-9.]+) m/s", line).group(1))
+h = float(re.search(r"y0 = ([0-9.]+) m", line).group(1))
+v = float(re.search(r"v0 = ([0-9.]+) m/s", line).group(1))
 t = math.sqrt(h / (9.8 / 2))
 print(f"{t:.4f}".replace(".", ","), f"{v * t:.4f}".replace(".", ","))')
     [ -n "$d" ] || fail "no numbers in the statement: $(grep -- '| Enunciado |' "$work/heard")"

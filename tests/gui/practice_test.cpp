@@ -14,6 +14,7 @@
 
 #include <algorithm>
 
+#include "kit/core/markup.h"
 #include "kit/core/practice.h"
 #include "kit/frame/companion.h"
 #include "kit/frame/practice_menu.h"
@@ -37,6 +38,12 @@ public:
 };
 
 namespace {
+
+// The statement as the window shows it: the program's markup as rich text.
+QString statementHtml(const tavek::Practice& p)
+{
+    return QString::fromStdString(tavek::to_html(tavek::Line{{tavek::Piece::Kind::Markup, p.statement()}}));
+}
 
 struct Opened {
     QWidget* view;
@@ -115,7 +122,7 @@ void PracticeTest::everyExerciseTriedWrongThenRight()
     Opened o = openPractice(w, r);
     QVERIFY(o.view && o.view->isVisible());
     QCOMPARE(o.view->windowTitle(), tavek::companionTitle(QStringLiteral("Treino"), r, w->windowTitle()));
-    QCOMPARE(in<QLabel>(o.view, QStringLiteral("Enunciado"))->text(), QString::fromStdString(o.expected.statement()));
+    QCOMPARE(in<QLabel>(o.view, QStringLiteral("Enunciado"))->text(), statementHtml(o.expected));
     const auto& asked = o.expected.asked();
     QVERIFY(answer(o.view, asked.size() - 1) && !answer(o.view, asked.size()));
     auto* hint = in<QPushButton>(o.view, QStringLiteral("Dica"));
@@ -157,7 +164,7 @@ void PracticeTest::everyExerciseTriedWrongThenRight()
     // Another: new numbers, the tries over again.
     in<QPushButton>(o.view, QStringLiteral("OutroExercicio"))->click();
     o.expected.another();
-    QCOMPARE(in<QLabel>(o.view, QStringLiteral("Enunciado"))->text(), QString::fromStdString(o.expected.statement()));
+    QCOMPARE(in<QLabel>(o.view, QStringLiteral("Enunciado"))->text(), statementHtml(o.expected));
     QVERIFY(verdict(o.view, 0).isEmpty() && !hint->isEnabled() && !help->isVisible());
 
     // The practice goes and comes back with its window.

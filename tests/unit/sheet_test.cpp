@@ -7,11 +7,16 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "kit/core/last_press.h"
+#include "kit/core/markup.h"
 #include "kit/core/number.h"
+#include "kit/core/units.h"
+#include "kit/core/worked_number.h"
 #include "outcome_testing.h"
 #include "sheets/core/sheet.h"
 #include "kit/core/drawn_exercise.h"
@@ -181,23 +186,32 @@ TEST_F(Sheets, NumbersAreOnTheirGridsAndInTheStatement)
                 }
                 EXPECT_EQ(d.drawn, e.givens[k].cell == nullptr);
             }
-            EXPECT_EQ(item.statement.find('{'), std::string::npos) << item.statement;
+            // Every mark filled in: what is left of braces is the markup of subscripts.
+            static const std::regex mark("(^|[^_^])\\{");
+            EXPECT_FALSE(std::regex_search(item.statement, mark)) << item.statement;
         }
     }
 }
 
 TEST_F(Sheets, DrawnValuesAreStatedAsData)
 {
+    // What the window draws itself is, on paper, data like any other: stated
+    // with its symbol, and nowhere said to be drawn by a program.
     const SheetVersion& v = of(4821).front();
     for (const DrawnExercise& item : v.items) {
         const bool draws = item.exercise->id == std::string("form2.3") || item.exercise->id == std::string("form5.3");
         bool drawnDatum = false;
-        for (const DrawnDatum& d : item.data)
+        for (const DrawnDatum& d : item.data) {
             drawnDatum = drawnDatum || d.drawn;
-        EXPECT_EQ(drawnDatum, draws) << item.exercise->id;
-        if (draws) {
-            EXPECT_NE(item.statement.find("sortead"), std::string::npos) << item.statement;
+            if (d.drawn) {
+                EXPECT_NE(item.statement.find(d.symbol + "\u00a0=\u00a0" + d.value), std::string::npos)
+                    << item.statement;
+            }
         }
+        EXPECT_EQ(drawnDatum, draws) << item.exercise->id;
+        EXPECT_EQ(item.statement.find("sortead"), std::string::npos) << item.statement;
+        for (const DrawnPart& part : item.parts)
+            EXPECT_EQ(solution_html(&part.outcome, Notation::Paper).find("sortead"), std::string::npos);
     }
 }
 
@@ -251,6 +265,147 @@ TEST_F(Sheets, VersionsDifferAndCodesDiffer)
     for (std::size_t k = 0; k < other[0].items.size(); ++k)
         same += other[0].items[k].statement == of(4821)[0].items[k].statement;
     EXPECT_LT(same, 3);
+}
+
+namespace {
+
+// A number text on paper read back as the window writes it: its groups
+// joined, its decimal comma a point.
+std::string onScreen(std::string text)
+{
+    for (std::size_t at; (at = text.find("\u00a0")) != std::string::npos;)
+        text.erase(at, 2);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return text;
+}
+
+// The statement gives x as a number of its own (9,8 is not the end of 19,8).
+bool states(const std::string& statement, double x)
+{
+    const std::string number = given_text(x);
+    const std::string text = onScreen(statement);
+    const auto digitAt = [&](std::size_t i) {
+        return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+    };
+    for (std::size_t at = text.find(number); at != std::string::npos; at = text.find(number, at + 1)) {
+        const std::size_t end = at + number.size();
+        const bool before = at > 0 && (digitAt(at - 1) || (text[at - 1] == '.' && digitAt(at - 2)));
+        const bool after = digitAt(end) || (end < text.size() && text[end] == '.' && digitAt(end + 1));
+        if (!before && !after)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST_F(Sheets, EveryNumberTheKeyUsesIsOnTheSheet)
+{
+    // A student who has only the sheet redoes the key: the data are in the
+    // statement (above), and so is every constant the working takes as known
+    // and every conversion's factor, written with the comma.
+    for (int code : {4821, kMaxSheetCode}) {
+        for (const SheetVersion& v : of(code)) {
+            for (const DrawnExercise& item : v.items) {
+                SCOPED_TRACE(std::string(item.exercise->id) + " version " + std::to_string(v.number));
+                // Numbers with the decimal comma only.
+                static const std::regex point("[0-9][.][0-9]");
+                EXPECT_FALSE(std::regex_search(item.statement, point)) << item.statement;
+                for (const DrawnPart& part : item.parts) {
+                    for (const auto& [name, value] : part.outcome.solution.known)
+                        EXPECT_TRUE(states(item.statement, value)) << name << " = " << value << ": " << item.statement;
+                    if (part.press->converts) {
+                        const double factor = unit_named(part.press->converts)->factor;
+                        EXPECT_TRUE(states(item.statement, factor)) << factor << ": " << item.statement;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST_F(Sheets, TheKeyAnswersWhatTheStatementAsksInItsOrder)
+{
+    for (const SheetVersion& v : of(4821)) {
+        for (const DrawnExercise& item : v.items) {
+            const ExerciseRecord& e = *item.exercise;
+            SCOPED_TRACE(std::string(e.id) + " version " + std::to_string(v.number));
+            // a), b), c)… as the record lists its answers (a list's seconds are
+            // the lines it is asked for, not a question), or a conversion's parts.
+            std::vector<const Answer*> asked;
+            for (const Answer& a : e.answers)
+                if (!a.heading)
+                    asked.push_back(&a);
+            ASSERT_EQ(item.questions.size(), e.working().converts ? item.parts.size() : asked.size());
+            for (std::size_t k = 0; k < item.questions.size(); ++k) {
+                const DrawnQuestion& question = item.questions[k];
+                EXPECT_EQ(question.letter, std::string(1, static_cast<char>('a' + k)) + ")");
+                const DrawnPart& part = item.parts[e.working().converts ? k : 0];
+                if (e.working().converts) {
+                    EXPECT_EQ(part.label, question.letter + " " + question.amount);
+                } else {
+                    EXPECT_EQ(question.answer, asked[k]);
+                }
+                // Each answer is the window's for that quantity, on paper.
+                std::vector<const Quantity*> window;
+                for (const Quantity& q : part.outcome.answers)
+                    if (q.answer == question.answer)
+                        window.push_back(&q);
+                ASSERT_EQ(question.key.size(), window.size());
+                for (std::size_t i = 0; i < window.size(); ++i) {
+                    const Answer& a = *question.answer;
+                    const std::string& text = question.key[i].text;
+                    if (a.isSentence()) {
+                        EXPECT_EQ(text, a.stated.at(static_cast<std::size_t>(window[i]->value)));
+                        continue;
+                    }
+                    EXPECT_EQ(text.find('.'), std::string::npos) << text;
+                    const bool blank = *a.unit && std::string_view(a.unit) != "°"; // "30°", "12 m"
+                    EXPECT_EQ(onScreen(text), answer_number(*window[i]) + (blank ? " " : "") + a.unit);
+                    EXPECT_EQ(question.key[i].line.empty(), window[i]->line == 0);
+                }
+            }
+        }
+    }
+}
+
+TEST(SheetSense, TwoHundredVersionsOfEveryExerciseAreSetsATeacherWouldSet)
+{
+    // What the physics asks of a set, besides the calculators' own checks.
+    const auto moves = [](const Outcome& o) {
+        // Asked which way it moves, it moves: no balance, no friction holding it.
+        return o.answered("motion")->value != 0 && o.value("a") > 0;
+    };
+    const std::map<std::string, std::function<bool(const Outcome&)>> sound = {
+        // The block stays on its floor, and F2 beats F1.
+        {"form6.2",
+         [](const Outcome& o) {
+             return o.value("F2") * std::sin(o.value("theta")) < o.value("P") && o.value("a") > 0;
+         }},
+        {"form7.3", [](const Outcome& o) { return o.value("a") > 0; }},
+        {"form8.5", moves},
+        {"form9.6", moves},
+        // B pulls A up the plane from rest, against friction and A's weight.
+        {"form9.7",
+         [](const Outcome& o) { return o.value("PB") > o.value("PX") + o.value("Fat") && o.value("a") > 0; }},
+        // A slope a block is pulled up, not a wall.
+        {"form10.2", [](const Outcome& o) { return o.value("CO") < o.value("CA"); }},
+    };
+    constexpr int code = 999; // the list of the teacher's recomputation
+    for (const ExerciseRecord* e : all_exercises()) {
+        const auto check = sound.find(e->id);
+        for (int version = 1; version <= 200; ++version) {
+            // Each version on its own: past the sets its ranges hold, a
+            // sheet's versions repeat earlier ones.
+            std::set<std::string> used;
+            SeededRandom random(code, e->id, version);
+            const DrawnExercise item = draw_exercise(*e, random, used);
+            if (check != sound.end()) {
+                EXPECT_TRUE(check->second(item.parts.front().outcome))
+                    << e->id << " list " << code << " version " << version << ": " << item.statement;
+            }
+        }
+    }
 }
 
 TEST(SheetDraw, ValuesAreExactDecimalsOnTheGrid)

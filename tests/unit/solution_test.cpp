@@ -106,6 +106,42 @@ TEST(SolutionText, numbersAndMessagesAreNeverMarkup)
     EXPECT_NE(html.find("O cálculo parou com o erro &quot;Floating point overflow.&quot;"), std::string::npos) << html;
 }
 
+TEST(SolutionText, PaperWritesTheDecimalCommaAndTheScreenItsPoint)
+{
+    constexpr const char* nb = "\u00a0";
+    const std::vector<std::pair<const char*, std::string>> numbers = {
+        {"9.8", "9,8"},
+        {"-0.25", "-0,25"},
+        {"1609", "1609"},
+        {"31560000", std::string("31") + nb + "560" + nb + "000"},
+        {"-12345.678", std::string("-12") + nb + "345,678"},
+        {"1.5 × 10⁶", "1,5 × 10⁶"},
+        {"", ""},
+    };
+    for (const auto& [screen, paper] : numbers)
+        EXPECT_EQ(tavek::paper_number(screen), paper) << screen;
+
+    // Numbers in the markup of a remark take the comma too; a sentence's own
+    // points and commas stay.
+    const tavek::Line line{{tavek::Piece::Kind::Markup, "k = 1.41 vale 1.4163. Fim, x_{1} = "},
+                           {tavek::Piece::Kind::Number, "12345.5"}};
+    EXPECT_EQ(tavek::to_plain(line, tavek::Notation::Paper),
+              std::string("k = 1,41 vale 1,4163. Fim, x1 = 12") + nb + "345,5");
+    EXPECT_EQ(tavek::to_plain(line), "k = 1.41 vale 1.4163. Fim, x1 = 12345.5");
+
+    // The same press on the screen and on paper: only the notation differs.
+    const Outcome out = pressing("form9.6")(fill({"Edit1", "Edit2", "Edit3", "Edit4"}, {"0.1", "10", "10", "30"}));
+    const std::string paper = tavek::solution_html(&out, tavek::Notation::Paper);
+    EXPECT_NE(paper.find("= 98,00 − 10 × 2,027 = 77,73 N"), std::string::npos) << paper;
+    EXPECT_NE(paper.find("3,14 na conversão"), std::string::npos) << paper;
+    std::string back = paper;
+    for (std::size_t i = 1; i + 1 < back.size(); ++i)
+        if (back[i] == ',' && std::isdigit(static_cast<unsigned char>(back[i - 1])) &&
+            std::isdigit(static_cast<unsigned char>(back[i + 1])))
+            back[i] = '.';
+    EXPECT_EQ(back, tavek::solution_html(&out));
+}
+
 TEST(SolutionText, substitutionsBracketNegativesAndGiveAnAliasOnce)
 {
     tavek::Solution s;

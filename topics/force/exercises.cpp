@@ -1,5 +1,7 @@
 #include "topics/force/exercises.h"
 
+#include <cmath>
+
 #include "kit/core/outcome.h"
 #include "topics/force/figures.h"
 #include "topics/force/force.h"
@@ -23,6 +25,14 @@ constexpr double kClearAcceleration = 0.5;
 
 bool clearlyMoves(const Outcome& out) { return out.value("a") >= kClearAcceleration; }
 
+// Form6's block stays on its floor, F2's lift less than its weight, and the
+// pull's horizontal part beats F1 by 5 N at least.
+bool pulledAlongTheFloor(const Outcome& out)
+{
+    const double lift = out.value("F2") * std::sin(out.value("theta"));
+    return lift < out.value("P") && out.value("F2X") - out.value("F1") >= 5;
+}
+
 // Block A on a plane of `cell`, block B hanging: the givens both windows share.
 Given frictionGiven(const char* cell)
 {
@@ -43,9 +53,9 @@ const std::vector<ExerciseRecord>& table()
          .number = "1)",
          .title = "Tensões nas cordas de um bloco suspenso",
          .picture = "form6/Image2.svg",
-         .statement = "Um bloco de massa {m} está suspenso pelas cordas A, B e C, como na figura: a corda A faz "
-                      "28° com o teto e a corda B, 47°. Determine as tensões nas cordas e o peso do bloco. "
-                      "Use g = 9,8 m/s².",
+         .statement = "Um bloco de massa {=m} está suspenso pelas cordas A, B e C, como na figura: a corda A faz "
+                      "{$ropeA} com o teto e a corda B, {$ropeB}. Use g = {$g}, sen {$ropeA} = {$sinA}, "
+                      "sen {$ropeB} = {$sinB} e sen {$ropeA} + cos {$ropeA} × tg {$ropeB} = {$ropes}. Determine:",
          .givens = {{"m", "m", "kg", "Edit1", "Massa", {2, 80, 1}}},
          .answers = {{"TA", "tensão na corda A", "T_{A}", "N", "Label12", "Tensão A = ", " N", 4, 2},
                      {"TB", "tensão na corda B", "T_{B}", "N", "Label2", "Tensão B = ", " N", 4, 2},
@@ -60,33 +70,30 @@ const std::vector<ExerciseRecord>& table()
          .number = "2)",
          .title = "Bloco puxado por uma força inclinada",
          .picture = "form6/Image3.svg",
-         .statement = "Um bloco de peso {P} está sobre um piso horizontal. Uma força F2 = {F2}, inclinada 38° "
-                      "acima da horizontal, puxa o bloco, e uma força horizontal F1 = {F1} se opõe ao movimento, "
-                      "como na figura. Determine a componente de F2 na horizontal, a massa do bloco e a sua "
-                      "aceleração. Use g = 9,8 m/s².",
+         .statement = "Um bloco de peso {=P} está sobre um piso horizontal, sem atrito. Uma força {=F2}, "
+                      "inclinada {$pull} acima da horizontal, puxa o bloco, e uma força horizontal {=F1} se opõe ao "
+                      "movimento, como na figura. Use g = {$g} e {$pull} = {$rad38}. Determine:",
          .givens = {{"F1", "F_{1}", "N", "Edit2", "F1", {5, 60, 5}},
                     {"P", "P", "N", "Edit3", "Peso do Bloco", {50, 500, 10}},
                     {"F2", "F_{2}", "N", "Edit4", "F2", {20, 200, 5}}},
-         .answers = {{"a", "aceleração do bloco", "a", "m/s²", "Label16", "Aceleração = ", " m/s²", 4, 4},
-                     {"F2X", "componente horizontal de F2", "F_{2X}", "N", "Label17",
+         .answers = {{"F2X", "componente horizontal de F_{2}", "F_{2X}", "N", "Label17",
                       "Componente do vetor F2 em X = ", " N", 4, 4},
-                     {"m", "massa do bloco", "m", "kg", "Label18", "Massa do Bloco= ", " kg", 4, 2}},
+                     {"m", "massa do bloco", "m", "kg", "Label18", "Massa do Bloco= ", " kg", 4, 2},
+                     {"a", "aceleração do bloco", "a", "m/s²", "Label16", "Aceleração = ", " m/s²", 4, 4}},
          .presses = {{"Button3", pulled_block}},
          .clear = "Button4",
          .figure = pulled_block_figure,
-         // The pull's horizontal part beats F1 by 5 N at least.
-         .sensible = [](const Outcome& out) { return out.value("F2X") - out.value("F1") >= 5; },
+         .sensible = pulledAlongTheFloor,
          .example = {{{"F1", "10"}, {"P", "98"}, {"F2", "20"}}},
-         .marks = {{"F1", 84, 150}, {"F2", 215, 110}}},
+         .marks = {{"F₁", 84, 150}, {"F₂", 215, 110}}},
         {.id = "form7.3",
          .form = 7,
          .number = "3)",
          .title = "Três blocos puxados por uma força",
          .picture = "form7/Image2.svg",
-         .statement = "Três blocos, numerados 1, 2 e 3 da esquerda para a direita, de pesos P1 = {P1}, "
-                      "P2 = {P2} e P3 = {P3}, estão ligados por cordas sobre uma superfície plana horizontal, sem "
-                      "atrito, e são puxados por uma força horizontal F = {F}, como na figura. Determine as massas "
-                      "dos blocos, a aceleração do sistema e as tensões nas cordas. Use g = 9,8 m/s².",
+         .statement = "Três blocos, numerados 1, 2 e 3 da esquerda para a direita, de pesos {=P1}, "
+                      "{=P2} e {=P3}, estão ligados por cordas sobre uma superfície plana horizontal, sem atrito, e "
+                      "são puxados por uma força horizontal {=F}, como na figura. Use g = {$g}. Determine:",
          .givens = {{"P1", "P_{1}", "N", "Edit1", "P1", {20, 200, 10}},
                     {"P2", "P_{2}", "N", "Edit2", "P2", {20, 200, 10}},
                     {"P3", "P_{3}", "N", "Edit3", "P3", {20, 200, 10}},
@@ -110,10 +117,9 @@ const std::vector<ExerciseRecord>& table()
          .number = "4)",
          .title = "Blocos sobre a mesa e um bloco pendurado",
          .picture = "form7/Image5.svg",
-         .statement = "Os blocos A, B e C, de massas {mA}, {mB} e {mC}, estão ligados por cordas sobre uma "
-                      "superfície plana horizontal, sem atrito, e o bloco D, de massa {mD}, está pendurado, como "
-                      "na figura. Determine o peso do bloco D, a aceleração do sistema e as tensões nas cordas. "
-                      "Use g = 9,8 m/s².",
+         .statement = "Os blocos A, B e C, de massas {=mA}, {=mB} e {=mC}, estão ligados por cordas sobre uma "
+                      "superfície plana horizontal, sem atrito, e o bloco D, de massa {=mD}, está pendurado, como "
+                      "na figura. Use g = {$g}. Determine:",
          .givens = {{"mA", "m_{A}", "kg", "Edit5", "Massa do bloco A", {1, 20, 1}},
                     {"mB", "m_{B}", "kg", "Edit6", "Massa do bloco B", {1, 20, 1}},
                     {"mC", "m_{C}", "kg", "Edit7", "Massa do bloco C", {1, 20, 1}},
@@ -136,23 +142,24 @@ const std::vector<ExerciseRecord>& table()
          .number = "5)",
          .title = "Plano inclinado sem atrito e bloco pendurado",
          .picture = "form8/Image2.svg",
-         .statement = "No sistema da figura, o bloco A, de massa {mA}, está sobre um plano inclinado de {theta}, "
-                      "sem atrito, e está ligado por uma corda, que passa por uma roldana, ao bloco B, de massa "
-                      "{mB}, pendurado. Determine para que lado o sistema se move, o peso do bloco B e a "
-                      "componente do peso de A ao longo do plano, a aceleração do sistema e a tensão na corda. "
-                      "Use g = 9,8 m/s² e π = 3,14.",
+         .statement = "No sistema da figura, o bloco A, de massa {=mA}, está sobre um plano inclinado de "
+                      "{=theta}, sem atrito, e está ligado por uma corda, que passa por uma roldana, ao bloco B, de "
+                      "massa {=mB}, pendurado. O sistema parte do repouso. Use g = {$g} e π = {$pi} na conversão de "
+                      "graus em radianos. Determine:",
          .givens = {massA("Edit1"), massB("Edit2"), inclineAngle("Edit3", {15, 75, 1})},
-         .answers = {{"PX", "componente do peso de A ao longo do plano", "P_{X}", "N", "Label18",
-                      "PX do Bloco A = ", " N", 4, 2},
-                     {"PB", "peso do bloco B", "P_{B}", "N", "Label8", "Peso do Bloco B = ", " N", 4, 2},
-                     {"a", "aceleração do sistema", "a", "m/s²", "Label9", "Aceleração do sistema = ", " m/s²",
-                      4, 4},
-                     {.quantity = "motion",
+         .answers = {{.quantity = "motion",
                       .name = "sentido do movimento",
                       .symbol = nullptr,
                       .unit = "",
                       .control = "Label17",
-                      .sentences = {kSmoothBalance, kSmoothRight, kSmoothLeft}},
+                      .sentences = {kSmoothBalance, kSmoothRight, kSmoothLeft},
+                      .stated = {"em equilíbrio (P_{X} = P_{B})", "B desce e A sobe o plano (P_{B} > P_{X})",
+                                 "A desce o plano e B sobe (P_{X} > P_{B})"}},
+                     {"PX", "componente do peso de A ao longo do plano", "P_{X}", "N", "Label18",
+                      "PX do Bloco A = ", " N", 4, 2},
+                     {"PB", "peso do bloco B", "P_{B}", "N", "Label8", "Peso do Bloco B = ", " N", 4, 2},
+                     {"a", "aceleração do sistema", "a", "m/s²", "Label9", "Aceleração do sistema = ", " m/s²",
+                      4, 4},
                      {"T", "tensão na corda", "T", "N", "Label10", "Tensão da corda = ", " N", 4, 4}},
          .presses = {{"Button1", smooth_incline}},
          .clear = "Button2",
@@ -164,13 +171,12 @@ const std::vector<ExerciseRecord>& table()
          .number = "6)",
          .title = "Bloco contra a parede",
          .picture = "form8/Image5.svg",
-         .statement = "Um bloco A, de massa {m}, é mantido encostado em uma parede vertical por uma força "
+         .statement = "Um bloco A, de massa {=m}, é mantido encostado em uma parede vertical por uma força "
                       "horizontal, como na figura. O coeficiente de atrito estático entre a parede e o bloco é "
-                      "{mu}. Determine o valor mínimo da força para que o bloco não escorregue e o peso do bloco. "
-                      "Use g = 9,8 m/s².",
+                      "{=mu}. Use g = {$g}. Determine:",
          .givens = {{"mu", "μ", "", "Edit4", "Coeficiente de atrito estático", {0.2, 0.9, 0.05}},
                     {"m", "m", "kg", "Edit5", "Massa do Bloco A", {1, 30, 1}}},
-         .answers = {{"F", "força mínima que segura o bloco", "F", "N", "Label21",
+         .answers = {{"F", "força mínima para que o bloco não escorregue", "F", "N", "Label21",
                       "Força miníma que deve ser exercida = ", " N", 4, 4},
                      {"P", "peso do bloco", "P", "N", "Label22", "Peso do Bloco = ", " N", 4, 2}},
          .presses = {{"Button3", block_on_wall}},
@@ -182,24 +188,27 @@ const std::vector<ExerciseRecord>& table()
          .number = "6)",
          .title = "Plano inclinado com atrito e bloco pendurado",
          .picture = "form9/Image2.svg",
-         .statement = "No sistema da figura, o bloco A, de massa {mA}, está sobre um plano inclinado de {theta}, "
-                      "e o coeficiente de atrito cinético entre o bloco e o plano é {mu}. Uma corda, que passa "
-                      "por uma roldana, liga A ao bloco B, de massa {mB}, pendurado. Determine para que lado o "
-                      "sistema se move, a força de atrito, as componentes do peso de A, o peso de B, a aceleração "
-                      "do sistema e a tensão na corda. Use g = 9,8 m/s² e π = 3,14.",
+         .statement = "No sistema da figura, o bloco A, de massa {=mA}, está sobre um plano inclinado de "
+                      "{=theta}, e o coeficiente de atrito entre o bloco e o plano, o estático e o cinético, é "
+                      "{=mu}. Uma corda, que passa por uma roldana, liga A ao bloco B, de massa {=mB}, pendurado. O "
+                      "sistema parte do repouso. Use g = {$g} e π = {$pi} na conversão de graus em radianos. "
+                      "Determine:",
          .givens = {frictionGiven("Edit1"), massA("Edit2"), massB("Edit3"), inclineAngle("Edit4", kInclineAngle)},
          .answers = {{.quantity = "motion",
                       .name = "sentido do movimento",
                       .symbol = nullptr,
                       .unit = "",
                       .control = "Label17",
-                      .sentences = roughMotion()},
-                     {"Fat", "força de atrito", "F_{at}", "N", "Label13", "Força de Atrito = ", " N", 4, 2},
+                      .sentences = roughMotion(),
+                      .stated = {"em repouso: o atrito impede o movimento",
+                                 "B desce e A sobe o plano (P_{B} > P_{X} + F_{at})",
+                                 "A desce o plano e B sobe (P_{X} > P_{B} + F_{at})"}},
                      {"PX", "componente do peso de A ao longo do plano", "P_{X}", "N", "Label18",
                       "PX do bloco A = ", " N    PY do bloco A =", 4, 2},
                      {"PY", "componente do peso de A perpendicular ao plano", "P_{Y}", "N", "Label18", "", " N",
                       4, 2},
                      {"PB", "peso do bloco B", "P_{B}", "N", "Label8", "Peso do bloco B = ", " N", 4, 2},
+                     {"Fat", "força de atrito", "F_{at}", "N", "Label13", "Força de Atrito = ", " N", 4, 2},
                      {"a", "aceleração do sistema", "a", "m/s²", "Label9", "Aceleração do sistema = ", " m/s²",
                       4, 2},
                      {"T", "tensão na corda", "T", "N", "Label10", "Tensão da corda = ", " N", 4, 2}},
@@ -213,21 +222,25 @@ const std::vector<ExerciseRecord>& table()
          .number = "7)",
          .title = "Subida do plano: trabalhos, velocidade e tempo",
          .picture = "form9/Image5.svg",
-         .statement = "No sistema da figura, o bloco A, de massa {mA}, parte do repouso no pé de um plano "
-                      "inclinado de {theta}, cuja base mede CA = {CA}; o coeficiente de atrito cinético entre A e o "
-                      "plano é {mu}. Uma corda, que passa por uma roldana no topo do plano, liga A ao bloco B, de "
-                      "massa {mB}, pendurado. Determine a altura CO e o comprimento HIP do plano, a aceleração do "
-                      "sistema, a tensão na corda, o peso de B e as componentes do peso de A, a força de atrito, "
-                      "os trabalhos feitos pelas forças em A e B, a velocidade com que A chega ao topo do plano e "
-                      "o tempo que leva. Use g = 9,8 m/s² e π = 3,14.",
+         .statement = "No sistema da figura, o bloco A, de massa {=mA}, parte do repouso no pé de um plano "
+                      "inclinado de {=theta}, cuja base mede {=CA}; o coeficiente de atrito entre A e o plano, o "
+                      "estático e o cinético, é {=mu}. Uma corda, que passa por uma roldana no topo do plano, liga "
+                      "A ao bloco B, de massa {=mB}, que pende livre, com espaço para descer tanto quanto A sobe "
+                      "pelo plano. Use g = {$g} e π = {$pi} na conversão de graus em radianos. Determine, para a "
+                      "subida de A do pé ao topo do plano:",
          .givens = {frictionGiven("Edit5"), massA("Edit6"), massB("Edit7"), inclineAngle("Edit8", kInclineAngle),
                     {"CA", "CA", "m", "Edit9", "Comprimento CA", {2, 10, 0.5}}},
          .answers = {{"CO", "altura CO do plano", "CO", "m", "Label24", "Comprimento CO =", " m", 4, 2},
                      {"HIP", "comprimento HIP do plano", "HIP", "m", "Label31", "Comprimento HIP =", " m", 4, 2},
+                     {"PX", "componente do peso de A ao longo do plano", "P_{X}", "N", "Label32",
+                      "PX do bloco A = ", " N    PY do bloco A =", 4, 2},
+                     {"PY", "componente do peso de A perpendicular ao plano", "P_{Y}", "N", "Label32", "", " N",
+                      4, 2},
+                     {"PB", "peso do bloco B", "P_{B}", "N", "Label33", "Peso do bloco B =", " N", 4, 2},
+                     {"Fat", "força de atrito", "F_{at}", "N", "Label36", "Força de atrito =", " N", 4, 2},
                      {"a", "aceleração do sistema", "a", "m/s²", "Label34", "Aceleração do sistema =", " m/s²", 4,
                       2},
                      {"T", "tensão na corda", "T", "N", "Label35", "Tensão nas cordas =", " N", 4, 2},
-                     {"Fat", "força de atrito", "F_{at}", "N", "Label36", "Força de atrito =", " N", 4, 2},
                      {"WPAY", "trabalho da componente do peso de A ao longo do plano", "W_{PAY}", "J", "Label37",
                       "WPAY =", " J", 4, 2},
                      {"WFAT", "trabalho do atrito", "W_{FAT}", "J", "Label38", "WFAT =", " J", 4, 2},
@@ -235,12 +248,7 @@ const std::vector<ExerciseRecord>& table()
                      {"WT", "trabalho da tensão em A", "W_{TENSÃO}", "J", "Label40", "WTENSÃO =", " J", 4, 2},
                      {"v", "velocidade de A no topo do plano", "v_{A}", "m/s", "Label41", "Velocidade de A =",
                       " m/s | Tempo de chegada =", 4, 2},
-                     {"t", "tempo da subida", "t", "s", "Label41", "", " s", 4, 2},
-                     {"PX", "componente do peso de A ao longo do plano", "P_{X}", "N", "Label32",
-                      "PX do bloco A = ", " N    PY do bloco A =", 4, 2},
-                     {"PY", "componente do peso de A perpendicular ao plano", "P_{Y}", "N", "Label32", "", " N",
-                      4, 2},
-                     {"PB", "peso do bloco B", "P_{B}", "N", "Label33", "Peso do bloco B =", " N", 4, 2}},
+                     {"t", "tempo da subida", "t", "s", "Label41", "", " s", 4, 2}},
          .presses = {{"Button3", rough_incline_work}},
          .clear = "Button4",
          .figure = rough_incline_figure,

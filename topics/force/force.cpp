@@ -26,13 +26,16 @@ void rope_tensions(Run& r)
     // rounded trigonometric values.
     const Real sinA = w.known("sinA", "sen 28°", classroom::sinRopeA, "");
     const Real sinB = w.known("sinB", "sen 47°", classroom::sinRopeB, "");
+    const Real factor = w.known("k", "k", classroom::ropeFactor, "", "sen 28° + cos 28° × tg 47°");
     const Real p = w.step("P", "@m × @g", m * classroom::g);
     w.step("TC", "@P", p); // rope C carries the whole weight
     w.remark("A corda C sustenta todo o peso do bloco. No nó, T_{A} × cos 28° = T_{B} × cos 47° e "
-             "T_{A} × sen 28° + T_{B} × sen 47° = P: juntas dão T_{A} = P / (sen 28° + cos 28° × tg 47°).");
-    w.remark("O exercício usa valores arredondados: 0.46947 e 0.731 são sen 28° e sen 47°, e 1.41 "
-             "arredonda sen 28° + cos 28° × tg 47° = 1.4163.");
-    const Real ta = w.step("TA", "@P / 1.41", p / classroom::ropeFactor);
+             "T_{A} × sen 28° + T_{B} × sen 47° = P: juntas dão T_{A} = P / (sen 28° + cos 28° × tg 47°), ou "
+             "P / k.");
+    // 1.41 is the exercise's own value, not the factor rounded: that is 1.42.
+    w.remark("O exercício usa seus próprios valores: 0.46947 e 0.731 para sen 28° e sen 47°, e k = 1.41 para "
+             "sen 28° + cos 28° × tg 47°, que vale 1.4163.");
+    const Real ta = w.step("TA", "@P / @k", p / factor);
     w.step("TB", "(@P − @sinA × @TA) / @sinB", (p - sinA * ta) / sinB);
     r.write({"TA", "TB", "TC", "P"});
 }

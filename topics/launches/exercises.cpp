@@ -15,9 +15,8 @@ const std::vector<ExerciseRecord>& table()
          .number = "1)",
          .title = "Míssil solto de uma nave",
          .picture = "form4/Image2.svg",
-         .statement = "Uma nave voa horizontalmente a uma altura Yo = {h}, com velocidade Vo = {v}, e solta um "
-                      "míssil. Determine o tempo e a distância horizontal que o míssil percorre até atingir seu "
-                      "alvo. Use g = 9,8 m/s².",
+         .statement = "Uma nave voa horizontalmente a uma altura {=h}, com velocidade {=v}, e solta um míssil, "
+                      "que cai até atingir seu alvo no chão. Use g = {$g}. Determine:",
          .givens = {{"v", "v_{0}", "m/s", "Edit1", "Vo", {100, 300, 10}},
                     {"h", "y_{0}", "m", "Edit2", "Yo", {200, 2000, 50}}},
          .answers = {{"t", "tempo até o alvo", "t", "s", "Label8", "Tempo de chegada do míssil ao seu alvo = ", " s"},
@@ -27,17 +26,16 @@ const std::vector<ExerciseRecord>& table()
          .clear = "Button2",
          .figure = dropped_missile_figure,
          .example = {{{"v", "200"}, {"h", "500"}}},
-         .marks = {{"Vo", 148, 53}, {"Yo", 30, 130}}},
+         .marks = {{"v₀", 148, 53}, {"y₀", 30, 130}}},
         {.id = "form4.2",
          .form = 4,
          .number = "2)",
          .title = "Salto de um jogador de basquete",
          .picture = "form4/Image4.svg",
-         .statement = "Um atleta de {h} de altura salta para arremessar a bola à cesta, como na figura. A bola "
-                      "sai das mãos a uma altura 46% maior que a do atleta, a 45° com a horizontal, e deve chegar "
-                      "ao aro, a 3,1 m do chão e a 4,39 m do ponto de lançamento na horizontal. Determine a "
-                      "velocidade inicial da bola, o tempo de subida e o tempo do percurso até a cesta. "
-                      "Use g = 9,8 m/s².",
+         .statement = "Um atleta de altura {=h} salta para arremessar a bola à cesta, como na figura. A bola "
+                      "sai das mãos a uma altura {$release} maior que a do atleta, a 45° com a horizontal, e deve "
+                      "chegar ao aro, a {$rim} do chão e a {$basket} do ponto de lançamento na horizontal. Use "
+                      "g = {$g}, 45° = {$rad45} e 1 m/s = {$kmh}. Determine:",
          .givens = {{"h", "h", "m", "Edit3", "Altura do atleta", {1.5, 2.1, 0.01}}},
          .answers = {{"v0", "velocidade inicial da bola", "v_{0}", "m/s", "Label16", "V0 = ", "m/s ->"},
                      {"v0kmh", "velocidade inicial da bola em km/h", "v_{0,km/h}", "km/h", "Label16", "", " km/h"},
@@ -52,10 +50,10 @@ const std::vector<ExerciseRecord>& table()
          .number = "3)",
          .title = "Arremesso num ângulo sorteado",
          .picture = "form5/Image2.svg",
-         .statement = "Com que velocidade inicial um jogador de basquete deve lançar a bola, num ângulo de "
-                      "{theta} com a horizontal (sorteado pelo programa), para efetuar a cesta? O aro está "
-                      "1,37 m acima do ponto de lançamento e a bola chega a ele no ponto mais alto da sua "
-                      "trajetória. Use g = 9,8 m/s² e π = 3,14.",
+         .statement = "Um jogador de basquete lança a bola num ângulo {=theta} com a horizontal e faz a cesta: o "
+                      "aro está {$rise} acima do ponto de lançamento e a bola chega a ele no ponto mais alto da "
+                      "sua trajetória. Use g = {$g}, 2 × g × {$rise} = {$rise2g}, π = {$pi} na conversão de "
+                      "graus em radianos e 1 m/s = {$kmh}. Determine:",
          .givens = {{"theta", "θ", "°", nullptr, "ângulo", {30, 80, 1}, ProgramDraw::Angle, "Label10"}},
          .answers = {{"v0", "velocidade inicial da bola", "v_{0}", "m/s", "Label8", "Velocidade Inicial = ",
                       " m/s -> ", 4, 2},
@@ -75,15 +73,14 @@ const std::vector<ExerciseRecord>& table()
          .number = "4)",
          .title = "Bola chutada",
          .picture = "form5/Image5.svg",
-         .statement = "Uma bola é chutada do chão com velocidade inicial Vo = {v0}, formando um ângulo de "
-                      "{theta} com a horizontal. Determine a altura máxima atingida pela bola, o tempo do "
-                      "percurso e o seu alcance horizontal. Use g = 9,8 m/s² e π = 3,14.",
+         .statement = "Uma bola é chutada do chão com velocidade inicial {=v0}, formando um ângulo {=theta} com "
+                      "a horizontal. Use g = {$g} e π = {$pi} na conversão de graus em radianos. Determine:",
          .givens = {{"v0", "v_{0}", "m/s", "Edit1", "Vo", {10, 35, 1}},
                     {"theta", "θ", "°", "Edit2", "ângulo", {15, 75, 1}}},
-         .answers = {{"hmax", "altura máxima", "H_{máx}", "m", "Label12", "Altura máxima atingida pela bola = ", " m",
-                      4, 2},
+         .answers = {{"hmax", "altura máxima atingida pela bola", "H_{máx}", "m", "Label12",
+                      "Altura máxima atingida pela bola = ", " m", 4, 2},
                      {"t", "tempo do percurso", "t", "s", "Label17", "Tempo do Percurso = ", " s", 4, 2},
-                     {"A", "alcance horizontal", "A", "m", "Label16", "Alcance horizontal = ", " m", 4, 2}},
+                     {"A", "alcance horizontal da bola", "A", "m", "Label16", "Alcance horizontal = ", " m", 4, 2}},
          .presses = {{"Button4", kicked_ball}},
          .clear = "Button5",
          .figure = kicked_ball_figure,

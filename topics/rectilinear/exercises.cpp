@@ -16,9 +16,8 @@ const std::vector<ExerciseRecord>& table()
          .title = "Velocidade e aceleração médias",
          .picture = nullptr,
          // The answer's acceleration holds only from rest: the statement says so.
-         .statement = "Uma partícula parte do repouso na posição Xo = {x0}, no instante to = {t0}, e se move em "
-                      "linha reta com aceleração constante; no instante t = {t} está na posição X = {x}. "
-                      "Determine sua velocidade média e sua aceleração média.",
+         .statement = "Uma partícula parte do repouso na posição {=x0}, no instante {=t0}, e se move em linha "
+                      "reta com aceleração constante; no instante {=t} está na posição {=x}. Determine:",
          .givens = {{"x0", "x_{0}", "m", "Edit1", "Xo", {0, 40, 1}},
                     {"x", "x", "m", "Edit2", "X", {50, 400, 5}},
                     {"t0", "t_{0}", "s", "Edit3", "to", {0, 6, 1}},
@@ -47,8 +46,8 @@ const std::vector<ExerciseRecord>& table()
          .title = "Velocidade e aceleração pela equação da posição",
          .picture = nullptr,
          .statement = "A posição de uma partícula em movimento retilíneo é dada pela equação "
-                      "X = {#c1} + {#c2}·t + {#c3}·t³, com X em metros e t em segundos. Determine sua velocidade "
-                      "e sua aceleração no instante t = {t}.",
+                      "X = {#c1} + {#c2} × t + {#c3} × t³, com X em metros e t em segundos. Determine, no "
+                      "instante {=t}:",
          .givens = {{"c1", "c_{1}", "m", "Edit7", "c1", {0, 20, 1}},
                     {"c2", "c_{2}", "m/s", "Edit8", "c2", {1, 12, 1}},
                     {"c3", "c_{3}", "m/s³", "Edit9", "c3", {0.5, 5, 0.5}},
@@ -76,18 +75,16 @@ const std::vector<ExerciseRecord>& table()
          .number = "3)",
          .title = "Lançamento vertical e altura sorteada",
          .picture = "form2/Image5.svg",
-         .statement = "Uma partícula é lançada verticalmente para cima com velocidade inicial Vo = {v0}. "
-                      "Determine: a) o tempo que a partícula leva para alcançar a altura máxima; b) a altura "
-                      "máxima; c) os instantes em que a partícula passa pela altura igual a {p} da altura máxima "
-                      "(porcentagem sorteada pelo programa). Use g = 9,8 m/s².",
+         .statement = "Uma partícula é lançada verticalmente para cima com velocidade inicial {=v0}. A altura h "
+                      "é {=p} da altura máxima. Use g = {$g}. Determine:",
          .givens = {{"v0", "v_{0}", "m/s", "Edit13", "Vo", {10, 40, 0.5}},
                     {"p", "p", "%", nullptr, "p", {10, 90, 1}, ProgramDraw::Percentage}},
          .answers = {{"top", "tempo até a altura máxima", "t_{topo}", "s", "Label34", "Tempo de chegada =", " s"},
                      {"hmax", "altura máxima", "H_{máx}", "m", "Label33", "Altura máxima =", " m"},
-                     {"h", "altura sorteada", "h", "m", "Label32", "Altura gerada =", " m"},
-                     {"t1", "instante em que passa pela altura subindo", "t_{1}", "s", "Label35",
+                     {"h", "altura h", "h", "m", "Label32", "Altura gerada =", " m"},
+                     {"t1", "instante em que passa pela altura h subindo", "t_{1}", "s", "Label35",
                       "Tempo de Subida =", " s"},
-                     {"t2", "instante em que passa pela altura descendo", "t_{2}", "s", "Label36",
+                     {"t2", "instante em que passa pela altura h descendo", "t_{2}", "s", "Label36",
                       "Tempo de descida =", " s"},
                      {"total", "tempo total até voltar ao ponto de lançamento", "t_{total}", "s", "Label37",
                       "Tempo Total =", " s"}},
