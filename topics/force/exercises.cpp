@@ -76,6 +76,7 @@ const std::vector<ExerciseRecord>& table()
          .figure = pulled_block_figure,
          // The pull's horizontal part beats F1 by 5 N at least.
          .sensible = [](const Outcome& out) { return out.value("F2X") - out.value("F1") >= 5; },
+         .statementFigure = pulled_block_statement_figure,
          .example = {{{"F1", "10"}, {"P", "98"}, {"F2", "20"}}},
          .marks = {{"F1", 84, 150}, {"F2", 215, 110}}},
         {.id = "form7.3",
@@ -158,6 +159,7 @@ const std::vector<ExerciseRecord>& table()
          .clear = "Button2",
          .figure = smooth_incline_figure,
          .sensible = clearlyMoves,
+         .statementFigure = smooth_incline_statement_figure,
          .example = {{{"mA", "10"}, {"mB", "10"}, {"theta", "30"}}}},
         {.id = "form8.6",
          .form = 8,
@@ -176,6 +178,7 @@ const std::vector<ExerciseRecord>& table()
          .presses = {{"Button3", block_on_wall}},
          .clear = "Button4",
          .figure = block_on_wall_figure,
+         .statementFigure = block_on_wall_statement_figure,
          .example = {{{"mu", "0.5"}, {"m", "10"}}}},
         {.id = "form9.6",
          .form = 9,
@@ -207,6 +210,7 @@ const std::vector<ExerciseRecord>& table()
          .clear = "Button2",
          .figure = rough_incline_figure,
          .sensible = clearlyMoves,
+         .statementFigure = rough_incline_statement_figure,
          .example = {{{"mu", "0.1"}, {"mA", "10"}, {"mB", "10"}, {"theta", "30"}}}},
         {.id = "form9.7",
          .form = 9,
@@ -246,6 +250,7 @@ const std::vector<ExerciseRecord>& table()
          .figure = rough_incline_figure,
          // B must pull A up the plane, with friction left well behind.
          .sensible = [](const Outcome& out) { return out.value("PB") > out.value("PX") && clearlyMoves(out); },
+         .statementFigure = incline_climb_statement_figure,
          .example = {{{"mu", "0.1"}, {"mA", "10"}, {"mB", "10"}, {"theta", "30"}, {"CA", "10"}}},
          .marks = {{"HIP", 95, 40}, {"CO", 259, 110}, {"CA", 150, 158}}},
     };
