@@ -548,7 +548,10 @@ void drawStroke(QPainter& p, const SketchFrame& f, const Stroke& s)
         p.setBrush(kSketchBlock);
         p.drawPolygon(poly);
         break;
-    case Stroke::Kind::Line: p.setPen(QPen(kInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)); p.drawPolyline(poly); break;
+    case Stroke::Kind::Line:
+        p.setPen(QPen(kInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(poly);
+        break;
     case Stroke::Kind::Rope: p.setPen(QPen(kRope, 1.5)); p.drawPolyline(poly); break;
     case Stroke::Kind::Guide:
         p.setPen(QPen(kGuide, 1.2, Qt::DashLine));

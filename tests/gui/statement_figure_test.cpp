@@ -68,7 +68,8 @@ void StatementFigureTest::staysInsideItsBox()
     painter.end();
 
     // In device pixels, less a pixel of antialiasing at each edge.
-    const QRect inside = QRectF(box.topLeft() * pixelRatio, box.size() * pixelRatio).toAlignedRect().adjusted(-1, -1, 1, 1);
+    const QRect inside =
+        QRectF(box.topLeft() * pixelRatio, box.size() * pixelRatio).toAlignedRect().adjusted(-1, -1, 1, 1);
     int drawn = 0;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));

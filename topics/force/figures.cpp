@@ -195,37 +195,30 @@ Point along(double degrees, double length)
     return {std::cos(r) * length, std::sin(r) * length};
 }
 
-// Block A on a plane of `degrees` whose base runs from (0, 0) to (base, 0),
-// `up` of the way up its slope (in pixels past the foot where `up` is
-// negative), tied by a rope over a pulley at the top to block B hanging
-// beside the plane; the ground under it all. Where B hangs, its middle's
-// spot under the pulley.
+// Block A on a plane of `degrees` rising from (0, 0) over a base `base`
+// long, `up` of the way up its slope (at its foot, just clear of it, for 0),
+// tied by a rope over a pulley at the top to block B, hanging beside the
+// plane.
 struct Incline {
     Point top;
-    Spot pulley;
     Spot bottomOfB; // the middle of B's underside
 };
 
-Incline add_incline(Sketch& s, double degrees, double base, double up, Spot foot = {})
+Incline add_incline(Sketch& s, double degrees, double base, double up)
 {
     Incline r;
-    r.top = add_plane(s, foot.at, degrees, base, stated(degrees, "°"));
-    const double slope = std::hypot(base, r.top.y - foot.at.y);
-    const Point on = up >= 0 ? along(degrees, slope * up) : Point{};
-    Spot seat{{foot.at.x + on.x, foot.at.y + on.y}};
-    if (up < 0)
-        seat = shifted(seat, along(degrees, -up).x, along(degrees, -up).y);
-    const Spot a = add_block(s, seat, degrees, kBlock, kBlock, "A");
+    r.top = add_plane(s, {}, degrees, base, stated(degrees, "°"));
+    const Point on = along(degrees, std::hypot(base, r.top.y) * up);
+    const Point past = along(degrees, up > 0 ? 0 : kBlock / 2 + 2);
+    const Spot a = add_block(s, {on, past}, degrees, kBlock, kBlock, "A");
     // On a bracket just beyond the top, clear of the plane's vertical face.
-    r.pulley = shifted({r.top}, kPulley - 1, kPulley - 1);
-    add_line(s, Stroke::Kind::Line, {{r.top}, r.pulley});
-    const Spot tangent = shifted(r.pulley, -std::sin(degrees * std::numbers::pi / 180) * kPulley,
-                                 std::cos(degrees * std::numbers::pi / 180) * kPulley);
-    const Spot side = shifted(r.pulley, kPulley, 0);
-    const Spot topOfB = shifted(side, 0, -18);
-    add_line(s, Stroke::Kind::Rope, {block_side(a, degrees, kBlock, kBlock, 0), tangent});
+    const Spot pulley = shifted({r.top}, kPulley - 1, kPulley - 1);
+    add_line(s, Stroke::Kind::Line, {{r.top}, pulley});
+    const Point over = along(degrees + 90, kPulley);
+    const Spot side = shifted(pulley, kPulley, 0), topOfB = shifted(side, 0, -18);
+    add_line(s, Stroke::Kind::Rope, {block_side(a, degrees, kBlock, kBlock, 0), shifted(pulley, over.x, over.y)});
     add_line(s, Stroke::Kind::Rope, {side, topOfB});
-    s.strokes.push_back({Stroke::Kind::Pulley, {r.pulley}, kPulley});
+    s.strokes.push_back({Stroke::Kind::Pulley, {pulley}, kPulley});
     r.bottomOfB = shifted(topOfB, 0, -kHanging);
     add_block(s, r.bottomOfB, 0, kHanging, kHanging, "B");
     return r;
@@ -278,17 +271,18 @@ Figure block_on_wall_statement_figure(const Outcome& out)
     s.longest = 64;
     // The wall at the block's right, the block pressed against it.
     const double wall = size / 2;
-    s.strokes.push_back({Stroke::Kind::Solid,
-                         {{{}, {wall, -reach}}, {{}, {wall + 12, -reach}}, {{}, {wall + 12, reach}}, {{}, {wall, reach}}}});
-    add_line(s, Stroke::Kind::Ground, {{{}, {wall, -reach}}, {{}, {wall, reach}}});
+    const Spot bottom{{}, {wall, -reach}}, top{{}, {wall, reach}};
+    s.strokes.push_back({Stroke::Kind::Solid, {bottom, shifted(bottom, 12, 0), shifted(top, 12, 0), top}});
+    add_line(s, Stroke::Kind::Ground, {bottom, top});
     const Spot centre = add_block(s, {{}, {0, -size / 2}}, 0, size, size, "A");
     const double weight = out.value("P");
     s.pointers.push_back({block_side(centre, 0, size, size, 180), named("F", out.value("F"), 0), true});
     s.pointers.push_back({block_side(centre, 0, size, size, 270), named("P", weight, 270)});
     // Friction at the wall, upwards, as large as the weight it holds.
     s.pointers.push_back({block_side(centre, 0, size, size, 90), named("Fat", weight, 90)});
-    return sketched(std::move(s), "O bloco A é empurrado contra uma parede vertical pela força horizontal F; o peso "
-                                  "P e o atrito Fat, que o sustenta, na vertical; as setas em proporção às forças.");
+    return sketched(std::move(s), "O bloco A é empurrado contra uma parede vertical pela força horizontal F; o "
+                                  "peso P e o atrito Fat, que o sustenta, na vertical; as setas em proporção às "
+                                  "forças.");
 }
 
 Figure incline_climb_statement_figure(const Outcome& out)
@@ -297,8 +291,7 @@ Figure incline_climb_statement_figure(const Outcome& out)
     const double rad = degrees * std::numbers::pi / 180;
     const double height = base * std::tan(rad), slope = base / std::cos(rad);
     Sketch s;
-    // A starts at the foot.
-    const Incline in = add_incline(s, degrees, base, -(kBlock / 2 + 2));
+    const Incline in = add_incline(s, degrees, base, 0); // A starts at the foot
     // B hangs free beside a ledge: below it the floor is as far down as A
     // will climb, and a little more.
     const Spot bottom = in.bottomOfB;

@@ -118,8 +118,9 @@ Figure incline_power_statement_figure(const Outcome& out)
     s.dimensions.push_back({{{0, 0}}, {{base, 0}}, -18, "CA = " + stated(base, "m")});
     s.dimensions.push_back({{{base, 0}}, {top}, -22, "CO = " + stated(height, "m")});
     return sketched(std::move(s), "Um aparelho puxa um bloco com velocidade constante v, plano acima, por uma corda "
-                                  "que passa por uma roldana no topo O; o plano tem base CA = " + stated(base, "m") +
-                                      " e altura CO = " + stated(height, "m") + ", e θ é o seu ângulo de inclinação.");
+                                  "que passa por uma roldana no topo O; o plano tem base CA = " +
+                                      stated(base, "m") + " e altura CO = " + stated(height, "m") +
+                                      ", e θ é o seu ângulo de inclinação.");
 }
 
 Figure power_table_statement_figure(const Outcome& out)
