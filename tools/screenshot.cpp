@@ -30,6 +30,7 @@
 // which starts it under Xvfb.
 #include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
@@ -44,6 +45,8 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -51,14 +54,20 @@
 
 #include "app/main_window_pictures.h"
 #include "app/registry.h"
+#include "kit/core/practice.h"
+#include "kit/frame/companion.h"
 #include "kit/frame/fonts.h"
 #include "kit/frame/form_window.h"
 #include "kit/frame/messenger.h"
+#include "kit/frame/practice_menu.h"
 #include "tools/worked_examples.h"
 
 namespace {
 
 using tavek::FormNumber;
+
+// The practice's numbers in the pictures, the same at every run.
+constexpr std::uint64_t kPracticeSeed = 2026;
 using tavek::FormWindow;
 
 class QuietMessenger : public tavek::Messenger {
@@ -267,6 +276,46 @@ bool shootPasswordChange(FormWindow* main, const QDir& dir)
     return ok;
 }
 
+// A practice try as a student types it: each answer right, or off by its
+// sign, in centimetres for metres, a little, or wrong, as `tries` says.
+enum class Try { Right, Sign, Unit, Almost, Wrong };
+
+bool shootPractice(FormWindow* w, const char* id, const std::vector<Try>& tries, bool hint, const QDir& dir,
+                   const QString& name)
+{
+    const tavek::ExerciseRecord& record = *tavek::find_exercise(id);
+    const auto mates = tavek::exercises_of(record.form);
+    const auto index = std::size_t(std::find(mates.begin(), mates.end(), &record) - mates.begin());
+    choose(w, qPrintable(tavek::menuItemName("Treino", record, index)));
+    auto* view = w->findChild<QWidget*>(QStringLiteral("TreinoForm%1").arg(w->number()));
+    if (!view) {
+        std::fprintf(stderr, "screenshots: %s has no practice window\n", qPrintable(w->objectName()));
+        return false;
+    }
+    const tavek::Practice expected(record, kPracticeSeed);
+    for (std::size_t i = 0; i < expected.asked().size() && i < tries.size(); ++i) {
+        const tavek::Asked& a = expected.asked()[i];
+        QWidget* cell = view->findChild<QWidget*>(QStringLiteral("Resposta%1").arg(i + 1));
+        if (auto* choice = qobject_cast<QComboBox*>(cell)) {
+            const int right = static_cast<int>(a.expected.value) + 1;
+            choice->setCurrentIndex(tries[i] == Try::Right ? right : right % (choice->count() - 1) + 1);
+            continue;
+        }
+        const double factor = tries[i] == Try::Sign ? -1 : tries[i] == Try::Almost ? 1.03 : tries[i] == Try::Wrong ? 2 : 1;
+        QString text = QString::number(a.expected.value * factor, 'f', 2).replace(QLatin1Char('.'), QLatin1Char(','));
+        if (tries[i] == Try::Unit) // metres worked out, centimetres written, the unit left out
+            text = QString::number(a.expected.value * 100, 'f', 0);
+        if (auto* edit = qobject_cast<QLineEdit*>(cell))
+            edit->setText(text);
+    }
+    view->findChild<QAbstractButton*>(QStringLiteral("Verificar"))->click();
+    if (hint)
+        view->findChild<QAbstractButton*>(QStringLiteral("Dica"))->click();
+    const bool ok = save(view, dir, name);
+    view->hide();
+    return ok;
+}
+
 int shoot(const QString& dirName)
 {
     QDir dir;
@@ -305,6 +354,26 @@ int shoot(const QString& dirName)
     type(w, "Edit15", "prof");
     press(w, "Button8");
     ok = save(w, dir, QStringLiteral("form6-locked")) && ok;
+    w->hide();
+
+    // Practice: right and wrong answers told apart, the hint, and a locked
+    // window's practice that says only right or wrong.
+    tavek::setPracticeSeeds([] { return kPracticeSeed; });
+    registry.show(8);
+    w = registry.form(8);
+    ok = shootPractice(w, "form8.5", {Try::Right, Try::Almost, Try::Sign, Try::Wrong, Try::Right}, false, dir,
+                       QStringLiteral("treino-form8-verificado")) && ok;
+    ok = shootPractice(w, "form8.5", {Try::Right, Try::Almost, Try::Sign, Try::Wrong, Try::Right}, true, dir,
+                       QStringLiteral("treino-form8-dica")) && ok;
+    w->hide();
+    registry.show(4);
+    w = registry.form(4);
+    choose(w, "DesabilitarcdulasdeResultados1");
+    type(w, "Edit14", "prof");
+    press(w, "Button7");
+    type(w, "Edit15", "prof");
+    press(w, "Button8");
+    ok = shootPractice(w, "form4.1", {Try::Sign, Try::Unit}, false, dir, QStringLiteral("treino-form4-bloqueado")) && ok;
     w->hide();
     ok = shootPasswordChange(registry.mainWindow(), dir) && ok;
     ok = runScaled(dirName, QStringLiteral("2")) && ok;

@@ -117,20 +117,9 @@ Practice::Practice(const ExerciseRecord& exercise, std::uint64_t seed) : exercis
 
 const Outcome& Practice::worked() const { return drawn_.parts.at(part_).outcome; }
 
-void Practice::draw()
+std::vector<Asked> asked_answers(const DrawnPart& part, SeededRandom& random, bool wholeLines)
 {
-    SeededRandom random(static_cast<int>(seed_ % 1000000007u), exercise_.id, ++drawnCount_);
-    drawn_ = draw_exercise(exercise_, random, used_);
-    asked_.clear();
-    part_ = 0;
-    const Outcome& out = drawn_.parts.at(part_).outcome;
-    if (exercise_.working().converts) {
-        // One conversion of the group: its amount after the group's statement.
-        const std::string& label = drawn_.parts[part_].label; // "a) 350 mm"
-        statement_ = std::string(exercise_.statement) + " " + label.substr(label.find(' ') + 1) + ".";
-    } else {
-        statement_ = drawn_.statement;
-    }
+    const Outcome& out = part.outcome;
     std::vector<const Quantity*> answers;
     long lines = 0;
     for (const Quantity& q : out.answers)
@@ -145,20 +134,39 @@ void Practice::draw()
         seconds.resize(std::min(kListAsked, seconds.size()));
         std::sort(seconds.begin(), seconds.end());
         for (long s : seconds)
-            if (const Quantity* q = out.answered("Pot", s))
-                answers.push_back(q);
+            for (const Quantity& q : out.answers)
+                if (q.line == s && (wholeLines ? q.answer->quantity != std::string_view("t")
+                                               : q.answer->quantity == std::string_view("Pot")))
+                    answers.push_back(&q);
     } else {
         for (const Quantity& q : out.answers)
             answers.push_back(&q);
     }
+    std::vector<Asked> asked;
     for (const Quantity* q : answers) {
         Asked a{*q, capitalized(q->answer->name), q->answer->unit, {}};
         if (q->line > 0)
             a.label += " em t = " + std::to_string(q->line) + " s";
         for (const char* s : q->answer->sentences)
             a.choices.emplace_back(s);
-        asked_.push_back(std::move(a));
+        asked.push_back(std::move(a));
     }
+    return asked;
+}
+
+void Practice::draw()
+{
+    SeededRandom random(static_cast<int>(seed_ % 1000000007u), exercise_.id, ++drawnCount_);
+    drawn_ = draw_exercise(exercise_, random, used_);
+    part_ = 0;
+    if (exercise_.working().converts) {
+        // One conversion of the group: its amount after the group's statement.
+        const std::string& label = drawn_.parts[part_].label; // "a) 350 mm"
+        statement_ = std::string(exercise_.statement) + " " + label.substr(label.find(' ') + 1) + ".";
+    } else {
+        statement_ = drawn_.statement;
+    }
+    asked_ = asked_answers(drawn_.parts[part_], random);
 }
 
 Checked Practice::check(const std::vector<std::string>& typed, bool locked)
@@ -239,10 +247,12 @@ void Practice::another()
     scored_ = false;
 }
 
-std::string Practice::score() const
+std::string score_text(int right, int tried)
 {
-    return "Nesta sessão: " + std::to_string(right_) + (right_ == 1 ? " certo de " : " certos de ") +
-           std::to_string(tried_) + (tried_ == 1 ? " exercício" : " exercícios");
+    return "Nesta sessão: " + std::to_string(right) + (right == 1 ? " certo de " : " certos de ") +
+           std::to_string(tried) + (tried == 1 ? " exercício" : " exercícios");
 }
+
+std::string Practice::score() const { return score_text(right_, tried_); }
 
 } // namespace tavek

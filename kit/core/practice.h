@@ -42,6 +42,11 @@ struct Asked {
     std::vector<std::string> choices; // a sentence answer: what the window can write
 };
 
+// The answers a part of a drawn exercise asks: each one its press gives, in
+// order; of a result list, three of its seconds, drawn by `random`, and of
+// each the power (or, `wholeLines`, all its line gives but the time itself).
+std::vector<Asked> asked_answers(const DrawnPart& part, SeededRandom& random, bool wholeLines = false);
+
 struct Verdict {
     enum class Kind { Right, Sign, Unit, Almost, Wrong };
     Kind kind;
@@ -65,6 +70,9 @@ struct Checked {
 // Judges one answer typed for `asked`. With the window's answers locked by
 // the teacher only "Correto" or "Incorreto" is said.
 Verdict judge(const Asked& asked, double typedInItsUnit, bool locked);
+
+// "Nesta sessão: 4 certos de 6 exercícios".
+std::string score_text(int right, int tried);
 
 class Practice {
 public:

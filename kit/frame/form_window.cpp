@@ -21,6 +21,7 @@
 #include "kit/frame/link_label.h"
 #include "kit/frame/messenger.h"
 #include "kit/frame/picture.h"
+#include "kit/frame/practice_menu.h"
 #include "kit/frame/result_lock.h"
 
 namespace tavek {
@@ -220,8 +221,12 @@ void FormWindow::wireSolutions()
     if (exercises_.empty())
         return;
     solutions_ = new SolutionMenu(this, number_, exercises_);
-    if (lock_)
+    // Practice after the solutions: the student answers first, the program checks.
+    practice_ = new PracticeMenu(this, number_, exercises_, context_.messenger);
+    if (lock_) {
         connect(lock_, &ResultLock::answersLocked, solutions_, &SolutionMenu::setLocked);
+        connect(lock_, &ResultLock::answersLocked, practice_, &PracticeMenu::setLocked);
+    }
 }
 
 void pressOnEnter(QLineEdit* cell, QAbstractButton* button)
@@ -302,7 +307,8 @@ namespace {
 // titles sit closer together, so that every one stays in sight.
 class MenuBarStyle : public QProxyStyle {
 public:
-    explicit MenuBarStyle(bool compact) : QProxyStyle(QApplication::style()->name()), compact_(compact) {}
+    // `padding`: the room beside each title's text, in pixels; -1 the usual.
+    explicit MenuBarStyle(int padding) : QProxyStyle(QApplication::style()->name()), padding_(padding) {}
 
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget) const override
@@ -320,22 +326,46 @@ public:
     }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
-        if (compact_ && metric == PM_MenuBarItemSpacing)
-            return 1;
+        if (padding_ >= 0 && metric == PM_MenuBarItemSpacing)
+            return padding_ >= kCompactPadding ? 1 : 0;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
                            const QWidget* widget) const override
     {
         const QSize usual = QProxyStyle::sizeFromContents(type, option, size, widget);
-        if (!compact_ || type != CT_MenuBarItem)
+        if (padding_ < 0 || type != CT_MenuBarItem)
             return usual;
-        return {std::min(usual.width(), size.width() + 4), usual.height()};
+        return {std::min(usual.width(), size.width() + padding_), usual.height()};
     }
 
+    static constexpr int kCompactPadding = 4;
+
 private:
-    bool compact_;
+    int padding_;
 };
+
+// The room beside each title that lets them all stand side by side within
+// `width`: the compact 4 pixels where those fit, else as much as there is.
+int roomPerTitle(const QMenuBar* bar, int width)
+{
+    const QStyle* style = bar->style();
+    int texts = 2 * (style->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, bar) +
+                     style->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, bar));
+    int titles = 0;
+    for (QAction* action : bar->actions()) {
+        if (!action->isVisible())
+            continue;
+        texts += bar->fontMetrics().size(Qt::TextShowMnemonic, action->text()).width();
+        ++titles;
+    }
+    if (titles == 0)
+        return MenuBarStyle::kCompactPadding;
+    const int compact = texts + (titles + 1) * (MenuBarStyle::kCompactPadding + 1);
+    if (compact <= width)
+        return MenuBarStyle::kCompactPadding;
+    return std::max(1, (width - texts) / titles - 1);
+}
 
 // The width the bar's titles take side by side, as the bar lays them out.
 int titlesWidth(const QMenuBar* bar)
@@ -364,7 +394,7 @@ void FormWindow::fitMenuBar()
     QMenuBar* bar = menuBar();
     if (!bar)
         return;
-    auto* style = new MenuBarStyle(titlesWidth(bar) > placement_.width);
+    auto* style = new MenuBarStyle(titlesWidth(bar) > placement_.width ? roomPerTitle(bar, placement_.width) : -1);
     style->setParent(bar);
     bar->setStyle(style);
 }

@@ -25,6 +25,7 @@ class QLineEdit;
 
 namespace tavek {
 
+class PracticeMenu;
 class ProgramDraws;
 class RandomDraw;
 class Messenger;
@@ -143,6 +144,7 @@ private:
     std::optional<QuickSiSetup> quickSi_;
     QuickSiMenu* quickSiMenu_ = nullptr;
     SolutionMenu* solutions_ = nullptr;
+    PracticeMenu* practice_ = nullptr;
     ResultLock* lock_ = nullptr;
 };
 

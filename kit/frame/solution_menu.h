@@ -20,13 +20,8 @@ class QWidget;
 
 namespace tavek {
 
+class Companion;
 class FigureView;
-
-// How a window's menus name an exercise: "Exercício 6" for the one a
-// statement numbers 6), a conversion group by its title; the object name
-// `<prefix>Exercicio6` or, for the third conversion group, `<prefix>Conversao3`.
-QString menuItemText(const ExerciseRecord& record);
-QString menuItemName(const char* prefix, const ExerciseRecord& record, std::size_t index);
 
 class SolutionMenu : public QObject {
     Q_OBJECT
@@ -37,19 +32,12 @@ public:
     void cleared(std::size_t exercise);
     void setLocked(bool locked);
 
-protected:
-    // Follows the exercise window: hidden with it, back with it.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildView();
     void open(std::size_t exercise);
-    void takeAway();
-    void bringBack();
     void showSolution();
     void refreshSoon();
     QString title(std::size_t exercise) const;
-    void placeBeside(std::size_t exercise);
 
     QMainWindow* window_;
     int formNumber_;
@@ -61,8 +49,8 @@ private:
     FigureView* figure_ = nullptr; // under the text: what the answers look like
     std::size_t showing_ = 0;
     bool locked_ = false;
-    bool comesBack_ = false; // it was showing when the lock or its window's close took it away
     bool refreshQueued_ = false;
+    Companion* companion_;
 };
 
 } // namespace tavek

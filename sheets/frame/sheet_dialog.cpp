@@ -14,6 +14,7 @@
 #include "kit/core/lock_state.h"
 #include "kit/frame/messenger.h"
 #include "kit/frame/save_file.h"
+#include "sheets/frame/moodle_export.h"
 #include "sheets/frame/print_preview.h"
 #include "sheets/frame/sheet_pdf.h"
 #include "topics/exercises.h"
@@ -33,6 +34,7 @@ constexpr Qt::WindowFlags kDialogFrame =
 QString q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 const SaveKind kPdfDocument{QStringLiteral("Documentos PDF (*.pdf)"), QStringLiteral("pdf")};
+const SaveKind kMoodleBank{QStringLiteral("Banco de questões do Moodle (*.xml)"), QStringLiteral("xml")};
 
 // A progress dialog that shows only when the work takes a while.
 void prepare(QProgressDialog& progress, int steps)
@@ -106,6 +108,7 @@ SheetDialog::SheetDialog(Messenger& messenger, QWidget* parent)
     connect(ui_->Exercicios, &QTreeWidget::itemChanged, this, [this] { updateButtons(); });
     connect(ui_->Visualizar, &QPushButton::clicked, this, [this] { preview(); });
     connect(ui_->SalvarPdf, &QPushButton::clicked, this, [this] { savePdf(); });
+    connect(ui_->ExportarMoodle, &QPushButton::clicked, this, [this] { exportMoodle(); });
     updateButtons();
 }
 
@@ -140,6 +143,7 @@ void SheetDialog::updateButtons()
     const bool any = !request().exercises.empty();
     ui_->Visualizar->setEnabled(any);
     ui_->SalvarPdf->setEnabled(any);
+    ui_->ExportarMoodle->setEnabled(any);
 }
 
 std::optional<std::vector<SheetVersion>> SheetDialog::make(QProgressDialog& progress) const
@@ -237,6 +241,31 @@ void SheetDialog::savePdf()
         writeSheetPdf(path, r.code, *versions, l, [&progress] { return advance(progress); }, &why);
     progress.close();
     if (result == PdfResult::Failed)
+        messenger_.inform(this, QStringLiteral("Não foi possível salvar: %1").arg(why));
+}
+
+void SheetDialog::exportMoodle()
+{
+    const SheetRequest r = request();
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString path = askSavePath(this, QStringLiteral("Exportar para o Moodle"),
+                                     QDir(folder).filePath(QStringLiteral("Lista %1.xml").arg(r.code)), kMoodleBank);
+    if (path.isEmpty())
+        return;
+
+    QProgressDialog progress(this);
+    prepare(progress, r.versions + r.versions * static_cast<int>(r.exercises.size()));
+    const std::optional<std::vector<SheetVersion>> versions = make(progress);
+    if (!versions)
+        return;
+    progress.setLabelText(QStringLiteral("Escrevendo as questões..."));
+    QString why;
+    const ExportResult result =
+        writeMoodleBank(path, r.code, *versions, [&progress] { return advance(progress); }, &why);
+    progress.close();
+    if (result == ExportResult::Failed)
         messenger_.inform(this, QStringLiteral("Não foi possível salvar: %1").arg(why));
 }
 

@@ -41,6 +41,7 @@ public:
 
     void preview();
     void savePdf();
+    void exportMoodle();
 
 private:
     void updateButtons();

@@ -250,6 +250,37 @@ check_frame() { # ID NAME LEFT TOP WIDTH FRAMED
     echo "ok: $name frame at $fx,$fy, title bar $et px, client at $cx,$cy"
 }
 
+# The program again, on a session bus of its own from which the
+# accessibility bus is started (at-spi-bus-launcher, by D-Bus activation)
+# when the program asks for it; `heard` writes everything a screen reader
+# reads of it to $work/heard, `says TEXT` asks whether that holds TEXT.
+with_screen_reader() {
+    reader=$(dirname "$0")/atspi_read.py
+    for tool in dbus-daemon /usr/bin/python3 /usr/libexec/at-spi-bus-launcher; do
+        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (dbus, at-spi2-core)"; exit 77; }
+    done
+    /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
+        { echo "SKIP: no AT-SPI client library (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
+    stop "$app"
+    app=''
+    dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/bus.log" 2>&1 &
+    bus=$!
+    within 10 grep -qs . "$work/bus" || fail "no session bus: $(cat "$work/bus.log")"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+    HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+        "$program" >"$work/app.log" 2>&1 &
+    app=$!
+    wait_window '^TAVEK 1 - Programa de F' && main_window=$found
+    read -r main_x main_y _ main_h < <(client "$main_window")
+    menu_h=$((main_h - 463))
+    within 30 heard || fail "the screen reader finds no program on the accessibility bus: $(cat "$work/heard")"
+}
+heard() {
+    HOME=$work/home XDG_RUNTIME_DIR=$work/runtime timeout 60 /usr/bin/python3 "$reader" "$(basename "$program")" \
+        >"$work/heard" 2>&1
+}
+says() { heard && grep -q -- "$1" "$work/heard"; }
+
 case $what in
 frames)
     check_frame "$main_window" Form1 61 22 694 no
@@ -513,48 +544,30 @@ solution-follows)
     keys F10 Right Right Return # "Mais exercícios de lançamentos"
     wait_window '^TAVEK 1 -Mais Exerc.*cios de Lan' && form5=$found
     focus "$form5"
-    keys F10 Left Return Return # "Resolução", its first item: "Exercício 3"
+    keys F10 Left Left Return Return # "Resolução", its first item: "Exercício 3"
     wait_window '^Resolução - Exercício 3 - ' && solution=$found
     echo "ok: Form5's solution window \"$(x xdotool getwindowname "$solution")\" open"
+    focus "$form5"
+    keys F10 Left Return Return # "Treino", its first item: "Exercício 3"
+    wait_window '^Treino - Exercício 3 - ' && practice=$found
+    echo "ok: Form5's practice window \"$(x xdotool getwindowname "$practice")\" open"
     focus "$form5"
     keys alt+F4
     shown() { [ "$(map_state "$1")" = IsViewable ]; }
     within 10 eval '! shown "$form5"' || fail "Alt+F4 did not close Form5"
     within 10 eval '[ -z "$(window "^Resolução - ")" ]' || fail "Form5's solution window stays after Form5 closed"
-    echo "ok: closing Form5 hid its solution window"
+    within 10 eval '[ -z "$(window "^Treino - ")" ]' || fail "Form5's practice window stays after Form5 closed"
+    echo "ok: closing Form5 hid its solution and practice windows"
     focus "$form4"
     keys F10 Right Right Return
     wait_window '^TAVEK 1 -Mais Exerc.*cios de Lan' && form5=$found
     wait_window '^Resolução - Exercício 3 - '
-    echo "ok: showing Form5 again brought its solution window back"
+    wait_window '^Treino - Exercício 3 - '
+    echo "ok: showing Form5 again brought its solution and practice windows back"
     within 10 is_active "$form5" || fail "Form5 shown again but not active"
     ;;
 screen-reader)
-    reader=$(dirname "$0")/atspi_read.py
-    for tool in dbus-daemon /usr/bin/python3 /usr/libexec/at-spi-bus-launcher; do
-        command -v "$tool" >/dev/null 2>&1 || { echo "SKIP: $tool is not installed (dbus, at-spi2-core)"; exit 77; }
-    done
-    /usr/bin/python3 -c 'import gi; gi.require_version("Atspi", "2.0")' 2>/dev/null ||
-        { echo "SKIP: no AT-SPI client library (gir1.2-atspi-2.0, python3-gi)"; exit 77; }
-    stop "$app"
-    app=''
-    # A session bus of our own, from which the accessibility bus is started
-    # (at-spi-bus-launcher, by D-Bus activation) when the program asks for it.
-    dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >"$work/bus.log" 2>&1 &
-    bus=$!
-    within 10 grep -qs . "$work/bus" || fail "no session bus: $(cat "$work/bus.log")"
-    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
-    HOME=$work/home XDG_RUNTIME_DIR=$work/runtime QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-        "$program" >"$work/app.log" 2>&1 &
-    app=$!
-    wait_window '^TAVEK 1 - Programa de F' && main_window=$found
-    read -r main_x main_y _ main_h < <(client "$main_window")
-    menu_h=$((main_h - 463))
-    heard() { # everything the reader reads of the program, in $work/heard
-        HOME=$work/home XDG_RUNTIME_DIR=$work/runtime timeout 60 /usr/bin/python3 "$reader" "$(basename "$program")" \
-            >"$work/heard" 2>&1
-    }
-    within 30 heard || fail "the screen reader finds no program on the accessibility bus: $(cat "$work/heard")"
+    with_screen_reader
     grep -q 'Movimento Retil' "$work/heard" || fail "the reader does not read the main window's links"
     echo "ok: the screen reader reads the program ($(wc -l <"$work/heard") objects)"
 
@@ -566,7 +579,6 @@ screen-reader)
         focus "$form2"
         if [ "$1" = 1 ]; then keys F10 Right Return Return; else keys F10 Right Return Down Return; fi
     }
-    says() { heard && grep -q -- "$1" "$work/heard"; }
     teacher 1
     typed "$password"
     keys Return # "Crie senha"; the focus goes to Edit15
@@ -589,6 +601,42 @@ screen-reader)
     click_control "$form2" "${reveal[@]}" 1
     within 30 eval '! says "$password"' || fail "hidden again, the password label still reads $(grep -- "$password" "$work/heard")"
     echo "ok: shown and hidden again, nothing reads the password"
+    ;;
+practice)
+    # A student's tries with real keys, the verdicts read as a screen reader reads them.
+    with_screen_reader
+    click_link Label5
+    wait_window '^TAVEK 1 - Lan' && form4=$found
+    focus "$form4"
+    keys F10 Left Return Return # "Treino", its first item: "Exercício 1"
+    wait_window '^Treino - Exercício 1 - ' && practice=$found
+    within 10 is_active "$practice" || fail "the practice window is not active"
+    within 30 says '| Enunciado |' || fail "the reader does not read the statement"
+    # The missile's fall and flight, worked out from the statement as a student would.
+    read -r t d < <(grep -m1 -- '| Enunciado |' "$work/heard" | sed 's/\xc2\xa0/ /g' | /usr/bin/python3 -c '
+import math, re, sys
+line = sys.stdin.read().replace(",", ".")
+h = float(re.search(r"Yo = ([0-9.]+) m", line).group(1))
+v = float(re.search(r"Vo = ([0-9.]+) m/s", line).group(1))
+t = math.sqrt(h / (9.8 / 2))
+print(f"{t:.4f}".replace(".", ","), f"{v * t:.4f}".replace(".", ","))')
+    [ -n "$d" ] || fail "no numbers in the statement: $(grep -- '| Enunciado |' "$work/heard")"
+    # The time right, the distance in centimetres: told so.
+    typed "$t"
+    keys Tab
+    typed "${d%,*}00"
+    keys Return
+    within 30 says '✗ Confira a unidade: parece estar em cm' || fail "no word of the unit: $(grep Veredito "$work/heard")"
+    says '| Veredito: Tempo até o alvo (t) | ✓ Correto' || fail "the time was not right: $(grep Veredito "$work/heard")"
+    echo "ok: the time right, the distance in centimetres told so"
+    # The focus is on the distance, the first answer not right: right this time, with its unit.
+    keys ctrl+a
+    typed "$d m"
+    keys Return
+    within 30 says '| Veredito: Distância horizontal percorrida (d) | ✓ Correto' ||
+        fail "the distance was not right: $(grep Veredito "$work/heard")"
+    says 'Nesta sessão: 1 certo de 1 exercício' || fail "not counted: $(grep 'Nesta' "$work/heard")"
+    echo "ok: right at the second try, counted"
     ;;
 *)
     fail "unknown case $what"

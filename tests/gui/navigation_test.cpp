@@ -9,6 +9,8 @@
 #include <QWindow>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "support.h"
 
 using tavek::FormNumber;
@@ -40,12 +42,15 @@ void clickLabel(tavek::FormWindow* w, const char* name, Qt::MouseButton button =
     QTest::mouseClick(label, button, Qt::NoModifier, label->rect().center());
 }
 
+// In the order of their names: Qt lists its top-level widgets in no order
+// of its own, and each menu popup is one of them.
 QList<QWidget*> windows()
 {
     QList<QWidget*> r;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->inherits("tavek::FormWindow"))
             r << w;
+    std::sort(r.begin(), r.end(), [](const QWidget* a, const QWidget* b) { return a->objectName() < b->objectName(); });
     return r;
 }
 

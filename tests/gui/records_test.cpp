@@ -13,7 +13,7 @@
 
 #include "kit/core/random.h"
 #include "kit/core/run.h"
-#include "kit/frame/solution_menu.h"
+#include "kit/frame/companion.h"
 #include "support.h"
 #include "tools/worked_examples.h"
 #include "topics/exercises.h"

@@ -71,6 +71,8 @@ void RectilinearTest::menuBar()
                         u("ConversesdeUnidades1:Conversões de Unidades"),
                         u("Resolucao:Resolução [ResolucaoExercicio1:Exercício 1] [ResolucaoExercicio2:Exercício 2]"
                           " [ResolucaoExercicio3:Exercício 3]"),
+                        u("Treino:Treino [TreinoExercicio1:Exercício 1] [TreinoExercicio2:Exercício 2]"
+                          " [TreinoExercicio3:Exercício 3]"),
                     }));
 }
 

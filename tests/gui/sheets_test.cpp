@@ -32,6 +32,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "sheets/frame/moodle_export.h"
 #include "sheets/frame/print_preview.h"
 #include "sheets/frame/sheet_dialog.h"
 #include "sheets/frame/sheet_pdf.h"
@@ -402,17 +403,22 @@ void SheetsTest::saveAsksBeforeReplacing_data()
 {
     QTest::addColumn<bool>("replace");
     QTest::addColumn<QString>("typed");
-    QTest::newRow("no") << false << QStringLiteral("lista");
-    QTest::newRow("yes") << true << QStringLiteral("lista");
-    QTest::newRow("an ending of its own") << false << QStringLiteral("lista.v2");
+    QTest::addColumn<QString>("suffix"); // the PDF, or the Moodle bank
+    QTest::newRow("no") << false << QStringLiteral("lista") << QStringLiteral("pdf");
+    QTest::newRow("yes") << true << QStringLiteral("lista") << QStringLiteral("pdf");
+    QTest::newRow("an ending of its own") << false << QStringLiteral("lista.v2") << QStringLiteral("pdf");
+    QTest::newRow("Moodle: no") << false << QStringLiteral("banco") << QStringLiteral("xml");
+    QTest::newRow("Moodle: yes") << true << QStringLiteral("banco") << QStringLiteral("xml");
 }
 
 void SheetsTest::saveAsksBeforeReplacing()
 {
     QFETCH(bool, replace);
     QFETCH(QString, typed);
+    QFETCH(QString, suffix);
+    const bool pdf = suffix == QStringLiteral("pdf");
     QTemporaryDir dir;
-    const QString old = dir.filePath(typed + QStringLiteral(".pdf"));
+    const QString old = dir.filePath(typed + QLatin1Char('.') + suffix);
     writeFile(old, kOld);
     SheetDialog* dialog = openDialogWith(1, 1);
     QString asked;
@@ -431,13 +437,16 @@ void SheetsTest::saveAsksBeforeReplacing()
             later(box, [button] { button->click(); });
         }
     });
-    dialog->savePdf();
-    QVERIFY2(asked.contains(typed + QStringLiteral(".pdf")), qPrintable(asked));
+    if (pdf)
+        dialog->savePdf();
+    else
+        dialog->exportMoodle();
+    QVERIFY2(asked.contains(typed + QLatin1Char('.') + suffix), qPrintable(asked));
     if (replace)
-        QVERIFY(contents(old).startsWith("%PDF"));
+        QVERIFY(contents(old).startsWith(pdf ? "%PDF" : "<?xml"));
     else
         QCOMPARE(contents(old), kOld);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{typed + QStringLiteral(".pdf")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{typed + QLatin1Char('.') + suffix});
     QVERIFY(p->messenger.texts().isEmpty());
 }
 
@@ -480,6 +489,15 @@ void SheetsTest::failedSaveStopsAndSaysWhy()
     QCOMPARE(p->messenger.texts(), QStringList{u("Não foi possível salvar: o arquivo passou do tamanho máximo permitido")});
     QCOMPARE(contents(old), kOld);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("cheio.pdf")});
+
+    // A Moodle bank too: the old file kept, and why.
+    QString why;
+    {
+        FileSizeLimit full(16 * 1024);
+        QCOMPARE(writeMoodleBank(old, 1234, versions, {}, &why), ExportResult::Failed);
+    }
+    QCOMPARE(why, u("o arquivo passou do tamanho máximo permitido"));
+    QCOMPARE(contents(old), kOld);
 }
 
 // "Imprimir para arquivo (PDF)" from the preview over an existing file:

@@ -98,7 +98,8 @@ void SolutionTest::menuLastOnEveryExerciseWindow()
     QFETCH(int, form);
     QFETCH(QStringList, items);
     FormWindow* w = p->open(form);
-    const QList<QAction*> menus = w->menuBar()->actions();
+    // Last but for the practice that follows it.
+    const QList<QAction*> menus = w->menuBar()->actions().mid(0, w->menuBar()->actions().size() - 1);
     QMenu* last = menus.last()->menu();
     QVERIFY(last);
     QCOMPARE(last->objectName(), QStringLiteral("Resolucao"));

@@ -22,8 +22,13 @@ void convert(Run& r)
     Working& w = r.work(8, 8);
     w.given(name, x);
     const Real factor(unit.factor);
-    const std::string by = (unit.op == Unit::Op::Divide ? " ÷ " : " × ") + given_text(unit.factor);
-    w.step("SI", "@" + std::string(name) + by, unit.op == Unit::Op::Divide ? x / factor : x * factor);
+    // Appended piece by piece: GCC 12 at -O3 takes a chain of + here for an
+    // overlapping copy (a false -Wrestrict).
+    std::string formula = "@";
+    formula += name;
+    formula += unit.op == Unit::Op::Divide ? " ÷ " : " × ";
+    formula += given_text(unit.factor);
+    w.step("SI", formula, unit.op == Unit::Op::Divide ? x / factor : x * factor);
     if (unit.remark)
         w.remark(unit.remark);
     r.write({"SI"});
