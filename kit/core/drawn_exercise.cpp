@@ -382,7 +382,9 @@ Figure statement_figure(const DrawnExercise& drawn)
 {
     if (!drawn.exercise || !drawn.exercise->statementFigure || drawn.parts.empty())
         return {};
-    return drawn.exercise->statementFigure(drawn.parts.front().outcome);
+    Figure figure = drawn.exercise->statementFigure(drawn.parts.front().outcome);
+    use_decimal_comma(figure); // as the statement writes its numbers
+    return figure;
 }
 
 } // namespace tavek

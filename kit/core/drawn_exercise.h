@@ -84,8 +84,9 @@ struct DrawnExercise {
     std::vector<DrawnQuestion> questions;
 };
 
-// The figure beside the statement, drawn for these numbers; empty where the
-// window's picture stands there instead.
+// The figure beside the statement, drawn for these numbers and written as
+// the statement is, with the decimal comma; empty where the window's
+// picture stands there instead.
 Figure statement_figure(const DrawnExercise& drawn);
 
 // Draws the exercise's values until the window answers them definitely, the

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 
 #include "kit/core/number.h"
 
@@ -33,6 +34,23 @@ double normalDegrees(double d)
     return d < 0 ? d + 360.0 : d;
 }
 
+// A direction's unit vector, y up.
+Point unit(double degrees)
+{
+    const double r = degrees * std::numbers::pi / 180;
+    return {std::cos(r), std::sin(r)};
+}
+
+// A decimal point between two digits, made a comma (digits of ASCII
+// alone, whatever the locale).
+void comma(std::string& s)
+{
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    for (std::size_t i = 1; i + 1 < s.size(); ++i)
+        if (s[i] == '.' && digit(s[i - 1]) && digit(s[i + 1]))
+            s[i] = ',';
+}
+
 } // namespace
 
 std::string figure_number(double x, int decimals)
@@ -51,6 +69,146 @@ std::string labelled(std::string_view name, double x, int decimals, std::string_
         s += ' ';
     s += unit;
     return s;
+}
+
+std::string stated(double x, std::string_view unit)
+{
+    std::string s = figure_number(x, 6);
+    if (s.find('.') != std::string::npos) {
+        s.erase(s.find_last_not_of('0') + 1);
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    if (!unit.empty() && unit != "°" && unit != "%")
+        s += ' ';
+    return s += unit;
+}
+
+std::vector<std::string> Sketch::texts() const
+{
+    std::vector<std::string> r;
+    for (const Pointer& p : pointers)
+        r.push_back(p.arrow.label);
+    for (const AngleMark& a : angles)
+        r.push_back(a.label);
+    for (const Dimension& d : dimensions)
+        r.push_back(d.label);
+    for (const Caption& c : captions)
+        r.push_back(c.text);
+    for (const Stroke& s : strokes)
+        if (s.kind == Stroke::Kind::Block)
+            r.push_back(s.name);
+    return r;
+}
+
+void use_decimal_comma(Figure& figure)
+{
+    for (Plot& p : figure.plots) {
+        comma(p.title);
+        for (Axis* a : {&p.x, &p.y})
+            for (std::string& l : a->labels)
+                comma(l);
+        for (Mark& m : p.marks)
+            comma(m.label);
+    }
+    for (Body& b : figure.bodies)
+        for (Arrow& a : b.arrows)
+            comma(a.label);
+    Sketch& s = figure.sketch;
+    for (Pointer& p : s.pointers)
+        comma(p.arrow.label);
+    for (AngleMark& a : s.angles)
+        comma(a.label);
+    for (Dimension& d : s.dimensions)
+        comma(d.label);
+    for (Caption& c : s.captions)
+        comma(c.text);
+    comma(figure.note);
+    comma(figure.description);
+}
+
+void size_pointers(Sketch& sketch)
+{
+    double largest = 0;
+    for (const Pointer& p : sketch.pointers)
+        if (p.arrow.kind == Arrow::Kind::Force)
+            largest = std::max(largest, std::fabs(p.arrow.magnitude));
+    for (Pointer& p : sketch.pointers) {
+        Arrow& a = p.arrow;
+        if (a.magnitude < 0) {
+            a.magnitude = -a.magnitude;
+            a.direction += 180;
+        }
+        a.direction = normalDegrees(a.direction);
+        // A velocity shows its way at a length of its own; a force far the
+        // smallest stays long enough to be seen, still the shortest.
+        if (a.kind != Arrow::Kind::Force)
+            a.length = kVelocityLength;
+        else
+            a.length = a.magnitude > 0 ? std::max(a.magnitude / largest, kShortestForce) : 0;
+    }
+    std::erase_if(sketch.pointers, [](const Pointer& p) { return !(p.arrow.length > 0); });
+}
+
+Spot shifted(Spot s, double dx, double dy) { return {s.at, {s.px.x + dx, s.px.y + dy}}; }
+
+void add_line(Sketch& sketch, Stroke::Kind kind, std::vector<Spot> points)
+{
+    sketch.strokes.push_back({kind, std::move(points)});
+}
+
+Point add_plane(Sketch& sketch, Point foot, double degrees, double base, std::string label)
+{
+    const Point corner{foot.x + base, foot.y};
+    const Point top{corner.x, foot.y + base * std::tan(degrees * std::numbers::pi / 180)};
+    sketch.strokes.push_back({Stroke::Kind::Solid, {{foot}, {corner}, {top}}});
+    sketch.angles.push_back({{foot}, 0, degrees, std::move(label)});
+    return top;
+}
+
+Spot block_side(Spot centre, double degrees, double width, double height, double side)
+{
+    const Point across = unit(degrees), up = unit(degrees + 90), d = unit(side);
+    // Out to the edge the way of `side`, in the block's own axes.
+    const double reach = std::min(std::fabs(d.x) > 1e-9 ? width / 2 / std::fabs(d.x) : 1e300,
+                                  std::fabs(d.y) > 1e-9 ? height / 2 / std::fabs(d.y) : 1e300);
+    const double a = d.x * reach, u = d.y * reach;
+    return shifted(centre, across.x * a + up.x * u, across.y * a + up.y * u);
+}
+
+Spot add_block(Sketch& sketch, Spot base, double degrees, double width, double height, std::string name,
+               Stroke::Kind kind)
+{
+    const Point along = unit(degrees), up = unit(degrees + 90);
+    const auto at = [&](double a, double u) {
+        return shifted(base, along.x * a + up.x * u, along.y * a + up.y * u);
+    };
+    const double w = width / 2;
+    std::vector<Spot> corners{at(-w, 0), at(w, 0), at(w, height), at(-w, height)};
+    if (kind != Stroke::Kind::Block)
+        corners.push_back(corners.front()); // an outline, closed
+    sketch.strokes.push_back({kind, std::move(corners), 0, std::move(name)});
+    return at(0, height / 2);
+}
+
+Spot add_pulled_block(Sketch& sketch, Arrow pull)
+{
+    add_line(sketch, Stroke::Kind::Ground, {{{0, 0}, {-kPulledWidth * 1.6, 0}}, {{0, 0}, {kPulledWidth * 2.2, 0}}});
+    const Spot centre = add_block(sketch, {}, 0, kPulledWidth, kPulledHeight, "");
+    const Spot right = block_side(centre, 0, kPulledWidth, kPulledHeight, 0);
+    add_line(sketch, Stroke::Kind::Guide, {right, shifted(right, 44, 0)});
+    sketch.angles.push_back({right, 0, pull.direction, stated(pull.direction, "°"), 26, pull.direction < 30});
+    sketch.pointers.push_back({right, std::move(pull)});
+    return centre;
+}
+
+Figure sketched(Sketch sketch, std::string description)
+{
+    Figure f;
+    size_pointers(sketch);
+    f.sketch = std::move(sketch);
+    f.description = std::move(description);
+    return f;
 }
 
 std::string Axis::title() const
@@ -211,6 +369,11 @@ Arrow component(std::string_view name, double magnitude, double direction, int d
 Arrow acceleration(double magnitude, double direction, int decimals)
 {
     return {Arrow::Kind::Acceleration, labelled("a", magnitude, decimals, "m/s²"), magnitude, direction};
+}
+
+Arrow named(std::string name, double magnitude, double direction, Arrow::Kind kind)
+{
+    return {kind, std::move(name), magnitude, direction};
 }
 
 void size_arrows(Figure& figure)

@@ -62,6 +62,7 @@ struct Arrow {
         Force,
         Component,    // a component of a force drawn beside it: dashed
         Acceleration, // the body's acceleration: its direction only, not to scale
+        Velocity,     // a velocity in a sketch: its direction only, not to scale
     };
     Kind kind = Kind::Force;
     std::string label = {}; // "P = 98.00 N"
@@ -80,12 +81,95 @@ struct Body {
     std::vector<Arrow> arrows = {};
 };
 
+// A place in a sketch: a point in the sketch's own lengths (metres where the
+// statement gives them; y up), moved by `px` pixels (y up too) for what keeps
+// its size at every scale: a block, a pulley, an arrow, a gap.
+struct Spot {
+    Point at = {};
+    Point px = {};
+};
+
+// What a sketch draws, in the order given.
+struct Stroke {
+    enum class Kind {
+        Ground, // a floor, a wall: a line hatched on its right, seen from its first point
+        Solid,  // a plane's wedge, a wall, a table: a polygon, filled and outlined
+        Block,  // a block: a polygon in the blocks' colours, its name at its centre
+        Line,   // a post, a limb: ink
+        Rope,   // a rope
+        Guide,  // dashed: a path, a level, where a block stops
+        Pulley, // a wheel around points[0], `radius` pixels
+        Ball,   // a ball around points[0]
+        Ring,   // an outlined circle: a head, a target
+    };
+    Kind kind = Kind::Line;
+    std::vector<Spot> points = {};
+    double radius = 0;     // a circle's, in pixels
+    std::string name = {}; // a block's: "A"
+};
+
+// An arrow at a place: a force in proportion to the sketch's other forces
+// (its length 0 to 1 of the longest, as size_pointers sets it), or a
+// velocity's direction. It carries a name, never a value worked out.
+struct Pointer {
+    Spot at;              // where its tail is, or its head where it pushes
+    Arrow arrow;          // kind, label, magnitude, direction
+    bool pushes = false;  // drawn ending at `at`: a push against what is there
+    bool aside = false;   // its name beside its head, on its left: clear of a path it starts
+};
+
+// An angle by an arc from direction `from` to `to` (degrees counter-clockwise
+// from +x) around its vertex.
+struct AngleMark {
+    Spot vertex;
+    double from = 0;
+    double to = 0;
+    std::string label = {}; // "34°", as the statement gives it
+    double radius = 22;     // pixels
+    bool outside = false;   // its text beyond the second direction: an angle too narrow to hold it
+};
+
+// A length marked beside what it measures: a line with an end at each of
+// `a` and `b`, `side` pixels to the left of the way from a to b.
+struct Dimension {
+    Spot a;
+    Spot b;
+    double side = 12;
+    std::string label = {}; // "CA = 4.5 m", or a name alone: "HIP"
+};
+
+// A text beside a place: on the side of it that `toward` points to (y up; a
+// unit vector or zero, centred on it).
+struct Caption {
+    Spot at;
+    std::string text;
+    Point toward = {};
+};
+
+// The system an exercise's statement sets, drawn to scale: one of its units
+// as long across as up, fitted into the box with its texts and the pixels of
+// what keeps its size.
+struct Sketch {
+    std::vector<Stroke> strokes = {};
+    std::vector<Pointer> pointers = {};
+    std::vector<AngleMark> angles = {};
+    std::vector<Dimension> dimensions = {};
+    std::vector<Caption> captions = {};
+    double longest = 56; // pixels: the longest force's arrow
+
+    bool empty() const { return strokes.empty() && pointers.empty(); }
+    // Every text it writes, in the order lay_out_sketch takes their sizes:
+    // the pointers', the angles', the dimensions', the captions', the blocks'.
+    std::vector<std::string> texts() const;
+};
+
 struct Figure {
     std::vector<Plot> plots = {};
     std::vector<Body> bodies = {};
+    Sketch sketch = {};
     std::string note = {};        // "Sistema em repouso", drawn under the figure
     std::string description = {}; // one sentence: what a screen reader says of it
-    bool empty() const { return plots.empty() && bodies.empty() && note.empty(); }
+    bool empty() const { return plots.empty() && bodies.empty() && sketch.empty() && note.empty(); }
 };
 
 // A number as the answers write it, W(x; 0, decimals), without the padding.
@@ -134,6 +218,45 @@ inline constexpr std::string_view kTooLarge = "Os números são grandes demais p
 Arrow force(std::string_view name, double magnitude, double direction, int decimals, std::string_view unit = "N");
 Arrow component(std::string_view name, double magnitude, double direction, int decimals);
 Arrow acceleration(double magnitude, double direction, int decimals);
+// An arrow beside a statement: its name only ("P", "Vo"), never its value.
+Arrow named(std::string name, double magnitude, double direction, Arrow::Kind kind = Arrow::Kind::Force);
+
+// A value the statement gives, as short as it is exact: "4.5 m", "34°", "1.37 m".
+std::string stated(double x, std::string_view unit);
+
+// Every decimal point between two digits of the figure's texts made a comma,
+// as paper writes numbers: "3,1 m". The windows keep their point.
+void use_decimal_comma(Figure& figure);
+
+// A sketch's arrows: each force's length its magnitude over the largest's,
+// but no less than kShortestForce; each velocity's kVelocityLength. Arrows of
+// nothing are left out.
+inline constexpr double kShortestForce = 0.2;
+inline constexpr double kVelocityLength = 0.7;
+void size_pointers(Sketch& sketch);
+
+// Pieces of sketches. A plane's wedge rising to the right from `foot` by
+// `degrees` over a base `base` long, its angle marked at the foot with
+// `label`; the wedge's top corner.
+Point add_plane(Sketch& sketch, Point foot, double degrees, double base, std::string label);
+// A block `width` by `height` pixels whose underside's middle is `base`,
+// turned by `degrees`; the spot of its centre. One of another kind (a
+// guide: where the block will be) is its outline.
+Spot add_block(Sketch& sketch, Spot base, double degrees, double width, double height, std::string name,
+               Stroke::Kind kind = Stroke::Kind::Block);
+// The middle of a side of that block: the one `side` degrees round from its
+// right (0 its right, 90 its top, in the block's own turn).
+Spot block_side(Spot centre, double degrees, double width, double height, double side);
+// A block on a floor pulled from the middle of its right side by `pull`,
+// whose angle above the level is marked; the spot of the block's centre.
+inline constexpr double kPulledWidth = 46, kPulledHeight = 30;
+Spot add_pulled_block(Sketch& sketch, Arrow pull);
+// The figure of a sketch, its forces sized, and its sentence.
+Figure sketched(Sketch sketch, std::string description);
+// A spot moved by more pixels.
+Spot shifted(Spot s, double dx, double dy);
+// A line of the kind through the spots.
+void add_line(Sketch& sketch, Stroke::Kind kind, std::vector<Spot> points);
 
 // Finishes a free-body diagram: forces of zero have no arrow, every force's
 // length is its magnitude over the largest force of the figure, accelerations

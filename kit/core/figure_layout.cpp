@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numbers>
 
 namespace tavek {
 
@@ -168,6 +170,212 @@ std::vector<Box> force_label_places(Point tip, Point d, Extent size, double line
     }
     }
     return places;
+}
+
+namespace {
+
+Point unitOf(double degrees)
+{
+    const double r = degrees * std::numbers::pi / 180;
+    return {std::cos(r), std::sin(r)};
+}
+
+constexpr double kTextGap = 3; // pixels between a text and what it names
+constexpr double kInk = 2;     // pixels a line or an outline reaches beyond its points
+
+// Something drawn, as the sketch's point it hangs on and its pixels around
+// the scaled point, y up.
+struct Piece {
+    Point at;
+    double left, right, below, above;
+};
+
+Piece around(const Spot& s, double pad)
+{
+    return {s.at, s.px.x - pad, s.px.x + pad, s.px.y - pad, s.px.y + pad};
+}
+
+// A text of size `e` on the side `toward` (y up) of `s`: its centre in pixels.
+Spot beside(const Spot& s, Point toward, Extent e, double gap)
+{
+    if (toward.x == 0 && toward.y == 0)
+        return s;
+    const double reach = gap + std::fabs(toward.x) * e.w / 2 + std::fabs(toward.y) * e.h / 2;
+    return shifted(s, toward.x * reach, toward.y * reach);
+}
+
+Spot midway(const Spot& a, const Spot& b)
+{
+    return {{(a.at.x + b.at.x) / 2, (a.at.y + b.at.y) / 2}, {(a.px.x + b.px.x) / 2, (a.px.y + b.px.y) / 2}};
+}
+
+// Everything the sketch draws, then the centres of its texts in their order.
+struct Pieces {
+    std::vector<Piece> drawn;
+    std::vector<Spot> centres;
+};
+
+Pieces piecesOf(const Sketch& sketch, const std::vector<Extent>& texts)
+{
+    Pieces r;
+    std::size_t next = 0;
+    const auto text = [&](const Spot& centre) {
+        const Extent e = next < texts.size() ? texts[next] : Extent{};
+        ++next;
+        r.centres.push_back(centre);
+        r.drawn.push_back({centre.at, centre.px.x - e.w / 2, centre.px.x + e.w / 2, centre.px.y - e.h / 2,
+                           centre.px.y + e.h / 2});
+    };
+    const auto size = [&] { return next < texts.size() ? texts[next] : Extent{}; };
+    for (const Pointer& p : sketch.pointers) {
+        const PointerEnds ends = pointer_ends(p, sketch.longest);
+        r.drawn.push_back(around(ends.tail, kInk));
+        r.drawn.push_back(around(ends.head, kInk + 3));
+        const Point d = unitOf(p.arrow.direction);
+        if (p.aside)
+            text(beside(shifted(ends.head, -d.x * 6, -d.y * 6), {-d.y, d.x}, size(), kTextGap + 2));
+        else
+            text(p.pushes ? beside(ends.tail, {-d.x, -d.y}, size(), kTextGap)
+                          : beside(ends.head, d, size(), kTextGap));
+    }
+    for (const AngleMark& a : sketch.angles) {
+        for (int k = 0; k <= 8; ++k) {
+            const Point d = unitOf(a.from + (a.to - a.from) * k / 8);
+            r.drawn.push_back(around(shifted(a.vertex, d.x * a.radius, d.y * a.radius), kInk));
+        }
+        if (a.outside) {
+            const Point end = unitOf(a.to), out = unitOf(a.to + 90);
+            text(beside(shifted(a.vertex, end.x * a.radius, end.y * a.radius), out, size(), kTextGap));
+            continue;
+        }
+        const Point d = unitOf((a.from + a.to) / 2);
+        Spot centre = beside(shifted(a.vertex, d.x * a.radius, d.y * a.radius), d, size(), kTextGap);
+        // A narrow angle over the level: its text above the level, not on it.
+        if (a.from == 0 && a.to > 0)
+            centre.px.y = std::max(centre.px.y, a.vertex.px.y + size().h / 2 + kTextGap);
+        text(centre);
+    }
+    for (const Dimension& dim : sketch.dimensions) {
+        const DimensionLine line = dimension_line(dim);
+        for (const Spot& s : {dim.a, dim.b, line.a, line.b})
+            r.drawn.push_back(around(s, kInk + 2));
+        text(beside(midway(line.a, line.b), line.normal, size(), kTextGap));
+    }
+    for (const Caption& c : sketch.captions)
+        text(beside(c.at, c.toward, size(), kTextGap));
+    for (const Stroke& s : sketch.strokes) {
+        const bool round = s.kind == Stroke::Kind::Pulley || s.kind == Stroke::Kind::Ball ||
+                           s.kind == Stroke::Kind::Ring;
+        const double pad = round ? s.radius + kInk : s.kind == Stroke::Kind::Ground ? kInk + 6 : kInk;
+        for (const Spot& p : s.points)
+            r.drawn.push_back(around(p, pad));
+        if (s.kind == Stroke::Kind::Block && !s.points.empty()) {
+            Spot c{};
+            for (const Spot& p : s.points) {
+                c.at = {c.at.x + p.at.x, c.at.y + p.at.y};
+                c.px = {c.px.x + p.px.x, c.px.y + p.px.y};
+            }
+            const double n = static_cast<double>(s.points.size());
+            text({{c.at.x / n, c.at.y / n}, {c.px.x / n, c.px.y / n}});
+        }
+    }
+    return r;
+}
+
+// The largest scale at which every piece spans no more than `room` pixels
+// along one axis (x, or y when `up`).
+double fitted(const std::vector<Piece>& pieces, double room, bool up)
+{
+    double best = std::numeric_limits<double>::infinity();
+    for (const Piece& i : pieces)
+        for (const Piece& j : pieces) {
+            const double du = up ? j.at.y - i.at.y : j.at.x - i.at.x;
+            if (du > 1e-12) {
+                const double low = up ? i.below : i.left, high = up ? j.above : j.right;
+                best = std::min(best, (room + low - high) / du);
+            }
+        }
+    return best;
+}
+
+// Where the sketch's 0 goes along an axis so that its pieces, at `scale`,
+// stand in the middle of lo .. hi (pixels in the axis's own sense).
+double centred(const std::vector<Piece>& pieces, double scale, double lo, double hi, bool up)
+{
+    double from = -std::numeric_limits<double>::infinity(), to = std::numeric_limits<double>::infinity();
+    for (const Piece& p : pieces) {
+        const double at = scale * (up ? p.at.y : p.at.x);
+        from = std::max(from, lo - at - (up ? p.below : p.left));
+        to = std::min(to, hi - at - (up ? p.above : p.right));
+    }
+    if (pieces.empty())
+        return (lo + hi) / 2;
+    return from <= to ? (from + to) / 2 : from;
+}
+
+double scaleFor(const std::vector<Piece>& pieces, Extent room)
+{
+    const double s = std::min(fitted(pieces, room.w, false), fitted(pieces, room.h, true));
+    if (!std::isfinite(s))
+        return 1; // nothing of any length: pixels alone
+    return std::max(s, 1e-9);
+}
+
+} // namespace
+
+PointerEnds pointer_ends(const Pointer& pointer, double longest)
+{
+    const Point d = unitOf(pointer.arrow.direction);
+    const double l = pointer.arrow.length * longest;
+    if (pointer.pushes)
+        return {shifted(pointer.at, -d.x * l, -d.y * l), pointer.at};
+    return {pointer.at, shifted(pointer.at, d.x * l, d.y * l)};
+}
+
+DimensionLine dimension_line(const Dimension& dimension)
+{
+    Point d{dimension.b.at.x - dimension.a.at.x, dimension.b.at.y - dimension.a.at.y};
+    if (std::hypot(d.x, d.y) < 1e-12)
+        d = {dimension.b.px.x - dimension.a.px.x, dimension.b.px.y - dimension.a.px.y};
+    const double len = std::hypot(d.x, d.y);
+    Point n = len > 0 ? Point{-d.y / len, d.x / len} : Point{0, 1};
+    const double side = dimension.side;
+    const DimensionLine line{shifted(dimension.a, n.x * side, n.y * side), shifted(dimension.b, n.x * side, n.y * side),
+                             side < 0 ? Point{-n.x, -n.y} : n};
+    return line;
+}
+
+SketchFrame lay_out_sketch(const Sketch& sketch, const std::vector<Extent>& texts, const Box& box)
+{
+    const Pieces pieces = piecesOf(sketch, texts);
+    SketchFrame f;
+    f.scale = scaleFor(pieces.drawn, {box.w, box.h});
+    f.origin.x = centred(pieces.drawn, f.scale, box.x, box.right(), false);
+    // Upwards the sketch's y runs from the box's bottom (-bottom) to its top (-top).
+    f.origin.y = -centred(pieces.drawn, f.scale, -box.bottom(), -box.y, true);
+    for (std::size_t i = 0; i < pieces.centres.size(); ++i) {
+        const Extent e = i < texts.size() ? texts[i] : Extent{};
+        const Point c = f.screen(pieces.centres[i]);
+        f.texts.push_back({c.x - e.w / 2, c.y - e.h / 2, e.w, e.h});
+    }
+    return f;
+}
+
+Extent sketch_size(const Sketch& sketch, const std::vector<Extent>& texts, Extent most, Extent least)
+{
+    const Pieces pieces = piecesOf(sketch, texts);
+    const double s = scaleFor(pieces.drawn, most);
+    double left = std::numeric_limits<double>::infinity(), right = -left, below = left, above = -left;
+    for (const Piece& p : pieces.drawn) {
+        left = std::min(left, s * p.at.x + p.left);
+        right = std::max(right, s * p.at.x + p.right);
+        below = std::min(below, s * p.at.y + p.below);
+        above = std::max(above, s * p.at.y + p.above);
+    }
+    if (pieces.drawn.empty())
+        return least;
+    return {std::clamp(right - left, least.w, std::max(least.w, most.w)),
+            std::clamp(above - below, least.h, std::max(least.h, most.h))};
 }
 
 } // namespace tavek

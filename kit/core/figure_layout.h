@@ -80,4 +80,42 @@ Beside beside_of(Point d);
 // `line` is the height of a line of text.
 std::vector<Box> force_label_places(Point tip, Point d, Extent size, double line);
 
+// A sketch's arrow, from tail to head, as drawn: `longest` pixels for the
+// largest force.
+struct PointerEnds {
+    Spot tail;
+    Spot head;
+};
+PointerEnds pointer_ends(const Pointer& pointer, double longest);
+
+// A dimension's line, beside what it measures, and the unit normal (y up)
+// from what it measures to it.
+struct DimensionLine {
+    Spot a;
+    Spot b;
+    Point normal;
+};
+DimensionLine dimension_line(const Dimension& dimension);
+
+// A sketch laid out in a box: how many pixels one of its units is, where
+// its (0, 0) falls and the box of each of its texts, in the order of
+// Sketch::texts, each beside what it names.
+struct SketchFrame {
+    double scale = 1;
+    Point origin = {};
+    std::vector<Box> texts = {};
+    Point screen(const Spot& s) const
+    {
+        return {origin.x + s.at.x * scale + s.px.x, origin.y - s.at.y * scale - s.px.y};
+    }
+};
+
+// At the largest scale that keeps everything it draws and writes inside the
+// box, centred in it; `texts` are the sizes of its texts.
+SketchFrame lay_out_sketch(const Sketch& sketch, const std::vector<Extent>& texts, const Box& box);
+
+// The size of the box that shows the sketch at its largest within `most`:
+// no wider nor taller than what it draws needs there, nor less than `least`.
+Extent sketch_size(const Sketch& sketch, const std::vector<Extent>& texts, Extent most, Extent least);
+
 } // namespace tavek

@@ -300,7 +300,8 @@ QColor colourOf(Arrow::Kind kind)
     switch (kind) {
     case Arrow::Kind::Force: return kForce;
     case Arrow::Kind::Component: return kComponent;
-    case Arrow::Kind::Acceleration: return kMotion;
+    case Arrow::Kind::Acceleration:
+    case Arrow::Kind::Velocity: return kMotion;
     }
     return kForce;
 }
@@ -493,6 +494,171 @@ void drawBodies(QPainter& p, const QRectF& box, const std::vector<Body>& bodies)
     }
 }
 
+const QColor kPlane(0xe4, 0xec, 0xf7);
+// A sketch's blocks as the windows' pictures draw them, their names in white.
+const QColor kSketchBlock(0x30, 0x5c, 0xd6);
+const QColor kRope(0x6d, 0x4c, 0x41);
+const QColor kBall(0xef, 0x8f, 0x2c);
+
+QPointF toPoint(Point p) { return {p.x, p.y}; }
+
+QPolygonF polygonOf(const SketchFrame& f, const std::vector<Spot>& spots)
+{
+    QPolygonF poly;
+    for (const Spot& s : spots)
+        poly << toPoint(f.screen(s));
+    return poly;
+}
+
+// A floor or a wall: its line, hatched on its right-hand side.
+void drawGround(QPainter& p, const QPolygonF& line)
+{
+    p.setPen(QPen(kInk, 1.5));
+    p.drawPolyline(line);
+    p.setPen(QPen(kInk, 1));
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        const QLineF edge(line[i], line[i + 1]);
+        const qreal len = edge.length();
+        if (len < 1)
+            continue;
+        const QPointF u = (line[i + 1] - line[i]) / len;
+        const QPointF right(-u.y(), u.x()); // on the screen, y down
+        for (qreal t = 4; t < len; t += 8) {
+            const QPointF at = line[i] + u * t;
+            p.drawLine(at, at + right * 5 - u * 4);
+        }
+    }
+}
+
+void drawStroke(QPainter& p, const SketchFrame& f, const Stroke& s)
+{
+    const QPolygonF poly = polygonOf(f, s.points);
+    if (poly.isEmpty())
+        return;
+    p.setBrush(Qt::NoBrush);
+    switch (s.kind) {
+    case Stroke::Kind::Ground: drawGround(p, poly); break;
+    case Stroke::Kind::Solid:
+        p.setPen(QPen(kInk, 1.5, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+        p.setBrush(kPlane);
+        p.drawPolygon(poly);
+        break;
+    case Stroke::Kind::Block:
+        p.setPen(QPen(kBlockEdge, 1.5));
+        p.setBrush(kSketchBlock);
+        p.drawPolygon(poly);
+        break;
+    case Stroke::Kind::Line:
+        p.setPen(QPen(kInk, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.drawPolyline(poly);
+        break;
+    case Stroke::Kind::Rope: p.setPen(QPen(kRope, 1.5)); p.drawPolyline(poly); break;
+    case Stroke::Kind::Guide:
+        p.setPen(QPen(kGuide, 1.2, Qt::DashLine));
+        p.drawPolyline(poly);
+        break;
+    case Stroke::Kind::Pulley:
+        p.setPen(QPen(kBlockEdge, 1.5));
+        p.setBrush(kSketchBlock.lighter(150));
+        p.drawEllipse(poly.front(), s.radius, s.radius);
+        p.setBrush(kBlockEdge);
+        p.drawEllipse(poly.front(), 1.5, 1.5);
+        break;
+    case Stroke::Kind::Ball:
+        p.setPen(QPen(kInk, 1.2));
+        p.setBrush(kBall);
+        p.drawEllipse(poly.front(), s.radius, s.radius);
+        break;
+    case Stroke::Kind::Ring: p.setPen(QPen(kInk, 1.5)); p.drawEllipse(poly.front(), s.radius, s.radius); break;
+    }
+    p.setBrush(Qt::NoBrush);
+}
+
+// A dimension: its line with an arrowhead at each end, and the lines out to
+// what it measures.
+void drawDimension(QPainter& p, const SketchFrame& f, const Dimension& d)
+{
+    const DimensionLine line = dimension_line(d);
+    const QPointF a = toPoint(f.screen(line.a)), b = toPoint(f.screen(line.b));
+    p.setPen(QPen(kGuide, 0.8));
+    p.drawLine(toPoint(f.screen(d.a)), a);
+    p.drawLine(toPoint(f.screen(d.b)), b);
+    const QLineF l(a, b);
+    if (l.length() < 1)
+        return;
+    const QPen pen(kInk, 1);
+    const QPointF mid = (a + b) / 2;
+    arrowLine(p, mid, a, pen);
+    arrowLine(p, mid, b, pen);
+}
+
+// A sketch's texts as drawn, each cut to the width, and their sizes.
+struct SketchTexts {
+    std::vector<QStringList> lines;
+    std::vector<Extent> sizes;
+};
+
+SketchTexts measured(const Sketch& s, const QFont& font, qreal width)
+{
+    const QFontMetricsF fm(font);
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetricsF boldFm(bold);
+    SketchTexts r;
+    const std::vector<std::string> texts = s.texts();
+    const std::size_t blockNames = s.pointers.size() + s.angles.size() + s.dimensions.size() + s.captions.size();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const QFontMetricsF& m = i >= blockNames ? boldFm : fm;
+        r.lines.push_back(texts[i].empty() ? QStringList() : fitted(m, text(texts[i]), width - 4));
+        const QSizeF size = r.lines.back().isEmpty() ? QSizeF() : sizeOf(m, r.lines.back());
+        r.sizes.push_back({size.width(), size.height()});
+    }
+    return r;
+}
+
+void drawSketch(QPainter& p, const QRectF& area, const Sketch& s)
+{
+    const SketchTexts t = measured(s, p.font(), area.width());
+    const std::vector<QStringList>& lines = t.lines;
+    const std::vector<Extent>& sizes = t.sizes;
+    const SketchFrame f = lay_out_sketch(s, sizes, toBox(area));
+    for (const Stroke& st : s.strokes)
+        drawStroke(p, f, st);
+    for (const Dimension& d : s.dimensions)
+        drawDimension(p, f, d);
+    p.setPen(QPen(kInk, 1));
+    for (const AngleMark& a : s.angles) {
+        const QPointF v = toPoint(f.screen(a.vertex));
+        const QRectF r(v.x() - a.radius, v.y() - a.radius, 2 * a.radius, 2 * a.radius);
+        p.drawArc(r, qRound(a.from * 16), qRound((a.to - a.from) * 16));
+    }
+    for (const Pointer& pt : s.pointers) {
+        const PointerEnds ends = pointer_ends(pt, s.longest);
+        QPen pen(colourOf(pt.arrow.kind), 2.2);
+        pen.setCapStyle(Qt::FlatCap);
+        arrowLine(p, toPoint(f.screen(ends.tail)), toPoint(f.screen(ends.head)), pen);
+    }
+    // The texts last, each on its white ground: the names inside the blocks
+    // on the blocks' own colour.
+    std::size_t blockNames = s.pointers.size() + s.angles.size() + s.dimensions.size() + s.captions.size();
+    for (std::size_t i = 0; i < lines.size() && i < f.texts.size(); ++i) {
+        if (lines[i].isEmpty())
+            continue;
+        const QColor colour = i < s.pointers.size() ? colourOf(s.pointers[i].arrow.kind).darker(115) : kInk;
+        if (i >= blockNames) {
+            QFont bold = p.font();
+            bold.setBold(true);
+            p.save();
+            p.setFont(bold);
+            p.setPen(Qt::white);
+            p.drawText(toRect(f.texts[i]), Qt::AlignCenter, lines[i].join(QLatin1Char('\n')));
+            p.restore();
+        } else {
+            label(p, toRect(f.texts[i]), lines[i], colour);
+        }
+    }
+}
+
 } // namespace
 
 void paintFigure(QPainter& p, const QRectF& box, const Figure& figure)
@@ -522,9 +688,23 @@ void paintFigure(QPainter& p, const QRectF& box, const Figure& figure)
                 drawPlot(p, cells[i].adjusted(kGap, kGap, -kGap, -kGap), figure.plots[i]);
         } else if (!figure.bodies.empty()) {
             drawBodies(p, area, figure.bodies);
+        } else if (!figure.sketch.empty()) {
+            drawSketch(p, area, figure.sketch);
         }
     }
     p.restore();
+}
+
+QSizeF figureSize(const Figure& figure, const QFont& font, const QSizeF& most)
+{
+    if (figure.sketch.empty() || !figure.plots.empty() || !figure.bodies.empty() || !figure.note.empty())
+        return most;
+    const QSizeF inner = most - QSizeF(2 * kGap, 2 * kGap);
+    const SketchTexts t = measured(figure.sketch, font, inner.width());
+    // Room for its texts, however small the drawing.
+    const Extent least{std::min(inner.width(), 150.0), std::min(inner.height(), 90.0)};
+    const Extent e = sketch_size(figure.sketch, t.sizes, {inner.width(), inner.height()}, least);
+    return {e.w + 2 * kGap, e.h + 2 * kGap};
 }
 
 FigureView::FigureView(QWidget* parent) : QWidget(parent)

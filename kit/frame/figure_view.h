@@ -11,6 +11,10 @@ class QPainter;
 namespace tavek {
 
 void paintFigure(QPainter& painter, const QRectF& box, const Figure& figure);
+// The box a figure is best drawn in, at most `most`: a sketch no wider nor
+// taller than its drawing and texts in `font` need (a flat launch, a steep
+// plane), a plot or a diagram the whole of it.
+QSizeF figureSize(const Figure& figure, const QFont& font, const QSizeF& most);
 
 class FigureView : public QWidget {
     Q_OBJECT

@@ -15,9 +15,22 @@ namespace tavek {
 
 namespace {
 
-// A drawn figure reads well at the size of a window's picture.
+// A drawn figure reads well at the size of a window's picture, a sketch
+// at what it needs of that.
 constexpr QSizeF kDrawnSize(320, 240);
 constexpr qreal kMarkPoints = 8;
+constexpr qreal kWindowDpi = 96;
+
+// A drawn figure is laid out in the windows' pixels and then scaled to its
+// box; its letters are the names' size on the device, `scale` being how
+// many of the device's units one of those pixels is.
+QFont drawnFont(qreal dpi = kWindowDpi, qreal scale = 1)
+{
+    QFont font = StatementFigure::markFont();
+    font.setBold(false);
+    font.setPixelSize(std::max(1, qRound(kMarkPoints * dpi / 72 / scale)));
+    return font;
+}
 
 // One renderer a picture, for every sheet, practice and export of the run:
 // a 60-version sheet prints the same picture sixty times.
@@ -34,6 +47,8 @@ QSvgRenderer* renderer(const QString& path)
 
 StatementFigure::StatementFigure(const DrawnExercise& drawn) : drawn_(statement_figure(drawn))
 {
+    if (!drawn_.empty())
+        drawnSize_ = figureSize(drawn_, drawnFont(), kDrawnSize);
     if (!drawn_.empty() || !drawn.exercise || !drawn.exercise->picture)
         return;
     pictureName_ = QString::fromUtf8(drawn.exercise->title);
@@ -44,7 +59,7 @@ StatementFigure::StatementFigure(const DrawnExercise& drawn) : drawn_(statement_
 QSizeF StatementFigure::naturalSize() const
 {
     if (!drawn_.empty())
-        return kDrawnSize;
+        return drawnSize_;
     return picture_ ? QSizeF(picture_->defaultSize()) : QSizeF();
 }
 
@@ -67,13 +82,22 @@ void StatementFigure::paint(QPainter& painter, const QRectF& at, const QFont& ma
     const QSizeF size = naturalSize().scaled(at.size(), Qt::KeepAspectRatio);
     const QRectF box(at.topLeft() + QPointF((at.width() - size.width()) / 2, 0), size);
     if (!drawn_.empty()) {
-        paintFigure(painter, box, drawn_);
+        const qreal scale = box.width() / drawnSize_.width();
+        const qreal dpi = painter.device() ? painter.device()->logicalDpiY() : kWindowDpi;
+        painter.save();
+        painter.translate(box.topLeft());
+        painter.scale(scale, scale);
+        painter.setFont(drawnFont(dpi, scale));
+        paintFigure(painter, QRectF(QPointF(0, 0), drawnSize_), drawn_);
+        painter.restore();
         return;
     }
+    // A picture's strokes may reach past its edges: kept to its box.
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
     picture_->render(&painter, box);
     // Over the picture, the names the window writes there.
     const qreal scale = box.width() / naturalSize().width();
-    painter.save();
     painter.setFont(marks);
     painter.setPen(QColor(0x1f, 0x2d, 0x4f)); // the ink of the pictures' own letters
     const QFontMetricsF metrics = painter.fontMetrics();

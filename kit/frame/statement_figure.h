@@ -33,6 +33,7 @@ public:
 
 private:
     Figure drawn_;
+    QSizeF drawnSize_;
     QSvgRenderer* picture_ = nullptr; // shared, made once a picture
     const std::vector<ExerciseRecord::Mark>* marks_ = nullptr;
     QString pictureName_;

@@ -145,3 +145,89 @@ TEST(FigureLayout, ForceLabelsStartAtTheirArrowsTip)
 }
 
 } // namespace
+
+namespace {
+
+using tavek::Extent;
+using tavek::Sketch;
+using tavek::SketchFrame;
+using tavek::Spot;
+using tavek::Stroke;
+
+// A slope from (0, 0) to (4, 3) with a text at its top.
+Sketch slope()
+{
+    Sketch s;
+    tavek::add_line(s, Stroke::Kind::Line, {{{0, 0}}, {{4, 3}}});
+    s.captions.push_back({{{4, 3}}, "topo", {1, 0}});
+    return s;
+}
+
+TEST(SketchLayout, FillsItsBoxOneWayAndStandsInTheMiddleTheOther)
+{
+    const std::vector<Extent> text{{30, 14}};
+    for (const Box box : {Box{0, 0, 300, 100}, Box{20, 10, 100, 300}, Box{5, 5, 60, 40}}) {
+        SCOPED_TRACE(testing::Message() << box.w << " × " << box.h);
+        const Sketch s = slope();
+        const SketchFrame f = lay_out_sketch(s, text, box);
+        const Point foot = f.screen({{0, 0}}), top = f.screen({{4, 3}});
+        // To scale: as many pixels a unit across as up.
+        EXPECT_NEAR((top.x - foot.x) / 4, (foot.y - top.y) / 3, 1e-9);
+        const Box& label = f.texts.at(0);
+        EXPECT_DOUBLE_EQ(label.x, top.x + 3); // beside the top, on its right
+        // What it draws from its left (the line's ink) to its right (the
+        // text's end), from its top to its bottom.
+        const double left = foot.x - 2, right = label.right(), up = std::min(top.y - 2, label.y),
+                     down = foot.y + 2;
+        EXPECT_GE(left, box.x - 1e-9);
+        EXPECT_LE(right, box.right() + 1e-9);
+        EXPECT_GE(up, box.y - 1e-9);
+        EXPECT_LE(down, box.bottom() + 1e-9);
+        const bool across = std::fabs(right - left - box.w) < 1e-6, upright = std::fabs(down - up - box.h) < 1e-6;
+        EXPECT_TRUE(across || upright);
+        if (across)
+            EXPECT_NEAR(up - box.y, box.bottom() - down, 1e-6);
+        else
+            EXPECT_NEAR(left - box.x, box.right() - right, 1e-6);
+    }
+}
+
+TEST(SketchLayout, ItsSizeIsWhatItNeedsWithinTheMost)
+{
+    const std::vector<Extent> text{{30, 14}};
+    // Flat: the whole width, its own height; steep: the whole height, its own width.
+    Sketch flat;
+    tavek::add_line(flat, Stroke::Kind::Line, {{{0, 0}}, {{10, 1}}});
+    const Extent f = tavek::sketch_size(flat, {}, {300, 200}, {100, 60});
+    EXPECT_DOUBLE_EQ(f.w, 300);
+    EXPECT_DOUBLE_EQ(f.h, 60); // no less than the least
+    const Extent s = tavek::sketch_size(slope(), text, {300, 200}, {50, 50});
+    EXPECT_DOUBLE_EQ(s.h, 200);
+    EXPECT_LT(s.w, 300);
+    // A sketch of pixels alone is its pixels' size.
+    Sketch pixels;
+    tavek::add_line(pixels, Stroke::Kind::Line, {{{}, {-20, 0}}, {{}, {20, 10}}});
+    const Extent p = tavek::sketch_size(pixels, {}, {300, 200}, {10, 10});
+    EXPECT_DOUBLE_EQ(p.w, 44);
+    EXPECT_DOUBLE_EQ(p.h, 14);
+}
+
+TEST(SketchLayout, DimensionsStandBesideWhatTheyMeasureAndForcesPushOrPull)
+{
+    // A length measured from a to b stands at its left, its text beyond it.
+    const tavek::Dimension d{{{0, 0}}, {{5, 0}}, -12, "5 m"};
+    const tavek::DimensionLine l = tavek::dimension_line(d);
+    EXPECT_DOUBLE_EQ(l.a.px.y, -12);
+    EXPECT_DOUBLE_EQ(l.b.px.y, -12);
+    EXPECT_DOUBLE_EQ(l.normal.y, -1);
+    // A push ends where it is put, a pull starts there.
+    tavek::Arrow a = tavek::named("F", 10, 0);
+    a.length = 0.5;
+    const tavek::PointerEnds push = tavek::pointer_ends({{{1, 1}}, a, true}, 40);
+    const tavek::PointerEnds pull = tavek::pointer_ends({{{1, 1}}, a}, 40);
+    EXPECT_DOUBLE_EQ(push.tail.px.x, -20);
+    EXPECT_DOUBLE_EQ(push.head.px.x, 0);
+    EXPECT_DOUBLE_EQ(pull.head.px.x, 20);
+}
+
+} // namespace

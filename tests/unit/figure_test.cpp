@@ -410,3 +410,43 @@ TEST(FigureOf, OnlyAnAnsweredPressWithoutFaultHasOne)
 }
 
 } // namespace
+
+TEST(FigureNotation, PaperWritesTheDecimalComma)
+{
+    struct Row {
+        const char* point;
+        const char* comma;
+    };
+    const Row rows[] = {
+        {"3.1 m", "3,1 m"},
+        {"P = 98.00 N", "P = 98,00 N"},
+        {"1.0E+0300", "1,0E+0300"},
+        {"-0.5", "-0,5"},
+        {"t = 10.", "t = 10."},           // a sentence's end
+        {"em 2. Depois", "em 2. Depois"}, // and another's
+        {"Fig.2", "Fig.2"},
+    };
+    for (const Row& r : rows) {
+        Figure f;
+        Plot p;
+        p.title = r.point;
+        p.x.labels = {r.point};
+        p.marks = {{{0, 0}, r.point}};
+        f.plots = {p};
+        tavek::Body b;
+        b.arrows = {tavek::named(r.point, 1, 0)};
+        f.bodies = {b};
+        f.sketch.dimensions = {{{}, {}, 0, r.point}};
+        f.sketch.captions = {{{}, r.point}};
+        f.sketch.angles = {{{}, 0, 1, r.point}};
+        f.sketch.pointers = {{{}, tavek::named(r.point, 1, 0)}};
+        f.note = f.description = r.point;
+        tavek::use_decimal_comma(f);
+        std::vector<std::string> texts = f.sketch.texts();
+        for (const std::string* s : {&f.plots[0].title, &f.plots[0].x.labels[0], &f.plots[0].marks[0].label,
+                                     &f.bodies[0].arrows[0].label, &f.note, &f.description})
+            texts.push_back(*s);
+        for (const std::string& t : texts)
+            EXPECT_EQ(t, r.comma);
+    }
+}

@@ -1,5 +1,8 @@
 #include "topics/force/figures.h"
 
+#include <cmath>
+#include <numbers>
+
 #include "kit/core/classroom.h"
 #include "kit/core/outcome.h"
 
@@ -177,6 +180,135 @@ Figure rough_incline_figure(const Outcome& out)
 {
     return rough_incline_figure(out.value("theta"), out.value("PX"), out.value("PY"), out.value("Fat"),
                                 out.value("PB"), out.value("a"), out.value("T"));
+}
+
+namespace {
+
+// The sketches' sizes, in pixels.
+constexpr double kBlock = 22;      // a block on a plane
+constexpr double kHanging = 20;    // a hanging block
+constexpr double kPulley = 7;      // a pulley's radius
+
+Point along(double degrees, double length)
+{
+    const double r = degrees * std::numbers::pi / 180;
+    return {std::cos(r) * length, std::sin(r) * length};
+}
+
+// Block A on a plane of `degrees` rising from (0, 0) over a base `base`
+// long, `up` of the way up its slope (at its foot, just clear of it, for 0),
+// tied by a rope over a pulley at the top to block B, hanging beside the
+// plane.
+struct Incline {
+    Point top;
+    Spot bottomOfB; // the middle of B's underside
+};
+
+Incline add_incline(Sketch& s, double degrees, double base, double up)
+{
+    Incline r;
+    r.top = add_plane(s, {}, degrees, base, stated(degrees, "°"));
+    const Point on = along(degrees, std::hypot(base, r.top.y) * up);
+    const Point past = along(degrees, up > 0 ? 0 : kBlock / 2 + 2);
+    const Spot a = add_block(s, {on, past}, degrees, kBlock, kBlock, "A");
+    // On a bracket just beyond the top, clear of the plane's vertical face.
+    const Spot pulley = shifted({r.top}, kPulley - 1, kPulley - 1);
+    add_line(s, Stroke::Kind::Line, {{r.top}, pulley});
+    const Point over = along(degrees + 90, kPulley);
+    const Spot side = shifted(pulley, kPulley, 0), topOfB = shifted(side, 0, -18);
+    add_line(s, Stroke::Kind::Rope, {block_side(a, degrees, kBlock, kBlock, 0), shifted(pulley, over.x, over.y)});
+    add_line(s, Stroke::Kind::Rope, {side, topOfB});
+    s.strokes.push_back({Stroke::Kind::Pulley, {pulley}, kPulley});
+    r.bottomOfB = shifted(topOfB, 0, -kHanging);
+    add_block(s, r.bottomOfB, 0, kHanging, kHanging, "B");
+    return r;
+}
+
+std::string inclineSentence(double degrees, std::string_view friction)
+{
+    return "O bloco A, sobre um plano inclinado de " + stated(degrees, "°") + std::string(friction) +
+           ", está ligado por uma corda, que passa por uma roldana no topo do plano, ao bloco B, pendurado ao lado "
+           "do plano.";
+}
+
+// A plane of `degrees` on level ground, block A halfway up, B hanging.
+Figure inclineSketch(double degrees, std::string_view friction)
+{
+    Sketch s;
+    add_incline(s, degrees, 1, 0.45);
+    add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -14, 0), shifted({{1, 0}}, 3 * kPulley + kHanging, 0)});
+    return sketched(std::move(s), inclineSentence(degrees, friction));
+}
+
+} // namespace
+
+Figure pulled_block_statement_figure(const Outcome& out)
+{
+    Sketch s;
+    const double degrees = classroom::pullDegrees;
+    const Spot centre = add_pulled_block(s, named("F2", out.value("F2"), degrees));
+    s.pointers.push_back({block_side(centre, 0, kPulledWidth, kPulledHeight, 180), named("F1", out.value("F1"), 180)});
+    return sketched(std::move(s), "Um bloco sobre um piso horizontal é puxado pela força F2, inclinada " +
+                                      stated(degrees, "°") +
+                                      " acima da horizontal, e a força horizontal F1 se opõe ao movimento; as setas "
+                                      "em proporção às forças.");
+}
+
+Figure smooth_incline_statement_figure(const Outcome& out)
+{
+    return inclineSketch(out.value("theta"), ", sem atrito");
+}
+
+Figure rough_incline_statement_figure(const Outcome& out)
+{
+    return inclineSketch(out.value("theta"), ", com atrito");
+}
+
+Figure block_on_wall_statement_figure(const Outcome& out)
+{
+    constexpr double size = 32, reach = 84;
+    Sketch s;
+    s.longest = 64;
+    // The wall at the block's right, the block pressed against it.
+    const double wall = size / 2;
+    const Spot bottom{{}, {wall, -reach}}, top{{}, {wall, reach}};
+    s.strokes.push_back({Stroke::Kind::Solid, {bottom, shifted(bottom, 12, 0), shifted(top, 12, 0), top}});
+    add_line(s, Stroke::Kind::Ground, {bottom, top});
+    const Spot centre = add_block(s, {{}, {0, -size / 2}}, 0, size, size, "A");
+    const double weight = out.value("P");
+    s.pointers.push_back({block_side(centre, 0, size, size, 180), named("F", out.value("F"), 0), true});
+    s.pointers.push_back({block_side(centre, 0, size, size, 270), named("P", weight, 270)});
+    // Friction at the wall, upwards, as large as the weight it holds.
+    s.pointers.push_back({block_side(centre, 0, size, size, 90), named("Fat", weight, 90)});
+    return sketched(std::move(s), "O bloco A é empurrado contra uma parede vertical pela força horizontal F; o "
+                                  "peso P e o atrito Fat, que o sustenta, na vertical; as setas em proporção às "
+                                  "forças.");
+}
+
+Figure incline_climb_statement_figure(const Outcome& out)
+{
+    const double degrees = out.value("theta"), base = out.value("CA");
+    const double rad = degrees * std::numbers::pi / 180;
+    const double height = base * std::tan(rad), slope = base / std::cos(rad);
+    Sketch s;
+    const Incline in = add_incline(s, degrees, base, 0); // A starts at the foot
+    // B hangs free beside a ledge: below it the floor is as far down as A
+    // will climb, and a little more.
+    const Spot bottom = in.bottomOfB;
+    const Spot end{{bottom.at.x, bottom.at.y - slope}, bottom.px};
+    add_block(s, end, 0, kHanging, kHanging, "", Stroke::Kind::Guide);
+    const Spot low = shifted({{base, end.at.y}}, 0, end.px.y - 5);
+    add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -14, 0), {{base, 0}}, low,
+                                       shifted(low, 3 * kPulley + kHanging + 8, 0)});
+    s.dimensions.push_back({{{0, 0}}, {{base, 0}}, -16, "CA = " + stated(base, "m")});
+    // CO inside the wedge: B hangs at its outer side.
+    s.dimensions.push_back({{{base, 0}}, {{base, height}}, 10, "CO"});
+    s.dimensions.push_back({{{0, 0}}, {in.top}, kBlock + 6, "HIP"});
+    return sketched(std::move(s), "O bloco A, no pé de um plano inclinado de " + stated(degrees, "°") +
+                                      ", de base CA = " + stated(base, "m") +
+                                      ", altura CO e comprimento HIP, está ligado por uma corda, que passa por uma "
+                                      "roldana no topo do plano, ao bloco B, pendurado livre ao lado do plano, com "
+                                      "espaço para descer tanto quanto A sobe.");
 }
 
 } // namespace tavek

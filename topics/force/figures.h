@@ -18,6 +18,14 @@ Figure smooth_incline_figure(const Outcome& out);
 Figure block_on_wall_figure(const Outcome& out);
 Figure rough_incline_figure(const Outcome& out);
 
+// Each exercise's sketch beside its statement, drawn for its own numbers and
+// naming what it asks without its value.
+Figure pulled_block_statement_figure(const Outcome& out);
+Figure smooth_incline_statement_figure(const Outcome& out);
+Figure block_on_wall_statement_figure(const Outcome& out);
+Figure rough_incline_statement_figure(const Outcome& out);
+Figure incline_climb_statement_figure(const Outcome& out);
+
 // Form6 exercise 1: the knot where ropes A (28° to the ceiling, on the left),
 // B (47°, on the right) and C meet, and the block C holds up.
 Figure rope_tensions_figure(Real weight, Real ta, Real tb);

@@ -25,6 +25,7 @@ const std::vector<ExerciseRecord>& table()
          .presses = {{"Button1", dropped_missile}},
          .clear = "Button2",
          .figure = dropped_missile_figure,
+         .statementFigure = dropped_missile_statement_figure,
          .example = {{{"v", "200"}, {"h", "500"}}},
          .marks = {{"v₀", 148, 53}, {"y₀", 30, 130}}},
         {.id = "form4.2",
@@ -44,6 +45,7 @@ const std::vector<ExerciseRecord>& table()
          .presses = {{"Button3", basketball_jump}},
          .clear = "Button4",
          .figure = basketball_figure,
+         .statementFigure = basketball_statement_figure,
          .example = {{{"h", "1.8"}}}},
         {.id = "form5.3",
          .form = 5,
@@ -63,6 +65,7 @@ const std::vector<ExerciseRecord>& table()
          .presses = {{"Button1", draw_launch_angle}, {"Button2", drawn_angle_speed}},
          .clear = "Button3",
          .figure = drawn_angle_figure,
+         .statementFigure = drawn_angle_statement_figure,
          .example = {.buttons = {"Button1", "Button2"}},
          // The button that computes the speed, like the angle shown beside
          // it, is given data, not an answer: the clear hides it, the lock
@@ -84,6 +87,7 @@ const std::vector<ExerciseRecord>& table()
          .presses = {{"Button4", kicked_ball}},
          .clear = "Button5",
          .figure = kicked_ball_figure,
+         .statementFigure = kicked_ball_statement_figure,
          .example = {{{"v0", "20"}, {"theta", "45"}}}},
     };
     return records;

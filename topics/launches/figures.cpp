@@ -1,6 +1,7 @@
 #include "topics/launches/figures.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "kit/core/classroom.h"
 #include "kit/core/outcome.h"
@@ -154,6 +155,137 @@ Figure kicked_ball_figure(const Outcome& out)
 {
     return kicked_ball_figure(out.value("v0"), out.value("rad"), out.value("vy"), out.value("g"), out.value("hmax"),
                               out.value("t"), out.value("A"));
+}
+
+namespace {
+
+constexpr double kBall = 5; // pixels
+
+double radians(double degrees) { return degrees * std::numbers::pi / 180; }
+
+// A path y(x) from x0 to x1, dashed.
+template <class Y> void addPath(Sketch& s, Y&& y, double x0, double x1)
+{
+    const Curve c = traced([](double x) { return x; }, y, x0, x1, 48);
+    std::vector<Spot> spots;
+    for (const Point& p : c.points)
+        spots.push_back({p});
+    add_line(s, Stroke::Kind::Guide, std::move(spots));
+}
+
+// A basket's rim at `rim`, the board behind it and its post down to `floor`
+// (the height its foot stands at), `below` pixels lower.
+void addBasket(Sketch& s, Point rim, double floor, double below)
+{
+    add_line(s, Stroke::Kind::Line, {shifted({{rim.x, floor}}, 14, -below), shifted({rim}, 14, 30)});
+    add_line(s, Stroke::Kind::Line, {shifted({rim}, 11, -6), shifted({rim}, 11, 28)});
+    add_line(s, Stroke::Kind::Line, {shifted({rim}, -9, 0), shifted({rim}, 11, 0)});
+    add_line(s, Stroke::Kind::Guide, {shifted({rim}, -8, 0), shifted({rim}, -4, -9), shifted({rim}, 4, -9),
+                                      shifted({rim}, 8, 0)});
+}
+
+// The angle of a launch from `at`, over a level guide.
+void addLaunchAngle(Sketch& s, Point at, double degrees)
+{
+    // A narrow angle's arc and text beyond the velocity's arrow, which would
+    // cover them.
+    const double radius = degrees < 35 ? 48 : 24;
+    add_line(s, Stroke::Kind::Guide, {{at}, shifted({at}, radius + 16, 0)});
+    s.angles.push_back({{at}, 0, degrees, stated(degrees, "°"), radius});
+}
+
+} // namespace
+
+Figure dropped_missile_statement_figure(const Outcome& out)
+{
+    const double v = out.value("v"), h = out.value("h"), g = classroom::g;
+    const double reach = v * std::sqrt(2 * h / g);
+    Sketch s;
+    add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -40, 0), shifted({{reach, 0}}, 30, 0)});
+    addPath(s, [&](double x) { return h - g * x * x / (2 * v * v); }, 0, reach);
+    // The aircraft, nose to the right, over the point it lets the missile go.
+    const Spot craft{{0, h}};
+    s.strokes.push_back({Stroke::Kind::Solid,
+                         {shifted(craft, -22, 1), shifted(craft, 10, 1), shifted(craft, 16, 4), shifted(craft, 10, 7),
+                          shifted(craft, -16, 7), shifted(craft, -22, 15), shifted(craft, -26, 15),
+                          shifted(craft, -24, 5)}});
+    s.strokes.push_back({Stroke::Kind::Ring, {shifted({{reach, 0}}, 0, 6)}, 5});
+    s.pointers.push_back({shifted(craft, 20, 4), named("Vo", v, 0, Arrow::Kind::Velocity)});
+    s.dimensions.push_back({{{0, 0}}, {{0, h}}, 34, "Yo = " + stated(h, "m")});
+    return sketched(std::move(s), "Uma nave voa horizontalmente com velocidade Vo a uma altura Yo = " + stated(h, "m") +
+                                      " e solta um míssil, que cai em curva até o alvo, no chão, mais adiante.");
+}
+
+Figure basketball_statement_figure(const Outcome& out)
+{
+    const double h = out.value("h");
+    const double rimY = classroom::basketHeight, ahead = classroom::basketDistance;
+    // Jumping: the feet off the floor, the hands over the head where the
+    // ball leaves them, 46 % above the athlete's height.
+    const double lift = 0.12 * h, hands = h * (1 + classroom::releasePercent / 100);
+    const Point release{0.2 * h, hands}, rim{release.x + ahead, rimY};
+    const double rise = rimY - hands;
+    // Through the rim at 45°: y = x − k x² from the hands.
+    const double k = (ahead - rise) / (ahead * ahead);
+    Sketch s;
+    add_line(s, Stroke::Kind::Ground, {shifted({{-0.6 * h, 0}}, 0, 0), shifted({{rim.x, 0}}, 40, 0)});
+    // The athlete: legs, body, arm up to the ball, head.
+    const Point hip{0, lift + 0.5 * h}, shoulder{0, lift + 0.8 * h};
+    add_line(s, Stroke::Kind::Line, {{{-0.12 * h, lift}}, {hip}, {{0.1 * h, lift}}});
+    add_line(s, Stroke::Kind::Line, {{hip}, {shoulder}});
+    add_line(s, Stroke::Kind::Line, {{{-0.1 * h, lift + 0.55 * h}}, {shoulder}, {release}});
+    s.strokes.push_back({Stroke::Kind::Ring, {{{0, lift + 0.91 * h}}}, 6});
+    addBasket(s, rim, 0, 0);
+    addPath(s, [&](double x) { return release.y + (x - release.x) - k * (x - release.x) * (x - release.x); }, release.x,
+            rim.x);
+    s.strokes.push_back({Stroke::Kind::Ball, {{release}}, kBall});
+    addLaunchAngle(s, release, 45);
+    add_line(s, Stroke::Kind::Guide, {{{release.x, 0}}, {release}});
+    add_line(s, Stroke::Kind::Guide, {{{rim.x, 0}}, {rim}});
+    s.dimensions.push_back({{{-0.35 * h, lift}}, {{-0.35 * h, lift + h}}, 0, stated(h, "m")});
+    s.dimensions.push_back({{{rim.x, 0}}, {rim}, -30, stated(rimY, "m")});
+    s.dimensions.push_back({{{release.x, 0}}, {{rim.x, 0}}, -16, stated(ahead, "m")});
+    return sketched(std::move(s), "Um atleta de " + stated(h, "m") +
+                                      " de altura salta e lança a bola, acima da cabeça, a 45° com a horizontal; o "
+                                      "aro está a " + stated(rimY, "m") + " do chão e a " + stated(ahead, "m") +
+                                      " do ponto de lançamento, na horizontal.");
+}
+
+Figure drawn_angle_statement_figure(const Outcome& out)
+{
+    const double degrees = out.value("theta"), rise = classroom::rimRise;
+    // The top of the arc, at the rim: 2 Δy / tg θ ahead.
+    const double ahead = 2 * rise / std::tan(radians(degrees));
+    Sketch s;
+    const Point rim{ahead, rise};
+    addBasket(s, rim, 0, 30);
+    addPath(s, [&](double x) { return rise * (1 - (1 - x / ahead) * (1 - x / ahead)); }, 0, ahead);
+    s.strokes.push_back({Stroke::Kind::Ball, {{}}, kBall});
+    addLaunchAngle(s, {}, degrees);
+    add_line(s, Stroke::Kind::Guide, {{}, shifted({{ahead, 0}}, 14, 0)});
+    s.pointers.push_back({{}, named("Vo", 1, degrees, Arrow::Kind::Velocity), false, true});
+    s.dimensions.push_back({{{ahead, 0}}, {rim}, -30, stated(rise, "m")});
+    s.captions.push_back({shifted({rim}, -12, 12), "alto do arco", {-1, 0}});
+    return sketched(std::move(s), "A bola é lançada com velocidade Vo a " + stated(degrees, "°") +
+                                      " com a horizontal e chega ao aro, " + stated(rise, "m") +
+                                      " acima do ponto de lançamento, no alto da sua trajetória.");
+}
+
+Figure kicked_ball_statement_figure(const Outcome& out)
+{
+    const double v0 = out.value("v0"), degrees = out.value("theta"), g = classroom::g;
+    const double r = radians(degrees);
+    const double reach = v0 * v0 * std::sin(2 * r) / g;
+    Sketch s;
+    add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -30, -kBall), shifted({{reach, 0}}, 30, -kBall)});
+    addPath(s, [&](double x) { return x * std::tan(r) - g * x * x / (2 * v0 * v0 * std::cos(r) * std::cos(r)); }, 0,
+            reach);
+    s.strokes.push_back({Stroke::Kind::Ball, {{}}, kBall});
+    s.strokes.push_back({Stroke::Kind::Ball, {{{reach, 0}}}, kBall});
+    addLaunchAngle(s, {}, degrees);
+    s.pointers.push_back({{}, named("Vo", v0, degrees, Arrow::Kind::Velocity), false, true});
+    return sketched(std::move(s), "Uma bola é chutada do chão com velocidade inicial Vo, a " + stated(degrees, "°") +
+                                      " com a horizontal, e volta ao chão mais adiante.");
 }
 
 } // namespace tavek

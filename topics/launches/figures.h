@@ -14,6 +14,13 @@ Figure basketball_figure(const Outcome& out);
 Figure drawn_angle_figure(const Outcome& out);
 Figure kicked_ball_figure(const Outcome& out);
 
+// Each exercise's sketch beside its statement, drawn for its own numbers and
+// marked with the values the statement gives, none it asks for.
+Figure dropped_missile_statement_figure(const Outcome& out);
+Figure basketball_statement_figure(const Outcome& out);
+Figure drawn_angle_statement_figure(const Outcome& out);
+Figure kicked_ball_statement_figure(const Outcome& out);
+
 
 // Launches, exercise 1: the missile's path from the aircraft's height h at
 // speed v down to the target it reaches after t, d ahead.

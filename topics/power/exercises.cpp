@@ -58,6 +58,7 @@ const std::vector<ExerciseRecord>& table()
          .figure = incline_power_figure,
          // A slope a block is pulled up, not a wall: CO below CA.
          .sensible = [](const Outcome& out) { return out.value("CO") < out.value("CA"); },
+         .statementFigure = incline_power_statement_figure,
          .example = {{{"v", "2"}, {"mu", "0.5"}, {"m", "10"}, {"CO", "3"}, {"CA", "4"}}},
          .marks = {{"CA", 133, 178}, {"CO", 280, 88}}},
         {.id = "form11.3",
@@ -91,6 +92,7 @@ const std::vector<ExerciseRecord>& table()
          .presses = {{"Button1", power_table}},
          .clear = "Button2",
          .figure = power_table_figure,
+         .statementFigure = power_table_statement_figure,
          .example = {{{"v", "2"}, {"F1", "10"}, {"alpha", "60"}, {"T", "3"}}},
          .marks = {{"F₁", 238, 30}}},
     };

@@ -2,6 +2,9 @@
 
 #include "kit/core/outcome.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace tavek {
 
 Figure elevator_figure(Real weight)
@@ -81,6 +84,56 @@ Figure power_table_figure(const Outcome& out)
         if (std::string_view(q.answer->quantity) == "Pot")
             powers.push_back(q.value);
     return power_table_figure(powers);
+}
+
+Figure incline_power_statement_figure(const Outcome& out)
+{
+    constexpr double block = 22, pulley = 7;
+    const double base = out.value("CA"), height = out.value("CO");
+    const double degrees = std::atan2(height, base) * 180 / std::numbers::pi;
+    Sketch s;
+    // The plane from A up to O over C, its angle named: it is asked.
+    const Point top = add_plane(s, {}, degrees, base, "θ");
+    add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -14, 0), shifted({{base, 0}}, 70, 0)});
+    const double slope = std::hypot(base, height);
+    const Spot seat{{base / slope * 0.4 * slope, height / slope * 0.4 * slope}};
+    const Spot centre = add_block(s, seat, degrees, block, block, "");
+    // The pulley at O and the device beyond it, on its stand, pulling the rope.
+    const Spot wheel = shifted({top}, pulley - 1, pulley - 1);
+    add_line(s, Stroke::Kind::Line, {{top}, wheel});
+    const double r = degrees * std::numbers::pi / 180;
+    add_line(s, Stroke::Kind::Rope, {block_side(centre, degrees, block, block, 0),
+                                     shifted(wheel, -std::sin(r) * pulley, std::cos(r) * pulley),
+                                     shifted(wheel, 0, pulley), shifted(wheel, 30, pulley)});
+    s.strokes.push_back({Stroke::Kind::Pulley, {wheel}, pulley});
+    s.strokes.push_back({Stroke::Kind::Solid, {shifted(wheel, 30, -4), shifted(wheel, 52, -4), shifted(wheel, 52, 18),
+                                               shifted(wheel, 30, 18)}});
+    add_line(s, Stroke::Kind::Line, {shifted(wheel, 56, -10), shifted(wheel, 56, 24)}); // the wall it is fixed to
+    s.captions.push_back({shifted(wheel, 41, 18), "aparelho", {0, 1}});
+    const Spot ahead = shifted(block_side(centre, degrees, block, block, 90), -std::sin(r) * 6, std::cos(r) * 6);
+    s.pointers.push_back({ahead, named("v", 1, degrees, Arrow::Kind::Velocity)});
+    s.captions.push_back({shifted({{0, 0}}, -3, 0), "A", {-1, 0}});
+    s.captions.push_back({shifted({{base, 0}}, 2, -2), "C", {0.7, -0.7}});
+    s.captions.push_back({shifted({top}, -4, 4), "O", {-0.7, 0.7}});
+    s.dimensions.push_back({{{0, 0}}, {{base, 0}}, -18, "CA = " + stated(base, "m")});
+    s.dimensions.push_back({{{base, 0}}, {top}, -22, "CO = " + stated(height, "m")});
+    return sketched(std::move(s), "Um aparelho puxa um bloco com velocidade constante v, plano acima, por uma corda "
+                                  "que passa por uma roldana no topo O; o plano tem base CA = " +
+                                      stated(base, "m") + " e altura CO = " + stated(height, "m") +
+                                      ", e θ é o seu ângulo de inclinação.");
+}
+
+Figure power_table_statement_figure(const Outcome& out)
+{
+    const double degrees = out.value("alpha");
+    Sketch s;
+    const Spot centre = add_pulled_block(s, named("F1", out.value("F1"), degrees));
+    const Spot under = shifted(centre, -kPulledWidth / 2, -kPulledHeight / 2 - 16);
+    s.pointers.push_back({under, named("v", out.value("v"), 0, Arrow::Kind::Velocity)});
+    s.pointers.back().arrow.label = "v constante";
+    return sketched(std::move(s), "A força F1, a " + stated(degrees, "°") +
+                                      " da horizontal, puxa um bloco sobre uma superfície horizontal com velocidade "
+                                      "constante.");
 }
 
 } // namespace tavek

@@ -15,6 +15,11 @@ Figure elevator_figure(const Outcome& out);
 Figure incline_power_figure(const Outcome& out);
 Figure power_table_figure(const Outcome& out);
 
+// Each exercise's sketch beside its statement, drawn for its own numbers and
+// marked with the values the statement gives, none it asks for.
+Figure incline_power_statement_figure(const Outcome& out);
+Figure power_table_statement_figure(const Outcome& out);
+
 
 // Form10 exercise 1: the elevator lifted at constant speed by its cable.
 Figure elevator_figure(Real weight);
