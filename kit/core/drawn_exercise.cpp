@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 
 #include "kit/core/classroom.h"
@@ -378,11 +379,50 @@ DrawnExercise draw_exercise(const ExerciseRecord& exercise, SeededRandom& random
     throw std::logic_error(std::string("no definite set of numbers for ") + exercise.id);
 }
 
+namespace {
+
+// A figure names a quantity as its exercise's calculator does ("v0", "F2");
+// the statement and the key write the record's symbol (v₀, F₂), and so does
+// the figure printed beside them.
+void useStatementSymbols(Figure& figure, const ExerciseRecord& exercise)
+{
+    std::map<std::string, std::string, std::less<>> symbols;
+    for (const Given& g : exercise.givens)
+        if (g.symbol && std::string_view(g.symbol) != g.name)
+            symbols.emplace(g.name, plain_symbol(g.symbol));
+    for (const Answer& a : exercise.answers)
+        if (a.symbol && std::string_view(a.symbol) != a.quantity)
+            symbols.emplace(a.quantity, plain_symbol(a.symbol));
+    // A word is a run of letters and digits; bytes of UTF-8 letters belong
+    // to it, so "até" is never read as the name "at".
+    const auto inWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80); };
+    edit_texts(figure, [&](std::string& text) {
+        std::string r;
+        for (std::size_t i = 0; i < text.size();) {
+            if (!inWord(text[i])) {
+                r += text[i++];
+                continue;
+            }
+            std::size_t end = i;
+            while (end < text.size() && inWord(text[end]))
+                ++end;
+            const std::string_view word = std::string_view(text).substr(i, end - i);
+            const auto symbol = symbols.find(word);
+            r += symbol == symbols.end() ? word : std::string_view(symbol->second);
+            i = end;
+        }
+        text = std::move(r);
+    });
+}
+
+} // namespace
+
 Figure statement_figure(const DrawnExercise& drawn)
 {
     if (!drawn.exercise || !drawn.exercise->statementFigure || drawn.parts.empty())
         return {};
     Figure figure = drawn.exercise->statementFigure(drawn.parts.front().outcome);
+    useStatementSymbols(figure, *drawn.exercise);
     use_decimal_comma(figure); // as the statement writes its numbers
     return figure;
 }

@@ -101,31 +101,33 @@ std::vector<std::string> Sketch::texts() const
     return r;
 }
 
-void use_decimal_comma(Figure& figure)
+void edit_texts(Figure& figure, const std::function<void(std::string&)>& edit)
 {
     for (Plot& p : figure.plots) {
-        comma(p.title);
+        edit(p.title);
         for (Axis* a : {&p.x, &p.y})
             for (std::string& l : a->labels)
-                comma(l);
+                edit(l);
         for (Mark& m : p.marks)
-            comma(m.label);
+            edit(m.label);
     }
     for (Body& b : figure.bodies)
         for (Arrow& a : b.arrows)
-            comma(a.label);
+            edit(a.label);
     Sketch& s = figure.sketch;
     for (Pointer& p : s.pointers)
-        comma(p.arrow.label);
+        edit(p.arrow.label);
     for (AngleMark& a : s.angles)
-        comma(a.label);
+        edit(a.label);
     for (Dimension& d : s.dimensions)
-        comma(d.label);
+        edit(d.label);
     for (Caption& c : s.captions)
-        comma(c.text);
-    comma(figure.note);
-    comma(figure.description);
+        edit(c.text);
+    edit(figure.note);
+    edit(figure.description);
 }
+
+void use_decimal_comma(Figure& figure) { edit_texts(figure, comma); }
 
 void size_pointers(Sketch& sketch)
 {

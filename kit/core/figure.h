@@ -6,6 +6,7 @@
 // description to pixels. Every rule of what is drawn (the axes' round ticks,
 // which arrows there are and how long) lives here, testable without a window.
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -224,6 +225,9 @@ Arrow named(std::string name, double magnitude, double direction, Arrow::Kind ki
 // A value the statement gives, as short as it is exact: "4.5 m", "34°", "1.37 m".
 std::string stated(double x, std::string_view unit);
 
+// Every text a figure draws or says (labels, captions, note, description),
+// handed to `edit` to be changed in place.
+void edit_texts(Figure& figure, const std::function<void(std::string&)>& edit);
 // Every decimal point between two digits of the figure's texts made a comma,
 // as paper writes numbers: "3,1 m". The windows keep their point.
 void use_decimal_comma(Figure& figure);

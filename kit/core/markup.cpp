@@ -1,5 +1,7 @@
 #include "kit/core/markup.h"
 
+#include <algorithm>
+
 namespace tavek {
 
 namespace {
@@ -90,6 +92,24 @@ std::string superscript(std::string_view text)
             r += c;
         }
     }
+    return r;
+}
+
+std::string plain_symbol(std::string_view markup)
+{
+    static constexpr const char* kDigits[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
+    std::string r;
+    bool sub = false;
+    walkMarkup(markup, [&](const std::string& run, int change) {
+        const bool allDigits =
+            !run.empty() && std::all_of(run.begin(), run.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (sub && allDigits)
+            for (char c : run)
+                r += kDigits[c - '0'];
+        else
+            r += run;
+        sub = change > 0;
+    });
     return r;
 }
 

@@ -46,5 +46,9 @@ std::string paper_decimals(std::string_view text);
 std::string escaped(std::string_view text);
 // A power's digits and signs as superscript characters: "-4" becomes "⁻⁴".
 std::string superscript(std::string_view text);
+// A symbol of the markup as plain text that still looks like it: a subscript
+// of digits in subscript characters ("F_{2}" is "F₂"), any other kept on the
+// line ("P_{X}" is "PX"). For texts drawn where no rich text goes: figures.
+std::string plain_symbol(std::string_view markup);
 
 } // namespace tavek

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -14,6 +15,7 @@
 
 #include "kit/core/drawn_exercise.h"
 #include "kit/core/figure_layout.h"
+#include "kit/core/markup.h"
 #include "kit/core/number.h"
 #include "kit/core/outcome.h"
 #include "topics/exercises.h"
@@ -141,6 +143,42 @@ TEST(StatementFigures, EveryNumberInThemIsOneTheStatementPrints)
     }
 }
 
+// A figure writes v₀ and F₂ as the statement and the key do, never the
+// calculator's names v0 and F2.
+TEST(StatementFigures, QuantitiesAreNamedByTheStatementsSymbols)
+{
+    EXPECT_EQ(plain_symbol("F_{2}"), "F₂");
+    EXPECT_EQ(plain_symbol("y_{0} + P_{X}"), "y₀ + PX");
+    for (const Drawing& d : drawings()) {
+        std::map<std::string, std::string> renamed;
+        for (const Given& g : d.exercise->givens)
+            if (g.symbol && plain_symbol(g.symbol) != g.name)
+                renamed[g.name] = plain_symbol(g.symbol);
+        for (const Answer& a : d.exercise->answers)
+            if (a.symbol && plain_symbol(a.symbol) != a.quantity)
+                renamed[a.quantity] = plain_symbol(a.symbol);
+        std::vector<std::string> texts = d.figure.sketch.texts();
+        texts.push_back(d.figure.description);
+        // Words as the figure's reader splits them: the bytes of ₀ and é belong to one.
+        for (const std::string& t : texts) {
+            std::string w;
+            for (const char c : t + " ") {
+                if (std::isalnum(static_cast<unsigned char>(c)) || (c & 0x80)) {
+                    w += c;
+                    continue;
+                }
+                EXPECT_FALSE(renamed.contains(w)) << d.id() << ": \"" << w << "\" in \"" << t << "\"";
+                w.clear();
+            }
+        }
+    }
+    // The words that are names are those whole words only: "velocidade v₀", not "v₀elocidade".
+    const Drawing& missile = drawings().front();
+    ASSERT_EQ(missile.id(), "form4.1");
+    EXPECT_NE(missile.figure.description.find("velocidade v₀ a uma altura y₀ = "), std::string::npos)
+        << missile.figure.description;
+}
+
 TEST(StatementFigures, AnglesAreTheVersionsAndDrawnAsTheySay)
 {
     // The angle each figure marks: a given, or the one the statement fixes;
@@ -211,9 +249,9 @@ TEST(StatementFigures, LengthsAreToOneScaleTheirValuesAndTheKeys)
 TEST(StatementFigures, ForcesAreInProportionAndTheValuesTheyStandFor)
 {
     const std::map<std::string, std::map<std::string, const char*>> forces = {
-        {"form6.2", {{"F1", "F1"}, {"F2", "F2"}}},
+        {"form6.2", {{"F₁", "F1"}, {"F₂", "F2"}}},
         {"form8.6", {{"F", "F"}, {"P", "P"}, {"Fat", "P"}}}, // friction holds the whole weight
-        {"form11.3", {{"F1", "F1"}}},
+        {"form11.3", {{"F₁", "F1"}}},
     };
     for (const Drawing& d : drawings()) {
         SCOPED_TRACE(d.id() + ": " + d.drawn.statement);

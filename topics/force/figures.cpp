@@ -288,8 +288,7 @@ Figure block_on_wall_statement_figure(const Outcome& out)
 Figure incline_climb_statement_figure(const Outcome& out)
 {
     const double degrees = out.value("theta"), base = out.value("CA");
-    const double rad = degrees * std::numbers::pi / 180;
-    const double height = base * std::tan(rad), slope = base / std::cos(rad);
+    const double height = out.value("CO"), slope = out.value("HIP");
     Sketch s;
     const Incline in = add_incline(s, degrees, base, 0); // A starts at the foot
     // B hangs free beside a ledge: below it the floor is as far down as A

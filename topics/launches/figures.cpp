@@ -1,7 +1,6 @@
 #include "topics/launches/figures.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "kit/core/classroom.h"
 #include "kit/core/outcome.h"
@@ -161,8 +160,6 @@ namespace {
 
 constexpr double kBall = 5; // pixels
 
-double radians(double degrees) { return degrees * std::numbers::pi / 180; }
-
 // A path y(x) from x0 to x1, dashed.
 template <class Y> void addPath(Sketch& s, Y&& y, double x0, double x1)
 {
@@ -198,11 +195,10 @@ void addLaunchAngle(Sketch& s, Point at, double degrees)
 
 Figure dropped_missile_statement_figure(const Outcome& out)
 {
-    const double v = out.value("v"), h = out.value("h"), g = classroom::g;
-    const double reach = v * std::sqrt(2 * h / g);
+    const double v = out.value("v"), h = out.value("h"), reach = out.value("d");
     Sketch s;
     add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -40, 0), shifted({{reach, 0}}, 30, 0)});
-    addPath(s, [&](double x) { return h - g * x * x / (2 * v * v); }, 0, reach);
+    addPath(s, [&](double x) { return h * (1 - (x / reach) * (x / reach)); }, 0, reach);
     // The aircraft, nose to the right, over the point it lets the missile go.
     const Spot craft{{0, h}};
     s.strokes.push_back({Stroke::Kind::Solid,
@@ -210,9 +206,9 @@ Figure dropped_missile_statement_figure(const Outcome& out)
                           shifted(craft, -16, 7), shifted(craft, -22, 15), shifted(craft, -26, 15),
                           shifted(craft, -24, 5)}});
     s.strokes.push_back({Stroke::Kind::Ring, {shifted({{reach, 0}}, 0, 6)}, 5});
-    s.pointers.push_back({shifted(craft, 20, 4), named("Vo", v, 0, Arrow::Kind::Velocity)});
-    s.dimensions.push_back({{{0, 0}}, {{0, h}}, 34, "Yo = " + stated(h, "m")});
-    return sketched(std::move(s), "Uma nave voa horizontalmente com velocidade Vo a uma altura Yo = " + stated(h, "m") +
+    s.pointers.push_back({shifted(craft, 20, 4), named("v", v, 0, Arrow::Kind::Velocity)});
+    s.dimensions.push_back({{{0, 0}}, {{0, h}}, 34, "h = " + stated(h, "m")});
+    return sketched(std::move(s), "Uma nave voa horizontalmente com velocidade v a uma altura h = " + stated(h, "m") +
                                       " e solta um míssil, que cai em curva até o alvo, no chão, mais adiante.");
 }
 
@@ -254,8 +250,8 @@ Figure basketball_statement_figure(const Outcome& out)
 Figure drawn_angle_statement_figure(const Outcome& out)
 {
     const double degrees = out.value("theta"), rise = classroom::rimRise;
-    // The top of the arc, at the rim: 2 Δy / tg θ ahead.
-    const double ahead = 2 * rise / std::tan(radians(degrees));
+    // The top of the arc, at the rim, as far ahead as the solution works out.
+    const double ahead = out.value("d");
     Sketch s;
     const Point rim{ahead, rise};
     addBasket(s, rim, 0, 30);
@@ -263,28 +259,26 @@ Figure drawn_angle_statement_figure(const Outcome& out)
     s.strokes.push_back({Stroke::Kind::Ball, {{}}, kBall});
     addLaunchAngle(s, {}, degrees);
     add_line(s, Stroke::Kind::Guide, {{}, shifted({{ahead, 0}}, 14, 0)});
-    s.pointers.push_back({{}, named("Vo", 1, degrees, Arrow::Kind::Velocity), false, true});
+    s.pointers.push_back({{}, named("v0", 1, degrees, Arrow::Kind::Velocity), false, true});
     s.dimensions.push_back({{{ahead, 0}}, {rim}, -30, stated(rise, "m")});
     s.captions.push_back({shifted({rim}, -12, 12), "alto do arco", {-1, 0}});
-    return sketched(std::move(s), "A bola é lançada com velocidade Vo a " + stated(degrees, "°") +
+    return sketched(std::move(s), "A bola é lançada com velocidade v0 a " + stated(degrees, "°") +
                                       " com a horizontal e chega ao aro, " + stated(rise, "m") +
                                       " acima do ponto de lançamento, no alto da sua trajetória.");
 }
 
 Figure kicked_ball_statement_figure(const Outcome& out)
 {
-    const double v0 = out.value("v0"), degrees = out.value("theta"), g = classroom::g;
-    const double r = radians(degrees);
-    const double reach = v0 * v0 * std::sin(2 * r) / g;
+    const double v0 = out.value("v0"), degrees = out.value("theta"), reach = out.value("A");
+    const double slope = std::tan(out.value("rad"));
     Sketch s;
     add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -30, -kBall), shifted({{reach, 0}}, 30, -kBall)});
-    addPath(s, [&](double x) { return x * std::tan(r) - g * x * x / (2 * v0 * v0 * std::cos(r) * std::cos(r)); }, 0,
-            reach);
+    addPath(s, [&](double x) { return x * slope * (1 - x / reach); }, 0, reach);
     s.strokes.push_back({Stroke::Kind::Ball, {{}}, kBall});
     s.strokes.push_back({Stroke::Kind::Ball, {{{reach, 0}}}, kBall});
     addLaunchAngle(s, {}, degrees);
-    s.pointers.push_back({{}, named("Vo", v0, degrees, Arrow::Kind::Velocity), false, true});
-    return sketched(std::move(s), "Uma bola é chutada do chão com velocidade inicial Vo, a " + stated(degrees, "°") +
+    s.pointers.push_back({{}, named("v0", v0, degrees, Arrow::Kind::Velocity), false, true});
+    return sketched(std::move(s), "Uma bola é chutada do chão com velocidade inicial v0, a " + stated(degrees, "°") +
                                       " com a horizontal, e volta ao chão mais adiante.");
 }
 
