@@ -188,4 +188,15 @@ std::string to_plain(const Line& line, Notation notation)
     return r;
 }
 
+std::string markup_html(std::string_view text, Notation notation)
+{
+    std::string joined;
+    for (char c : text) {
+        joined += c;
+        if (c == '/')
+            joined += "\u2060";
+    }
+    return to_html(Line{{Piece::Kind::Markup, std::move(joined)}}, notation);
+}
+
 } // namespace tavek

@@ -35,6 +35,11 @@ std::string to_html(const Line& line, Notation notation = Notation::Screen);
 // The same line as plain text, as a screen reader or a test reads it.
 std::string to_plain(const Line& line, Notation notation = Notation::Screen);
 
+// A text written whole in the markup (a statement, an answer's name) as rich
+// text: on paper with the decimal comma, and a unit such as m/s² never broken
+// at its slash (a word joiner holds the slash to what follows it).
+std::string markup_html(std::string_view text, Notation notation = Notation::Screen);
+
 // A number text as a program writes it ("-1234567.5", "1.5 × 10⁶") as paper
 // prints it: the decimal comma, and the whole part of five digits or more in
 // groups of three held together by no-break spaces ("-1 234 567,5").

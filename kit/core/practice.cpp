@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "kit/core/number.h"
 
@@ -142,10 +143,15 @@ std::vector<Asked> asked_answers(const DrawnPart& part, SeededRandom& random, bo
         for (const Quantity& q : out.answers)
             answers.push_back(&q);
     }
+    // In the order the sheet letters them, its record's, whatever order the
+    // calculator worked them out in: the key, the sheet and the bank agree.
+    std::stable_sort(answers.begin(), answers.end(), [](const Quantity* x, const Quantity* y) {
+        return x->line != y->line ? x->line < y->line : std::less<const Answer*>()(x->answer, y->answer);
+    });
     std::vector<Asked> asked;
     for (const Quantity* q : answers) {
         Asked a{*q, capitalized(q->answer->name), q->answer->unit, {}};
-        if (q->line > 0)
+        if (q->line > 0 && !wholeLines)
             a.label += " em t = " + std::to_string(q->line) + " s";
         for (const char* s : q->answer->sentences)
             a.choices.emplace_back(s);

@@ -43,8 +43,10 @@ struct Asked {
 };
 
 // The answers a part of a drawn exercise asks: each one its press gives, in
-// order; of a result list, three of its seconds, drawn by `random`, and of
-// each the power (or, `wholeLines`, all its line gives but the time itself).
+// the sheet's order; of a result list, three of its seconds, drawn by
+// `random`, and of each the power, its label naming its second (or,
+// `wholeLines`, all its line gives but the time itself, the label bare: the
+// caller says the second).
 std::vector<Asked> asked_answers(const DrawnPart& part, SeededRandom& random, bool wholeLines = false);
 
 struct Verdict {

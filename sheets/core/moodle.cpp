@@ -103,8 +103,16 @@ std::vector<MoodleQuestion> moodle_questions(int code, const std::vector<SheetVe
             SeededRandom random(code, e.id, v.number);
             for (const DrawnPart& part : drawn.parts)
                 for (Asked& a : asked_answers(part, random, true)) {
+                    // The sheet's letter before the quantity it asks; a
+                    // conversion's is its part's, "a) 350 mm".
+                    if (part.label.empty())
+                        for (const DrawnQuestion& asked : drawn.questions)
+                            if (asked.answer == a.expected.answer)
+                                a.label = asked.letter + " " + a.label;
+                    // A list's line says its second first, as the sheet's table does.
+                    q.partOf.push_back(a.expected.line > 0 ? "t = " + std::to_string(a.expected.line) + " s"
+                                                           : part.label);
                     q.asked.push_back(std::move(a));
-                    q.partOf.push_back(part.label);
                 }
             r.push_back(std::move(q));
         }

@@ -27,6 +27,9 @@ constexpr qreal kScale = 2;
 constexpr QSizeF kSolutionFigure(440, 300);
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
+// The program's markup as the sheets print it: v₀ with its subscript, the
+// decimal comma.
+QString paper(const std::string& s) { return q(markup_html(s, Notation::Paper)); }
 
 // At most 256 colours, the drawing's most frequent: its few inks and their
 // softened edges. A figure's PNG is then about a third of its size in full
@@ -146,13 +149,10 @@ QString answerLine(const Asked& a, const std::string& part)
 {
     QString line;
     if (!part.empty())
-        line += q(part).toHtmlEscaped() + QStringLiteral(" — ");
-    line += q(a.label).toHtmlEscaped();
-    if (a.expected.answer->symbol) {
-        Line symbol;
-        add_markup(symbol, a.expected.answer->symbol);
-        line += QStringLiteral(" (") + q(to_html(symbol)) + QLatin1Char(')');
-    }
+        line += paper(part) + QStringLiteral(" — ");
+    line += paper(a.label);
+    if (a.expected.answer->symbol)
+        line += QStringLiteral(" (") + paper(a.expected.answer->symbol) + QLatin1Char(')');
     line += QStringLiteral(": ") + q(cloze_answer(a));
     if (!a.unit.empty())
         line += QLatin1Char(' ') + q(a.unit).toHtmlEscaped();
@@ -163,7 +163,7 @@ void writeQuestion(QXmlStreamWriter& xml, const MoodleQuestion& question)
 {
     const DrawnExercise& drawn = *question.drawn;
     const QString id = q(question.idnumber);
-    QString text = QStringLiteral("<p>") + q(drawn.statement).toHtmlEscaped() + QStringLiteral("</p>");
+    QString text = QStringLiteral("<p>") + paper(drawn.statement) + QStringLiteral("</p>");
     std::vector<Picture> statementFiles;
     const StatementFigure figure(drawn);
     if (!figure.isNull()) {
@@ -181,12 +181,15 @@ void writeQuestion(QXmlStreamWriter& xml, const MoodleQuestion& question)
     for (std::size_t k = 0; k < drawn.parts.size(); ++k) {
         const DrawnPart& part = drawn.parts[k];
         if (!part.label.empty())
-            feedback += QStringLiteral("<p><i>") + q(part.label).toHtmlEscaped() + QStringLiteral("</i></p>");
-        feedback += q(solution_html(&part.outcome));
-        if (const Figure* f = figure_of(&part.outcome)) {
+            feedback += QStringLiteral("<p><i>") + paper(part.label) + QStringLiteral("</i></p>");
+        feedback += q(solution_html(&part.outcome, Notation::Paper));
+        if (const Figure* solution = figure_of(&part.outcome)) {
+            // Its numbers written as the solution above them writes them.
+            Figure f = *solution;
+            use_decimal_comma(f);
             Picture p{id + QStringLiteral("-resolucao%1.png").arg(k + 1),
-                      png(kSolutionFigure, [f](QPainter& painter, const QRectF& at) { paintFigure(painter, at, *f); }),
-                      q(f->description), kSolutionFigure};
+                      png(kSolutionFigure, [&f](QPainter& painter, const QRectF& at) { paintFigure(painter, at, f); }),
+                      q(f.description), kSolutionFigure};
             feedback += imageHtml(p);
             feedbackFiles.push_back(std::move(p));
         }

@@ -65,18 +65,7 @@ QString markupHtml(const std::string& s)
     return q(to_html(Line{{Piece::Kind::Markup, s}}, Notation::Paper));
 }
 
-// A statement as rich text, a unit such as m/s² never broken at its slash:
-// a word joiner holds the slash to what follows it.
-QString statementHtml(const std::string& s)
-{
-    std::string joined;
-    for (char c : s) {
-        joined += c;
-        if (c == '/')
-            joined += "\u2060";
-    }
-    return markupHtml(joined);
-}
+QString statementHtml(const std::string& s) { return q(markup_html(s, Notation::Paper)); }
 
 // The room a student fills in: a line after the quantity's symbol and
 // before its unit.

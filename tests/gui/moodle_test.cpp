@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "kit/core/markup.h"
 #include "kit/core/number.h"
 #include "kit/core/practice.h"
 #include "sheets/core/moodle.h"
@@ -101,8 +102,14 @@ void MoodleTest::bankAsMoodleReadsIt()
         QCOMPARE(q.name, QString::fromStdString(e.name));
         QVERIFY(!ids.contains(q.idnumber));
         ids.insert(q.idnumber);
-        // The statement as the sheet prints it.
-        QVERIFY(q.text.startsWith(QStringLiteral("<p>") + QString::fromStdString(e.drawn->statement).toHtmlEscaped()));
+        // The statement as the sheet prints it, its markup made tags; the
+        // feedback the key's text, with the decimal comma.
+        QVERIFY(q.text.startsWith(QStringLiteral("<p>") +
+                                  QString::fromStdString(markup_html(e.drawn->statement, Notation::Paper))));
+        static const QRegularExpression markupLeft(QStringLiteral("[_^]\\{")), pointed(QStringLiteral("\\d\\.\\d"));
+        for (const QString& html : {q.text, q.feedback})
+            QVERIFY2(!html.contains(markupLeft), qPrintable(q.name));
+        QVERIFY2(!q.feedback.contains(pointed), qPrintable(q.feedback));
         // A box an answer, each the window's value and the practice's tolerance.
         static const QRegularExpression box(QStringLiteral("\\{1:(NUMERICAL|MULTICHOICE):=([^:}~]+)(?::([^}]+))?"));
         int boxes = 0;

@@ -99,6 +99,10 @@ TEST(Practice, EveryExerciseAnsweredRight)
             // Filled in: what is left of braces is the markup of subscripts.
             static const std::regex mark("(^|[^_^])\\{");
             EXPECT_FALSE(std::regex_search(p.statement(), mark)) << p.statement();
+            // Asked in the order the sheet letters them: its record's.
+            EXPECT_TRUE(std::is_sorted(p.asked().begin(), p.asked().end(), [](const Asked& x, const Asked& y) {
+                return std::less<const Answer*>()(x.expected.answer, y.expected.answer);
+            }));
             std::vector<std::string> typed;
             for (const Asked& a : p.asked()) {
                 std::string text = answer_number(a.expected);
