@@ -12,9 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "kit/frame/fonts.h"
 #include "sheets/frame/moodle_export.h"
-#include "topics/exercises.h"
+#include "tools/sample_tool.h"
 
 int main(int argc, char** argv)
 {
@@ -23,23 +22,14 @@ int main(int argc, char** argv)
         std::fputs("usage: moodle_sample OUT.xml CODE VERSIONS [EXERCISE...]\n", stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareSampleDisplay();
     QApplication app(argc, argv);
     installFonts();
 
-    SheetRequest request{std::atoi(argv[2]), {}, std::atoi(argv[3])};
-    for (int i = 4; i < argc; ++i) {
-        const ExerciseRecord* e = find_exercise(argv[i]);
-        if (!e) {
-            std::fprintf(stderr, "moodle_sample: no exercise %s\n", argv[i]);
-            return 2;
-        }
-        request.exercises.push_back(e);
-    }
-    if (request.exercises.empty())
-        for (const ExerciseRecord* e : all_exercises())
-            request.exercises.push_back(e);
+    const auto exercises = namedExercises(argc, argv, 4, "moodle_sample");
+    if (!exercises)
+        return 2;
+    const SheetRequest request{std::atoi(argv[2]), *exercises, std::atoi(argv[3])};
     QElapsedTimer clock;
     clock.start();
     QString why;

@@ -11,9 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "kit/frame/fonts.h"
 #include "sheets/frame/sheet_pdf.h"
-#include "topics/exercises.h"
+#include "tools/sample_tool.h"
 
 int main(int argc, char** argv)
 {
@@ -22,23 +21,14 @@ int main(int argc, char** argv)
         std::fputs("usage: sheet_sample OUT.pdf CODE VERSIONS none|answers|solutions [EXERCISE...]\n", stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareSampleDisplay();
     QApplication app(argc, argv);
     installFonts();
 
-    SheetRequest request{std::atoi(argv[2]), {}, std::atoi(argv[3])};
-    for (int i = 5; i < argc; ++i) {
-        const ExerciseRecord* e = find_exercise(argv[i]);
-        if (!e) {
-            std::fprintf(stderr, "sheet_sample: no exercise %s\n", argv[i]);
-            return 2;
-        }
-        request.exercises.push_back(e);
-    }
-    if (request.exercises.empty())
-        for (const ExerciseRecord* e : all_exercises())
-            request.exercises.push_back(e);
+    const auto exercises = namedExercises(argc, argv, 5, "sheet_sample");
+    if (!exercises)
+        return 2;
+    const SheetRequest request{std::atoi(argv[2]), *exercises, std::atoi(argv[3])};
     SheetLook look;
     look.school = QStringLiteral("Escola Estadual Exemplo");
     look.teacher = QStringLiteral("Prof. Ana Souza");

@@ -16,10 +16,9 @@
 #include <cstdlib>
 #include <set>
 
-#include "kit/frame/fonts.h"
 #include "kit/frame/statement_figure.h"
 #include "sheets/core/sheet.h"
-#include "topics/exercises.h"
+#include "tools/sample_tool.h"
 
 int main(int argc, char** argv)
 {
@@ -28,8 +27,7 @@ int main(int argc, char** argv)
         std::fputs("usage: statement_figures OUT_DIR CODE VERSIONS [SCALE] [EXERCISE...]\n", stderr);
         return 2;
     }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    prepareSampleDisplay();
     QApplication app(argc, argv);
     installFonts();
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -41,21 +39,11 @@ int main(int argc, char** argv)
         scale = std::atof(argv[4]);
         first = 5;
     }
-    std::vector<const ExerciseRecord*> exercises;
-    for (int i = first; i < argc; ++i) {
-        const ExerciseRecord* e = find_exercise(argv[i]);
-        if (!e) {
-            std::fprintf(stderr, "statement_figures: no exercise %s\n", argv[i]);
-            return 2;
-        }
-        exercises.push_back(e);
-    }
-    if (exercises.empty())
-        for (const ExerciseRecord* e : all_exercises())
-            if (e->statementFigure)
-                exercises.push_back(e);
-
-    const SheetRequest request{std::atoi(argv[2]), exercises, std::atoi(argv[3])};
+    const auto exercises = namedExercises(argc, argv, first, "statement_figures",
+                                          [](const ExerciseRecord& e) { return e.statementFigure != nullptr; });
+    if (!exercises)
+        return 2;
+    const SheetRequest request{std::atoi(argv[2]), *exercises, std::atoi(argv[3])};
     for (const SheetVersion& v : make_sheet(request)) {
         for (const DrawnExercise& item : v.items) {
             const StatementFigure figure(item);
