@@ -5,6 +5,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "kit/core/classroom.h"
 #include "kit/core/exercise_record.h"
 #include "kit/core/formula.h"
 #include "kit/core/markup.h"
@@ -63,6 +64,13 @@ Real Working::given(std::string_view name, std::string_view symbol, Real value, 
                     std::string_view note)
 {
     return fact(name, symbol, value, unit, note);
+}
+
+Real Working::knownPi()
+{
+    const Real pi = known("pi", "π", classroom::pi, "");
+    remark(classroom::piSentence);
+    return pi;
 }
 
 Real Working::known(std::string_view name, std::string_view symbol, Real value, std::string_view unit,

@@ -62,6 +62,9 @@ public:
     // A classroom value the exercise takes as known (g, π).
     Real known(std::string_view name, std::string_view symbol, Real value, std::string_view unit,
                std::string_view note = {});
+    // π as the classroom takes it, 3.14, known as @pi, and the sentence that
+    // says so.
+    Real knownPi();
     // A worked-out quantity: `formula` names earlier quantities as @name and
     // may use + − × / ÷, brackets, |…|, √(…), ², ³ and sen, cos, tg, arctg of
     // radians. An empty formula states a value the working settles on (a = 0

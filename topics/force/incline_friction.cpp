@@ -24,8 +24,7 @@ Incline incline(Working& w, Real mu, Real mA, Real mB, Real theta)
     w.given("mB", mB);
     w.given("theta", theta);
     w.known("g", "g", classroom::g, "m/s²");
-    w.known("pi", "π", classroom::pi, "");
-    w.remark(classroom::piSentence);
+    w.knownPi();
 
     Incline s;
     s.rad = classroom::pi * theta / 180;

@@ -29,8 +29,7 @@ void smooth_incline(Run& r)
     w.given("mB", mB);
     w.given("theta", theta);
     w.known("g", "g", classroom::g, "m/s²");
-    w.known("pi", "π", classroom::pi, "");
-    w.remark(classroom::piSentence);
+    w.knownPi();
 
     const Real rad = classroom::pi * theta / 180;
     // The sine is kept wide into PX: rounding it first could move PX's last bit.

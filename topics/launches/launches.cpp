@@ -37,8 +37,7 @@ constexpr int kAngleDecimals = 6;
 // θ in degrees as radians: the sines come out of it again.
 Real radiansStep(Working& w, Real degrees)
 {
-    w.known("pi", "π", classroom::pi, "");
-    w.remark(classroom::piSentence);
+    w.knownPi();
     return w.step("rad", "θ_{rad}", "@pi × @theta / 180", radians(degrees), "rad", kAngleDecimals);
 }
 

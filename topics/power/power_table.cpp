@@ -46,9 +46,8 @@ void power_table(Run& r)
     w.given("F1", f1);
     w.given("alpha", alpha);
     w.given("T", t);
-    w.known("pi", "π", classroom::pi, "");
+    w.knownPi();
     w.known("k", "k_{hp}", classroom::horsepowerPerWatt, "hp/W");
-    w.remark(classroom::piSentence);
     w.remark("0.001341 hp/W é 1 / 745.7 W: o horsepower (hp), e não o cavalo-vapor métrico (cv) de 735.5 W.");
     const Real radians = classroom::pi * alpha / 180;
     // Eight decimals: the work of a long interval comes out of them again.
