@@ -5,22 +5,12 @@
 #include <limits>
 #include <numbers>
 
+#include "kit/core/markup.h"
 #include "kit/core/number.h"
 
 namespace tavek {
 
 namespace {
-
-// "⁻¹²": an exponent as superscript digits.
-std::string superscript(int n)
-{
-    static const char* const digits[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string r = n < 0 ? "⁻" : "";
-    const std::string plain = std::to_string(n < 0 ? -n : n);
-    for (char c : plain)
-        r += digits[c - '0'];
-    return r;
-}
 
 // Below this a value is drawn as zero: its power of ten would not be a
 // normal double.
@@ -39,16 +29,6 @@ Point unit(double degrees)
 {
     const double r = degrees * std::numbers::pi / 180;
     return {std::cos(r), std::sin(r)};
-}
-
-// A decimal point between two digits, made a comma (digits of ASCII
-// alone, whatever the locale).
-void comma(std::string& s)
-{
-    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
-    for (std::size_t i = 1; i + 1 < s.size(); ++i)
-        if (s[i] == '.' && digit(s[i - 1]) && digit(s[i + 1]))
-            s[i] = ',';
 }
 
 } // namespace
@@ -127,7 +107,10 @@ void edit_texts(Figure& figure, const std::function<void(std::string&)>& edit)
     edit(figure.description);
 }
 
-void use_decimal_comma(Figure& figure) { edit_texts(figure, comma); }
+void use_decimal_comma(Figure& figure)
+{
+    edit_texts(figure, [](std::string& s) { s = paper_decimals(s); });
+}
 
 void size_pointers(Sketch& sketch)
 {
@@ -219,7 +202,7 @@ std::string Axis::title() const
         return name;
     std::string t = name + " (";
     if (exponent != 0) {
-        t += "× 10" + superscript(exponent);
+        t += "× 10" + superscript(std::to_string(exponent));
         if (!unit.empty())
             t += ' ';
     }

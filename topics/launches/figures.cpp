@@ -217,10 +217,9 @@ Figure basketball_statement_figure(const Outcome& out)
     const double h = out.value("h");
     const double rimY = classroom::basketHeight, ahead = classroom::basketDistance;
     // Jumping: the feet off the floor, the hands over the head where the
-    // ball leaves them, 46 % above the athlete's height.
-    const double lift = 0.12 * h, hands = h * (1 + classroom::releasePercent / 100);
+    // ball leaves them, at the release height the solution works out.
+    const double lift = 0.12 * h, hands = out.value("y0"), rise = out.value("dy");
     const Point release{0.2 * h, hands}, rim{release.x + ahead, rimY};
-    const double rise = rimY - hands;
     // Through the rim at 45°: y = x − k x² from the hands.
     const double k = (ahead - rise) / (ahead * ahead);
     Sketch s;

@@ -89,19 +89,19 @@ Figure power_table_figure(const Outcome& out)
 Figure incline_power_statement_figure(const Outcome& out)
 {
     constexpr double block = 22, pulley = 7;
-    const double base = out.value("CA"), height = out.value("CO");
-    const double degrees = std::atan2(height, base) * 180 / std::numbers::pi;
+    const double base = out.value("CA"), height = out.value("CO"), r = out.value("rad");
+    // Drawn at the plane's own slope, CO over CA: not the answer's degrees,
+    // which the classroom's 3.14 makes 0.05 % larger.
+    const double degrees = r * 180 / std::numbers::pi;
     Sketch s;
     // The plane from A up to O over C, its angle named: it is asked.
     const Point top = add_plane(s, {}, degrees, base, "θ");
     add_line(s, Stroke::Kind::Ground, {shifted({{0, 0}}, -14, 0), shifted({{base, 0}}, 70, 0)});
-    const double slope = std::hypot(base, height);
-    const Spot seat{{base / slope * 0.4 * slope, height / slope * 0.4 * slope}};
+    const Spot seat{{0.4 * base, 0.4 * height}};
     const Spot centre = add_block(s, seat, degrees, block, block, "");
     // The pulley at O and the device beyond it, on its stand, pulling the rope.
     const Spot wheel = shifted({top}, pulley - 1, pulley - 1);
     add_line(s, Stroke::Kind::Line, {{top}, wheel});
-    const double r = degrees * std::numbers::pi / 180;
     add_line(s, Stroke::Kind::Rope, {block_side(centre, degrees, block, block, 0),
                                      shifted(wheel, -std::sin(r) * pulley, std::cos(r) * pulley),
                                      shifted(wheel, 0, pulley), shifted(wheel, 30, pulley)});
