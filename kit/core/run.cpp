@@ -182,21 +182,4 @@ Outcome run(const ExerciseRecord& record, const Cells& cells, Draws& draws)
     return run(record, record.presses.front(), cells, draws);
 }
 
-Outcome run(const ExerciseRecord& record, const Cells& cells)
-{
-    SetDraws none;
-    return run(record, cells, none);
-}
-
-Cells typed_cells(const ExerciseRecord& record, const std::map<std::string, std::string, std::less<>>& texts)
-{
-    Cells cells;
-    for (const Given& g : record.givens) {
-        const auto it = texts.find(g.name);
-        if (g.cell && it != texts.end())
-            cells.emplace(g.cell, it->second);
-    }
-    return cells;
-}
-
 } // namespace tavek

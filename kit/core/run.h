@@ -123,10 +123,5 @@ private:
 // its figure.
 Outcome run(const ExerciseRecord& record, const Press& press, const Cells& cells, Draws& draws);
 Outcome run(const ExerciseRecord& record, const Cells& cells, Draws& draws);
-Outcome run(const ExerciseRecord& record, const Cells& cells);
-
-// The cells of a set of values by given name, each typed as `texts` has it
-// ("12,5"); drawn givens go to `draws` instead.
-Cells typed_cells(const ExerciseRecord& record, const std::map<std::string, std::string, std::less<>>& texts);
 
 } // namespace tavek
