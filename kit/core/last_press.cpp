@@ -39,6 +39,13 @@ void paragraph(std::string& html, std::string_view text)
 
 } // namespace
 
+std::string formulas_html(const Outcome& worked)
+{
+    std::string html;
+    section(html, "Fórmulas:", worked.solution.formulas, Notation::Screen);
+    return html;
+}
+
 std::string solution_html(const Outcome* last, Notation notation)
 {
     std::string html;

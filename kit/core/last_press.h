@@ -20,6 +20,10 @@ inline constexpr std::string_view kNoAnswer = "Nenhuma resposta foi calculada.";
 // sheet writes the same solution on paper, with the decimal comma.
 std::string solution_html(const Outcome* last, Notation notation = Notation::Screen);
 
+// The formulas of a worked solution alone, without a number: a hint, as
+// the solution window heads them.
+std::string formulas_html(const Outcome& worked);
+
 // The figure the solution window shows for the last press of an exercise:
 // none before a press, after a refused one or after a fault.
 const Figure* figure_of(const Outcome* last);

@@ -116,7 +116,7 @@ Verdict judge(const Asked& asked, double x, bool locked)
 
 Practice::Practice(const ExerciseRecord& exercise, std::uint64_t seed) : exercise_(exercise), seed_(seed) { draw(); }
 
-const Outcome& Practice::worked() const { return drawn_.parts.at(part_).outcome; }
+const Outcome& Practice::worked() const { return drawn_.parts.front().outcome; }
 
 std::vector<Asked> asked_answers(const DrawnPart& part, SeededRandom& random, bool wholeLines)
 {
@@ -164,14 +164,13 @@ void Practice::draw()
 {
     SeededRandom random(static_cast<int>(seed_ % 1000000007u), exercise_.id, ++drawnCount_);
     drawn_ = draw_exercise(exercise_, random, used_);
-    part_ = 0;
     if (exercise_.working().converts) {
         // One conversion of the group: its amount after the group's statement.
-        statement_ = conversion_statement(exercise_, {&drawn_.parts[part_]});
+        statement_ = conversion_statement(exercise_, {&drawn_.parts.front()});
     } else {
         statement_ = drawn_.statement;
     }
-    asked_ = asked_answers(drawn_.parts[part_], random);
+    asked_ = asked_answers(drawn_.parts.front(), random);
 }
 
 Checked Practice::check(const std::vector<std::string>& typed, bool locked)

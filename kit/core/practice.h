@@ -114,7 +114,6 @@ private:
     int drawnCount_ = 0;
     std::set<std::string> used_;
     DrawnExercise drawn_;
-    std::size_t part_ = 0; // the part asked
     std::string statement_;
     std::vector<Asked> asked_;
     int tries_ = 0;

@@ -32,7 +32,6 @@ public:
 
     // The tool window, once built.
     void attach(QWidget* view) { view_ = view; }
-    QWidget* view() const { return view_; }
     // Sized and moved beside the window, clear of `chosen`'s controls.
     void placeBeside(const Exercise& chosen, QSize preferred, QSize smallest);
     // Out of sight, to come back when the window shows again; held, it does not.

@@ -52,22 +52,16 @@ QString markupPlain(const std::string& s) { return q(to_plain(Line{{Piece::Kind:
 QString labelHtml(const Asked& a)
 {
     QString html = markupHtml(a.label);
-    if (a.expected.answer->symbol) {
-        Line symbol;
-        add_markup(symbol, a.expected.answer->symbol);
-        html += QStringLiteral(" (") + q(to_html(symbol)) + QLatin1Char(')');
-    }
+    if (a.expected.answer->symbol)
+        html += QStringLiteral(" (") + markupHtml(a.expected.answer->symbol) + QLatin1Char(')');
     return html + QLatin1Char(':');
 }
 
 QString plainLabel(const Asked& a)
 {
     QString text = markupPlain(a.label);
-    if (a.expected.answer->symbol) {
-        Line symbol;
-        add_markup(symbol, a.expected.answer->symbol);
-        text += QStringLiteral(" (") + q(to_plain(symbol)) + QLatin1Char(')');
-    }
+    if (a.expected.answer->symbol)
+        text += QStringLiteral(" (") + markupPlain(a.expected.answer->symbol) + QLatin1Char(')');
     return text;
 }
 
@@ -288,10 +282,7 @@ void PracticeMenu::hint()
     const Practice& p = *practices_[showing_];
     if (!p.hintAvailable(locked_))
         return;
-    QString html = QStringLiteral("<p><b>Fórmulas</b></p>");
-    for (const Line& line : p.worked().solution.formulas)
-        html += QStringLiteral("<p>") + q(to_html(line)) + QStringLiteral("</p>");
-    ui_->Ajuda->setHtml(html);
+    ui_->Ajuda->setHtml(q(formulas_html(p.worked())));
     ui_->Ajuda->show();
     ui_->FiguraResolucao->setFigure(nullptr);
     ui_->Conteudo->ensureWidgetVisible(ui_->Ajuda);
