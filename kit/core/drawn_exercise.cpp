@@ -362,7 +362,7 @@ DrawnExercise draw_exercise(const ExerciseRecord& exercise, SeededRandom& random
             SetDraws drawn(std::move(values), true);
             part.outcome = run(exercise, exercise.working(), part.cells, drawn);
             answered = definite(part.outcome, kAnswerDigits);
-            if (answered && exercise.sensible && !exercise.sensible(part.outcome))
+            if (!answered || (exercise.sensible && !exercise.sensible(part.outcome)))
                 continue;
             part.answers = answers(part.outcome, exercise);
             it.statement = filled(exercise, it.data);

@@ -222,11 +222,6 @@ void writeQuestion(QXmlStreamWriter& xml, const MoodleQuestion& question)
 
 } // namespace
 
-int moodleSteps(const std::vector<SheetVersion>& versions)
-{
-    return versions.empty() ? 0 : static_cast<int>(versions.size() * versions.front().items.size());
-}
-
 QByteArray moodleBank(int code, const std::vector<SheetVersion>& versions, const MoodleStep& step)
 {
     QByteArray bytes;

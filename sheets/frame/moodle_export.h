@@ -20,8 +20,6 @@ using MoodleStep = std::function<bool()>;
 
 // The bank as bytes (UTF-8 XML); empty if a step stopped it.
 QByteArray moodleBank(int code, const std::vector<SheetVersion>& versions, const MoodleStep& step = {});
-// How many steps writing the bank reports.
-int moodleSteps(const std::vector<SheetVersion>& versions);
 
 enum class ExportResult { Written, Stopped, Failed };
 

@@ -57,6 +57,13 @@ bool advance(QProgressDialog& progress)
     return !progress.wasCanceled();
 }
 
+// A new file's place: the user's documents, else the home folder.
+QString inDocuments(const QString& name)
+{
+    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    return (documents.exists() ? documents : QDir::home()).filePath(name);
+}
+
 } // namespace
 
 void openExerciseSheets(QWidget* parent, PasswordCheck isTeachers, Messenger& messenger)
@@ -221,11 +228,8 @@ void SheetDialog::preview()
 void SheetDialog::savePdf()
 {
     const SheetRequest r = request();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(folder).exists())
-        folder = QDir::homePath();
     const QString path = askSavePath(this, QStringLiteral("Salvar PDF"),
-                                     QDir(folder).filePath(QStringLiteral("Lista %1.pdf").arg(r.code)), kPdfDocument);
+                                     inDocuments(QStringLiteral("Lista %1.pdf").arg(r.code)), kPdfDocument);
     if (path.isEmpty())
         return;
 
@@ -247,11 +251,8 @@ void SheetDialog::savePdf()
 void SheetDialog::exportMoodle()
 {
     const SheetRequest r = request();
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(folder).exists())
-        folder = QDir::homePath();
     const QString path = askSavePath(this, QStringLiteral("Exportar para o Moodle"),
-                                     QDir(folder).filePath(QStringLiteral("Lista %1.xml").arg(r.code)), kMoodleBank);
+                                     inDocuments(QStringLiteral("Lista %1.xml").arg(r.code)), kMoodleBank);
     if (path.isEmpty())
         return;
 

@@ -26,7 +26,6 @@ constexpr qreal kBodyPoints = 12;
 constexpr qreal kTitlePoints = 14;
 constexpr qreal kSolutionPoints = 11;
 constexpr qreal kFooterPoints = 9;
-constexpr qreal kMarkPoints = 8;
 constexpr qreal kFooterMm = 8;
 constexpr qreal kHeadPoints = 10;
 constexpr qreal kHeadMm = 10;        // the name line at the top of a version's every page
@@ -59,13 +58,8 @@ QFont printed(const QString& family, qreal points)
 QString html(const std::string& s) { return q(s).toHtmlEscaped(); }
 
 // Text in the program's markup as rich text on paper: subscripts as tags,
-// every number with the decimal comma.
-QString markupHtml(const std::string& s)
-{
-    return q(to_html(Line{{Piece::Kind::Markup, s}}, Notation::Paper));
-}
-
-QString statementHtml(const std::string& s) { return q(markup_html(s, Notation::Paper)); }
+// every number with the decimal comma, a unit never broken at its slash.
+QString markupHtml(const std::string& s) { return q(markup_html(s, Notation::Paper)); }
 
 // The room a student fills in: a line after the quantity's symbol and
 // before its unit.
@@ -108,7 +102,7 @@ QString questionsHtml(const DrawnExercise& item)
         QString line;
         if (!question.amount.empty())
             line = QStringLiteral("%1 %2&nbsp;=&nbsp;%3&nbsp;%4")
-                       .arg(letter, statementHtml(question.amount), kBlank, html(a.unit));
+                       .arg(letter, markupHtml(question.amount), kBlank, html(a.unit));
         else if (!a.symbol)
             line = QStringLiteral("%1 %2: %3%3").arg(letter, markupHtml(a.name), kBlank);
         else
@@ -273,7 +267,7 @@ public:
             painter_.translate(0, p.y - p.from);
             b.text->drawContents(&painter_, QRectF(0, p.from, width_, p.to - p.from));
             if (p.whole && b.figure)
-                drawFigure(b, QRectF(QPointF(width_ - b.figureSize.width(), 0), b.figureSize));
+                b.figure->paint(painter_, QRectF(QPointF(width_ - b.figureSize.width(), 0), b.figureSize));
             if (p.whole && b.below) {
                 painter_.translate(0, b.top() + b.belowGap);
                 b.below->drawContents(&painter_);
@@ -295,15 +289,6 @@ public:
     qreal content() const { return height_ - mm(kFooterMm) - (head_.isEmpty() ? 0 : mm(kHeadMm)); }
 
 private:
-    void drawFigure(const Block& b, const QRectF& at) { b.figure->paint(painter_, at, markFont()); }
-
-    static QFont markFont()
-    {
-        QFont font = printed(kSans, kMarkPoints);
-        font.setBold(true);
-        return font;
-    }
-
     // The lowest line bottom of the text that still fits below `from`.
     qreal sliceEnd(const Block& b, qreal from, qreal room) const
     {
@@ -362,7 +347,7 @@ QString answerHtml(const DrawnQuestion& question)
     }
     QString r = entries.join(QStringLiteral("<br>"));
     if (!question.amount.empty())
-        r = QStringLiteral("%1 = %2").arg(statementHtml(question.amount), r);
+        r = QStringLiteral("%1 = %2").arg(markupHtml(question.amount), r);
     return r;
 }
 
@@ -442,7 +427,7 @@ QString solutionHtml(const DrawnExercise& item, int index, bool first, int versi
     r += QStringLiteral("<p><i>Resolução</i></p><div style=\"font-size:%1pt\">").arg(kSolutionPoints);
     for (const DrawnPart& part : item.parts) {
         if (!part.label.empty())
-            r += QStringLiteral("<p><i>%1</i></p>").arg(statementHtml(part.label));
+            r += QStringLiteral("<p><i>%1</i></p>").arg(markupHtml(part.label));
         r += q(solution_html(&part.outcome, Notation::Paper));
     }
     r += QStringLiteral("</div>");
@@ -496,7 +481,7 @@ int paintSheet(QPagedPaintDevice& device, QPainter& painter, int code, const std
         for (const DrawnExercise& item : v.items) {
             Block b{.text = pages.text(QStringLiteral("<p><b>%1.</b> %2</p>")
                                            .arg(++index)
-                                           .arg(statementHtml(item.statement))),
+                                           .arg(markupHtml(item.statement))),
                     .below = pages.text(questionsHtml(item)),
                     .belowGap = pages.mm(kBelowGapMm),
                     .before = pages.mm(kGapMm),
