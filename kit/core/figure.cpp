@@ -24,12 +24,6 @@ double normalDegrees(double d)
     return d < 0 ? d + 360.0 : d;
 }
 
-// A direction's unit vector, y up.
-Point unit(double degrees)
-{
-    const double r = degrees * std::numbers::pi / 180;
-    return {std::cos(r), std::sin(r)};
-}
 
 } // namespace
 
@@ -49,6 +43,12 @@ std::string labelled(std::string_view name, double x, int decimals, std::string_
         s += ' ';
     s += unit;
     return s;
+}
+
+Point unit_vector(double degrees)
+{
+    const double r = degrees * std::numbers::pi / 180;
+    return {std::cos(r), std::sin(r)};
 }
 
 std::string stated(double x, std::string_view unit)
@@ -153,7 +153,7 @@ Point add_plane(Sketch& sketch, Point foot, double degrees, double base, std::st
 
 Spot block_side(Spot centre, double degrees, double width, double height, double side)
 {
-    const Point across = unit(degrees), up = unit(degrees + 90), d = unit(side);
+    const Point across = unit_vector(degrees), up = unit_vector(degrees + 90), d = unit_vector(side);
     // Out to the edge the way of `side`, in the block's own axes.
     const double reach = std::min(std::fabs(d.x) > 1e-9 ? width / 2 / std::fabs(d.x) : 1e300,
                                   std::fabs(d.y) > 1e-9 ? height / 2 / std::fabs(d.y) : 1e300);
@@ -164,7 +164,7 @@ Spot block_side(Spot centre, double degrees, double width, double height, double
 Spot add_block(Sketch& sketch, Spot base, double degrees, double width, double height, std::string name,
                Stroke::Kind kind)
 {
-    const Point along = unit(degrees), up = unit(degrees + 90);
+    const Point along = unit_vector(degrees), up = unit_vector(degrees + 90);
     const auto at = [&](double a, double u) {
         return shifted(base, along.x * a + up.x * u, along.y * a + up.y * u);
     };

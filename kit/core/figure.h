@@ -18,6 +18,10 @@ struct Point {
     double y = 0;
 };
 
+// The unit vector of a direction in degrees, counterclockwise from the
+// right, y up: a figure's geometry, exact π (not the classroom's 3.14).
+Point unit_vector(double degrees);
+
 // One axis of a plot. Its range and ticks are read in units of 10^exponent,
 // so that huge and tiny quantities keep short tick labels ("x (× 10⁶ m)").
 struct Axis {

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace tavek {
 
@@ -174,12 +173,6 @@ std::vector<Box> force_label_places(Point tip, Point d, Extent size, double line
 
 namespace {
 
-Point unitOf(double degrees)
-{
-    const double r = degrees * std::numbers::pi / 180;
-    return {std::cos(r), std::sin(r)};
-}
-
 constexpr double kTextGap = 3; // pixels between a text and what it names
 constexpr double kInk = 2;     // pixels a line or an outline reaches beyond its points
 
@@ -231,7 +224,7 @@ Pieces piecesOf(const Sketch& sketch, const std::vector<Extent>& texts)
         const PointerEnds ends = pointer_ends(p, sketch.longest);
         r.drawn.push_back(around(ends.tail, kInk));
         r.drawn.push_back(around(ends.head, kInk + 3));
-        const Point d = unitOf(p.arrow.direction);
+        const Point d = unit_vector(p.arrow.direction);
         if (p.aside)
             text(beside(shifted(ends.head, -d.x * 6, -d.y * 6), {-d.y, d.x}, size(), kTextGap + 2));
         else
@@ -240,15 +233,15 @@ Pieces piecesOf(const Sketch& sketch, const std::vector<Extent>& texts)
     }
     for (const AngleMark& a : sketch.angles) {
         for (int k = 0; k <= 8; ++k) {
-            const Point d = unitOf(a.from + (a.to - a.from) * k / 8);
+            const Point d = unit_vector(a.from + (a.to - a.from) * k / 8);
             r.drawn.push_back(around(shifted(a.vertex, d.x * a.radius, d.y * a.radius), kInk));
         }
         if (a.outside) {
-            const Point end = unitOf(a.to), out = unitOf(a.to + 90);
+            const Point end = unit_vector(a.to), out = unit_vector(a.to + 90);
             text(beside(shifted(a.vertex, end.x * a.radius, end.y * a.radius), out, size(), kTextGap));
             continue;
         }
-        const Point d = unitOf((a.from + a.to) / 2);
+        const Point d = unit_vector((a.from + a.to) / 2);
         Spot centre = beside(shifted(a.vertex, d.x * a.radius, d.y * a.radius), d, size(), kTextGap);
         // A narrow angle over the level: its text above the level, not on it.
         if (a.from == 0 && a.to > 0)
@@ -325,7 +318,7 @@ double scaleFor(const std::vector<Piece>& pieces, Extent room)
 
 PointerEnds pointer_ends(const Pointer& pointer, double longest)
 {
-    const Point d = unitOf(pointer.arrow.direction);
+    const Point d = unit_vector(pointer.arrow.direction);
     const double l = pointer.arrow.length * longest;
     if (pointer.pushes)
         return {shifted(pointer.at, -d.x * l, -d.y * l), pointer.at};

@@ -1,7 +1,6 @@
 #include "topics/force/figures.h"
 
 #include <cmath>
-#include <numbers>
 
 #include "kit/core/classroom.h"
 #include "kit/core/outcome.h"
@@ -191,8 +190,8 @@ constexpr double kPulley = 7;      // a pulley's radius
 
 Point along(double degrees, double length)
 {
-    const double r = degrees * std::numbers::pi / 180;
-    return {std::cos(r) * length, std::sin(r) * length};
+    const Point d = unit_vector(degrees);
+    return {d.x * length, d.y * length};
 }
 
 // Block A on a plane of `degrees` rising from (0, 0) over a base `base`
